@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/services.h"
+
+#include "platform/boitesysteme.h"
+#include "platform/lanceur.h"
+#include "platform/regionaux.h"
+#include "platform/son.h"
+
+namespace orvaline::plateforme {
+
+namespace {
+template <typename Interface, typename Reel> Interface& service(std::unique_ptr<Interface>& p) {
+    if (!p) p = std::make_unique<Reel>();
+    return *p;
+}
+std::unique_ptr<ServicesRegionaux> g_regionaux;
+std::unique_ptr<BoiteSysteme> g_boite;
+std::unique_ptr<Lanceur> g_lanceur;
+std::unique_ptr<Son> g_son;
+} // namespace
+
+ServicesRegionaux& regionaux() {
+    return service<ServicesRegionaux, RegionauxSysteme>(g_regionaux);
+}
+BoiteSysteme& boiteSysteme() {
+    return service<BoiteSysteme, BoiteSystemeQt>(g_boite);
+}
+Lanceur& lanceur() {
+    return service<Lanceur, LanceurProcessus>(g_lanceur);
+}
+Son& son() {
+    return service<Son, SonSysteme>(g_son);
+}
+
+void installer(std::unique_ptr<ServicesRegionaux> s) {
+    g_regionaux = std::move(s);
+}
+void installer(std::unique_ptr<BoiteSysteme> s) {
+    g_boite = std::move(s);
+}
+void installer(std::unique_ptr<Lanceur> s) {
+    g_lanceur = std::move(s);
+}
+void installer(std::unique_ptr<Son> s) {
+    g_son = std::move(s);
+}
+
+} // namespace orvaline::plateforme

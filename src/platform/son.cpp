@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/son.h"
+
+#include "platform/lanceur.h"
+#include "platform/services.h"
+
+#include <QStringList>
+
+namespace orvaline {
+
+void SonSysteme::jouer(const QString& chemin) {
+    Lanceur& lanceur = plateforme::lanceur();
+    for (const QString& lecteur : {QStringLiteral("pw-play"), QStringLiteral("paplay")}) {
+        if (!lanceur.trouver(lecteur).isEmpty()) {
+            lanceur.demarrer(lecteur, {chemin});
+            return;
+        }
+    }
+    if (!lanceur.trouver(QStringLiteral("aplay")).isEmpty())
+        lanceur.demarrer(QStringLiteral("aplay"), {QStringLiteral("-q"), chemin});
+}
+
+} // namespace orvaline

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "faux.h"
+
+#include "platform/services.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+namespace orvaline::test {
+
+bool RegionauxFaux::estUnNombre(const QString& texte) const {
+    // Accept digits with one decimal mark; the thousands mark may stand anywhere between
+    // digits, as lenient regional parsers allow.
+    bool vuDecimal = false;
+    bool chiffre = false;
+    for (QChar c : texte) {
+        if (c.isDigit())
+            chiffre = true;
+        else if (QString(c) == decimal && !vuDecimal)
+            vuDecimal = true;
+        else if (QString(c) == milliers && !vuDecimal && chiffre)
+            continue;
+        else
+            return false;
+    }
+    return chiffre;
+}
+
+QString RegionauxFaux::formaterDeuxDecimales(double valeur) const {
+    QString t = QString::number(valeur, 'f', 2);
+    t.replace(u'.', decimal);
+    return t;
+}
+
+std::optional<QDate> RegionauxFaux::lireDateRegionale(const QString& texte) const {
+    const QStringList champs = texte.split(u'/');
+    if (champs.size() != 3) return std::nullopt;
+    const int a = champs[0].toInt(), b = champs[1].toInt(), an = champs[2].toInt();
+    const QDate d = jourDAbord ? QDate(an, b, a) : QDate(an, a, b);
+    if (!d.isValid()) return std::nullopt;
+    return d;
+}
+
+BoiteSysteme::Reponse BoiteFausse::afficher(Icone icone, const QString& titre, const QString& texte,
+                                            Boutons) {
+    messages.append({icone, titre, texte});
+    return reponse;
+}
+
+qint64 LanceurFaux::demarrer(const QString& programme, const QStringList& arguments) {
+    lancements.append({programme, arguments});
+    return pid;
+}
+
+QString LanceurFaux::trouver(const QString& programme) const {
+    return installes.contains(programme) ? QStringLiteral("/usr/bin/") + programme : QString();
+}
+
+Faux installerFaux() {
+    auto r = std::make_unique<RegionauxFaux>();
+    auto b = std::make_unique<BoiteFausse>();
+    auto l = std::make_unique<LanceurFaux>();
+    auto s = std::make_unique<SonFaux>();
+    Faux f{r.get(), b.get(), l.get(), s.get()};
+    plateforme::installer(std::move(r));
+    plateforme::installer(std::move(b));
+    plateforme::installer(std::move(l));
+    plateforme::installer(std::move(s));
+    return f;
+}
+
+void repondreAuProchainModal(const QString& texte, int delaiMs) {
+    auto* minuteur = new QTimer(qApp);
+    auto* chrono = new QElapsedTimer;
+    chrono->start();
+    minuteur->setInterval(10);
+    QObject::connect(minuteur, &QTimer::timeout, minuteur, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal) {
+            const auto boutons = modal->findChildren<QAbstractButton*>();
+            for (QAbstractButton* b : boutons) {
+                if (b->isVisible() && b->text() == texte) {
+                    minuteur->stop();
+                    b->click();
+                    minuteur->deleteLater();
+                    delete chrono;
+                    return;
+                }
+            }
+        }
+        if (chrono->elapsed() > delaiMs) {
+            minuteur->stop();
+            minuteur->deleteLater();
+            delete chrono;
+        }
+    });
+    minuteur->start();
+}
+
+} // namespace orvaline::test

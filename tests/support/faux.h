@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/boitesysteme.h"
+#include "platform/lanceur.h"
+#include "platform/regionaux.h"
+#include "platform/son.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace orvaline::test {
+
+// Regional settings chosen by the test.
+class RegionauxFaux : public ServicesRegionaux {
+public:
+    QString decimal = QStringLiteral(".");
+    QString milliers = QStringLiteral(",");
+    bool jourDAbord = true;
+
+    bool estUnNombre(const QString& texte) const override;
+    QString formaterDeuxDecimales(double valeur) const override;
+    std::optional<QDate> lireDateRegionale(const QString& texte) const override;
+};
+
+// Records what would have been shown in the desktop's message box.
+class BoiteFausse : public BoiteSysteme {
+public:
+    struct Message {
+        Icone icone;
+        QString titre;
+        QString texte;
+    };
+    QList<Message> messages;
+    Reponse reponse = Reponse::Ok;
+
+    Reponse afficher(Icone icone, const QString& titre, const QString& texte,
+                     Boutons boutons) override;
+};
+
+// Records what would have been started.
+class LanceurFaux : public Lanceur {
+public:
+    struct Lancement {
+        QString programme;
+        QStringList arguments;
+    };
+    QList<Lancement> lancements;
+    QStringList installes; // programs that "exist" on PATH
+    qint64 pid = 4242;     // 0 makes every start fail
+
+    qint64 demarrer(const QString& programme, const QStringList& arguments) override;
+    QString trouver(const QString& programme) const override;
+};
+
+class SonFaux : public Son {
+public:
+    QStringList joues;
+    void jouer(const QString& chemin) override { joues << chemin; }
+};
+
+// Installs fresh fakes for every platform service and gives access to them.
+struct Faux {
+    RegionauxFaux* regionaux;
+    BoiteFausse* boite;
+    LanceurFaux* lanceur;
+    SonFaux* son;
+};
+Faux installerFaux();
+
+// Clicks the button whose text is `texte` in the next modal dialog that opens (within the
+// given time), so that tests never wait for a human.
+void repondreAuProchainModal(const QString& texte, int delaiMs = 5000);
+
+} // namespace orvaline::test
