@@ -43,6 +43,31 @@ void dimensionnerfenetre(QWidget* fenetre, int largeur, int hauteur) {
                   ecran.top() + int(std::lround(p.haut / twipsParPixel)));
 }
 
+namespace {
+bool g_sablier = false;
+std::function<void()> g_activation;
+} // namespace
+
+void definirRetourModal(std::function<void()> activation) {
+    g_activation = std::move(activation);
+}
+
+void retourModal() {
+    if (g_activation) g_activation();
+}
+
+void afficherSablier() {
+    if (g_sablier) return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    g_sablier = true;
+}
+
+void retablirCurseur() {
+    if (!g_sablier) return;
+    QGuiApplication::restoreOverrideCursor();
+    g_sablier = false;
+}
+
 void donnerfocus(QWidget* controle) {
     if (!controle) return;
     if (!controle->isVisibleTo(controle->window()) || !controle->isEnabled()) return;

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QRectF>
 #include <QSize>
+#include <functional>
 
 class QWidget;
 
@@ -22,6 +23,18 @@ Placement calculerPlacement(int largeur, int hauteur, int largeurEcran, int haut
 
 // Sizes a window to an outer size in twips and centres it on the primary screen.
 void dimensionnerfenetre(QWidget* fenetre, int largeur, int hauteur);
+
+// The application-wide hourglass pointer, and back to the arrow. Calls may repeat; the
+// pointer stack stays balanced.
+void afficherSablier();
+void retablirCurseur();
+
+// A window of ours that opened a modal window runs its activation when that window has gone
+// (as a desktop program's window is re-activated), before the opener goes on and perhaps
+// moves the focus itself. The main window registers its activation here; every code path
+// that shows a modal window calls retourModal() once it has closed.
+void definirRetourModal(std::function<void()> activation);
+void retourModal();
 
 // Gives the focus to a control only when it is shown and enabled; anything else is ignored.
 void donnerfocus(QWidget* controle);

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shared/polices.h"
+#include "windows/main/fenetreprincipale.h"
+#include "windows/startup/numver.h"
+
+#include <QApplication>
+#include <QPointer>
+
+using namespace orvaline;
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvaline"));
+    QApplication::setOrganizationName(QStringLiteral("Orvaline"));
+    QApplication::setApplicationVersion(QStringLiteral("1.3"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/orvaline.svg")));
+    installerPolices();
+
+    // Both windows live as long as the program; the main window is created when the
+    // start-up window hands over.
+    QPointer<FenetrePrincipale> principale;
+    NumVer* demarrage = nullptr;
+    demarrage = new NumVer([&] {
+        principale = new FenetrePrincipale;
+        principale->afficherVersion = [&] { demarrage->afficherVersion(); };
+        principale->charger();
+        principale->show();
+        principale->activateWindow();
+    });
+    demarrage->show();
+    return app.exec();
+}

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The date calculator's frame: start date, increment and unit, end date, the result and
+// the history.
+#include "windows/main/fenetreprincipale.h"
+
+#include "shared/polices.h"
+#include "shared/twips.h"
+#include "windows/common/boutonxp.h"
+#include "windows/common/champsaisie.h"
+#include "windows/common/images.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace orvaline {
+
+namespace {
+QString nomIndexe(const char16_t* nom, int index) {
+    return QString::fromUtf16(nom) + u'(' + QString::number(index) + u')';
+}
+} // namespace
+
+void FenetrePrincipale::construireCadreDates() {
+    auto* cadre = new QGroupBox(QStringLiteral("Calculatrice de Dates"), centralWidget());
+    cadre->setObjectName(QStringLiteral("cadres(2)"));
+    cadre->setGeometry(rectTwips(240, 840, 7935, 3855));
+    cadre->setFont(police(QStringLiteral("Verdana"), 8.25, true));
+    cadre->setStyleSheet(QStringLiteral("QGroupBox { color: #0000C0; }"));
+    cadre->hide();
+    cadres[2] = cadre;
+    const QFont normale = police(QStringLiteral("Verdana"), 8.25);
+
+    auto libelle = [&](int index, const char16_t* texte, int gauche, int haut, int largeur) {
+        auto* l = new QLabel(QString::fromUtf16(texte), cadre);
+        l->setObjectName(nomIndexe(u"libelles", index));
+        l->setGeometry(rectTwips(gauche, haut, largeur, 255));
+        l->setFont(normale);
+        libelles[std::size_t(index)] = l;
+        return l;
+    };
+    auto champ = [&](const QString& nom, int haut, const QString& nomAccessible) {
+        auto* c = new ChampSaisie(cadre);
+        c->setObjectName(nom);
+        c->setGeometry(rectTwips(1800, haut, 1335, 285));
+        c->setFont(normale);
+        c->setAccessibleName(nomAccessible);
+        return c;
+    };
+    // The calendar and day-step buttons beside a date field.
+    auto boutonsDate = [&](int champ, int haut) {
+        const QString nomChamp =
+            champ == 1 ? QStringLiteral("Date de Départ") : QStringLiteral("Date de Fin");
+        auto* cal = new BoutonXp(QString(), cadre);
+        cal->setObjectName(nomIndexe(u"com_calendrier", champ));
+        cal->setGeometry(rectTwips(3210, haut - 30, 345, 345));
+        cal->definirImage(QStringLiteral("calendrier"), QSize(px(345) - 6, px(345) - 6));
+        cal->setToolTip(QStringLiteral(" Calendrier "));
+        cal->setAccessibleName(QStringLiteral("Calendrier"));
+        cal->setAccessibleDescription(nomChamp);
+        cal->setEnabled(false); // the calendar window comes with its own work
+        com_calendrier[std::size_t(champ)] = cal;
+        for (int sens = 0; sens < 2; ++sens) {
+            const int index = (champ - 1) * 2 + sens + 1;
+            auto* b = new BoutonXp(QString(), cadre);
+            b->setObjectName(nomIndexe(u"com_incdate", index));
+            b->setGeometry(rectTwips(3630 + sens * 390, haut - 30, 345, 345));
+            b->definirImage(sens == 0 ? QStringLiteral("precedent") : QStringLiteral("suivant"),
+                            QSize(px(345) - 10, px(345) - 10));
+            const QString nom =
+                sens == 0 ? QStringLiteral("Jour précédent") : QStringLiteral("Jour suivant");
+            b->setToolTip(QStringLiteral(" ") + nom + QStringLiteral(" "));
+            b->setAccessibleName(nom);
+            b->setAccessibleDescription(nomChamp);
+            com_incdate[std::size_t(index)] = b;
+        }
+    };
+
+    libelle(5, u"Date de Départ :", 240, 495, 1500);
+    sais_date[1] = champ(QStringLiteral("sais_date(1)"), 480, QStringLiteral("Date de Départ"));
+    libelles[5]->setBuddy(sais_date[1]);
+    boutonsDate(1, 480);
+
+    libelle(6, u"Incrément :", 240, 975, 1500);
+    sais_increment = champ(QStringLiteral("sais_increment"), 960, QStringLiteral("Incrément"));
+    libelles[6]->setBuddy(sais_increment);
+    libelle(7, u"(en + ou en -)", 1800, 1275, 1335)->setAlignment(Qt::AlignCenter);
+
+    list_increment = new QListWidget(cadre);
+    list_increment->setObjectName(QStringLiteral("list_increment"));
+    list_increment->setGeometry(rectTwips(3240, 960, 1455, 840));
+    list_increment->setFont(normale);
+    list_increment->setAccessibleName(QStringLiteral("Unité"));
+    list_increment->addItems({QStringLiteral("Heures"), QStringLiteral("Jours"),
+                              QStringLiteral("Semaines"), QStringLiteral("Mois"),
+                              QStringLiteral("Trimestres"), QStringLiteral("Années")});
+
+    libelle(8, u"Date de Fin :", 240, 2055, 1500);
+    sais_date[2] = champ(QStringLiteral("sais_date(2)"), 2040, QStringLiteral("Date de Fin"));
+    libelles[8]->setBuddy(sais_date[2]);
+    boutonsDate(2, 2040);
+
+    icones[1] = new QLabel(cadre);
+    icones[1]->setObjectName(QStringLiteral("icones(1)"));
+    icones[1]->setGeometry(rectTwips(720, 2640, 480, 480));
+    icones[1]->setPixmap(imageSvg(QStringLiteral("calcdates"), QSize(px(480), px(480))));
+
+    com_date = new BoutonXp(QStringLiteral("Calculer"), cadre);
+    com_date->setObjectName(QStringLiteral("com_date"));
+    com_date->setGeometry(rectTwips(1800, 2640, 1215, 435));
+    com_date->setFont(normale);
+
+    com_clear[3] = new BoutonXp(QStringLiteral("Reset"), cadre);
+    com_clear[3]->setObjectName(QStringLiteral("com_clear(3)"));
+    com_clear[3]->setGeometry(rectTwips(3240, 2640, 1215, 435));
+    com_clear[3]->setFont(normale);
+    com_clear[3]->setAccessibleDescription(QStringLiteral("Effacer la calculatrice de dates"));
+
+    lib_calcul = new QLabel(cadre);
+    lib_calcul->setObjectName(QStringLiteral("lib_calcul"));
+    lib_calcul->setGeometry(rectTwips(1800, 3240, 2895, 405));
+    lib_calcul->setFont(police(QStringLiteral("Verdana"), 12, true));
+    lib_calcul->setAlignment(Qt::AlignCenter);
+    lib_calcul->setStyleSheet(
+        QStringLiteral("background-color: #FFFFC0; color: #000080; border: 1px solid #B8B890;"));
+    lib_calcul->setAccessibleDescription(QStringLiteral("Résultat"));
+
+    auto* historique = new QPlainTextEdit(cadre);
+    historique->setObjectName(QStringLiteral("sais_histo(2)"));
+    historique->setGeometry(rectTwips(5040, 360, 2655, 3255));
+    historique->setFont(police(QStringLiteral("Fixedsys"), 9));
+    historique->setReadOnly(true);
+    historique->setLineWrapMode(QPlainTextEdit::NoWrap);
+    historique->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    historique->setStyleSheet(QStringLiteral("background-color: #FFFFFF; color: #000000;"));
+    historique->setAccessibleName(QStringLiteral("Historique des dates"));
+    sais_histo[2] = historique;
+
+    // Tab follows the reading order of the frame.
+    setTabOrder(sais_date[1], sais_increment);
+    setTabOrder(sais_increment, list_increment);
+    setTabOrder(list_increment, sais_date[2]);
+    setTabOrder(sais_date[2], com_date);
+    setTabOrder(com_date, com_clear[3]);
+}
+
+void FenetrePrincipale::chargerCadreDates() {
+    sais_date[1]->clear();
+    sais_date[2]->clear();
+    sais_increment->clear();
+    lib_calcul->clear();
+}
+
+} // namespace orvaline

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The time calculator's frame: four duration fields, the stored operand, the operator
+// buttons and the tape.
+#include "windows/main/fenetreprincipale.h"
+
+#include "shared/polices.h"
+#include "shared/twips.h"
+#include "windows/common/boutonxp.h"
+#include "windows/common/champsaisie.h"
+#include "windows/common/images.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextOption>
+
+namespace orvaline {
+
+namespace {
+QString nomIndexe(const char16_t* nom, int index) {
+    return QString::fromUtf16(nom) + u'(' + QString::number(index) + u')';
+}
+
+void colorer(QWidget* w, const char* fond, const char* texte) {
+    w->setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
+                         .arg(QLatin1String(fond), QLatin1String(texte)));
+}
+} // namespace
+
+void FenetrePrincipale::construireCadreTemps() {
+    auto* cadre = new QGroupBox(QStringLiteral("Calculatrice de Temps "), centralWidget());
+    cadre->setObjectName(QStringLiteral("cadres(1)"));
+    cadre->setGeometry(rectTwips(240, 840, 7935, 3855));
+    cadre->setFont(police(QStringLiteral("Verdana"), 8.25, true));
+    cadre->setStyleSheet(QStringLiteral("QGroupBox { color: #0000C0; }"));
+    cadres[1] = cadre;
+
+    static const int gauches[4] = {480, 1560, 2520, 3480};
+    static const char16_t* const noms[4] = {u"Jours", u"Heures", u"Minutes", u"Secondes"};
+    for (int i = 1; i <= 4; ++i) {
+        const int g = gauches[i - 1];
+        auto* libelle = new QLabel(QString::fromUtf16(noms[i - 1]), cadre);
+        libelle->setObjectName(nomIndexe(u"libelles", i));
+        libelle->setGeometry(rectTwips(g, 360, 975, 255));
+        libelle->setFont(police(QStringLiteral("Verdana"), 8.25));
+        libelle->setAlignment(Qt::AlignCenter);
+        colorer(libelle, "#EDEDED", "#000080");
+        libelles[std::size_t(i)] = libelle;
+
+        auto* memoire = new QLabel(cadre);
+        memoire->setObjectName(nomIndexe(u"lib_mem", i));
+        memoire->setGeometry(rectTwips(g, 600, 975, 255));
+        memoire->setFont(police(QStringLiteral("Verdana"), 8.25, true));
+        memoire->setAlignment(Qt::AlignCenter);
+        colorer(memoire, "#FFFFC0", "#000080");
+        static const char16_t* const memoires[4] = {u"Mémoire Jours", u"Mémoire Heures",
+                                                    u"Mémoire Minutes", u"Mémoire Secondes"};
+        memoire->setAccessibleDescription(QString::fromUtf16(memoires[i - 1]));
+        lib_mem[std::size_t(i)] = memoire;
+
+        auto* champ = new ChampSaisie(cadre);
+        champ->setObjectName(nomIndexe(u"sais_time", i));
+        champ->setGeometry(rectTwips(g, 960, 975, 405));
+        champ->setFont(police(QStringLiteral("Verdana"), 12, true));
+        champ->setAlignment(Qt::AlignCenter);
+        colorer(champ, "#FFFFC0", "#000000");
+        champ->setAccessibleName(QString::fromUtf16(noms[i - 1]));
+        libelle->setBuddy(champ);
+        sais_time[std::size_t(i)] = champ;
+    }
+
+    lib_oper = new QLabel(cadre);
+    lib_oper->setObjectName(QStringLiteral("lib_oper"));
+    lib_oper->setGeometry(rectTwips(120, 960, 255, 375));
+    lib_oper->setFont(police(QStringLiteral("MS Sans Serif"), 9.75, true));
+    lib_oper->setAlignment(Qt::AlignCenter);
+    colorer(lib_oper, "#EDEDED", "#000080");
+    lib_oper->setAccessibleDescription(QStringLiteral("Opération en cours"));
+
+    struct Bouton {
+        const char16_t* nomAccessible;
+        int gauche, haut;
+    };
+    static const Bouton operateurs[5] = {{u"Plus", 1560, 1680},
+                                         {u"Moins", 2520, 1680},
+                                         {u"Multiplier", 1560, 2400},
+                                         {u"Diviser", 2520, 2400},
+                                         {u"Égal", 3600, 2400}};
+    static const char16_t* const symboles[5] = {u"+", u"-", u"x", u"/", u"="};
+    for (int i = 1; i <= 5; ++i) {
+        const Bouton& o = operateurs[i - 1];
+        auto* b = new BoutonXp(QString::fromUtf16(symboles[i - 1]), cadre);
+        b->setObjectName(nomIndexe(u"com_oper", i));
+        b->setGeometry(rectTwips(o.gauche, o.haut, 855, 495));
+        b->setFont(police(QStringLiteral("Verdana"), 12, true));
+        b->setAccessibleName(QString::fromUtf16(o.nomAccessible));
+        com_oper[std::size_t(i)] = b;
+    }
+
+    com_clear[1] = new BoutonXp(QStringLiteral("Effacer"), cadre);
+    com_clear[1]->setObjectName(QStringLiteral("com_clear(1)"));
+    com_clear[1]->setGeometry(rectTwips(3600, 1680, 855, 495));
+    com_clear[2] = new BoutonXp(QStringLiteral("Reset"), cadre);
+    com_clear[2]->setObjectName(QStringLiteral("com_clear(2)"));
+    com_clear[2]->setGeometry(rectTwips(3600, 3120, 855, 495));
+    com_clear[2]->setAccessibleDescription(
+        QStringLiteral("Remise à zéro de la calculatrice de temps"));
+
+    icones[0] = new QLabel(cadre);
+    icones[0]->setObjectName(QStringLiteral("icones(0)"));
+    icones[0]->setGeometry(rectTwips(600, 2160, 480, 480));
+    icones[0]->setPixmap(imageSvg(QStringLiteral("horloge"), QSize(px(480), px(480))));
+
+    auto* bande = new QPlainTextEdit(cadre);
+    bande->setObjectName(QStringLiteral("sais_histo(1)"));
+    bande->setGeometry(rectTwips(4800, 360, 2895, 3255));
+    bande->setFont(police(QStringLiteral("Fixedsys"), 9));
+    bande->setReadOnly(true);
+    bande->setLineWrapMode(QPlainTextEdit::NoWrap);
+    bande->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    bande->setStyleSheet(QStringLiteral("background-color: #FFFFFF; color: #000000;"));
+    QTextOption option = bande->document()->defaultTextOption();
+    option.setAlignment(Qt::AlignRight);
+    bande->document()->setDefaultTextOption(option);
+    bande->setAccessibleName(QStringLiteral("Bande de calcul"));
+    sais_histo[1] = bande;
+}
+
+void FenetrePrincipale::chargerCadreTemps() {
+    for (int i = 1; i <= 4; ++i) {
+        sais_time[std::size_t(i)]->setText(QStringLiteral("0"));
+        lib_mem[std::size_t(i)]->clear();
+    }
+    lib_oper->hide();
+}
+
+} // namespace orvaline

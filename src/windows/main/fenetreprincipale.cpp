@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/main/fenetreprincipale.h"
+
+#include "core/textesdates.h"
+#include "shared/attente.h"
+#include "shared/fenetres.h"
+#include "shared/libcalc.h"
+#include "shared/polices.h"
+#include "shared/sortie.h"
+#include "shared/twips.h"
+#include "shared/verifications.h"
+#include "windows/common/champsaisie.h"
+#include "windows/common/labeldegrade.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+namespace orvaline {
+
+FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("main"));
+    setWindowTitle(QStringLiteral("  Orvaline"));
+    setFont(police(QStringLiteral("Verdana"), 8.25));
+    auto* centre = new QWidget(this);
+    centre->setObjectName(QStringLiteral("client"));
+    setCentralWidget(centre);
+
+    construireMenus();
+    construireOutils();
+    construireCadreTemps();
+    construireCadreDates();
+    construirePied();
+
+    minuterie = new QTimer(this);
+    minuterie->setObjectName(QStringLiteral("minuterie"));
+    connect(minuterie, &QTimer::timeout, this, &FenetrePrincipale::tic);
+
+    // Kept out of sight: the focus is parked here after some modal windows.
+    img_focus = new QWidget(centre);
+    img_focus->setObjectName(QStringLiteral("img_focus"));
+    img_focus->setFocusPolicy(Qt::StrongFocus);
+    img_focus->setAccessibleName(QStringLiteral(" "));
+    img_focus->setGeometry(0, 0, 1, 1);
+
+    definirRetourModal([this] { activation(); });
+}
+
+void FenetrePrincipale::charger() {
+    m_chargement = 1;
+    libcalc().style_xp = 0; // no visual style here asks for a taller caption
+    dimensionnerfenetre(this, 8500, 5950);
+    setFixedSize(size());
+    minuterie->stop();
+    minuterie->setInterval(3000);
+    img_focus->move(0, height() + px(1000));
+
+    list_increment->setCurrentRow(3);
+
+    Libcalc& e = libcalc();
+    e.fichier_ini = e.chemin_appli + QStringLiteral("/Orvaline.ini");
+
+    for (int i = 1; i <= 2; ++i) {
+        cadres[std::size_t(i)]->move(px(240), px(840));
+        sais_histo[std::size_t(i)]->clear();
+        sais_histo[std::size_t(i)]->setReadOnly(true);
+    }
+    chargerCadreTemps();
+    chargerCadreDates();
+
+    menuMode(1);
+    pause(0.3);
+    tic();
+    minuterie->start();
+    m_chargement = 0;
+}
+
+QString FenetrePrincipale::ligneHorloge(const QDateTime& maintenant) {
+    QString aujourdhui = ecrireDate(maintenant.date());
+    return datelongue(aujourdhui) + QStringLiteral("      ") +
+           maintenant.time().toString(QStringLiteral("HH:mm"));
+}
+
+void FenetrePrincipale::tic() {
+    verifierordredate();
+    verifiersymboledecimal();
+    libcalc().style_xp = 0;
+    lib_date->setText(ligneHorloge(QDateTime::currentDateTime()));
+}
+
+void FenetrePrincipale::activation() {
+    // Both checks run, so the date calculator wins if both frames were ever shown.
+    if (cadres[1]->isVisibleTo(this)) donnerfocus(sais_time[1]);
+    if (cadres[2]->isVisibleTo(this)) donnerfocus(sais_date[1]);
+}
+
+bool FenetrePrincipale::event(QEvent* e) {
+    // The desktop restores the focus where it was when the user comes back from another
+    // program; our own modal windows call the activation through retourModal().
+    if (e->type() == QEvent::WindowActivate && !m_dejaActivee) {
+        m_dejaActivee = true;
+        activation();
+    }
+    return QMainWindow::event(e);
+}
+
+void FenetrePrincipale::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    fermerappli();
+}
+
+} // namespace orvaline

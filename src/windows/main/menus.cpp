@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The menus, the tool bar and the clock line of the main window.
+#include "windows/main/fenetreprincipale.h"
+
+#include "shared/fenetres.h"
+#include "shared/polices.h"
+#include "shared/sortie.h"
+#include "shared/twips.h"
+#include "windows/common/boutonxp.h"
+#include "windows/common/champsaisie.h"
+#include "windows/common/labeldegrade.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace orvaline {
+
+namespace {
+QString nomIndexe(const char16_t* nom, int index) {
+    return QString::fromUtf16(nom) + u'(' + QString::number(index) + u')';
+}
+
+// One menu item per row: caption (or "-" for a separator), and whether it works yet.
+struct Article {
+    const char16_t* legende;
+    bool actif;
+};
+} // namespace
+
+void FenetrePrincipale::construireMenus() {
+    QMenuBar* barre = menuBar();
+
+    auto remplir = [&](QMenu* menu, const char16_t* nom, auto& actions,
+                       std::initializer_list<Article> articles, auto gestion) {
+        int index = 1;
+        for (const Article& a : articles) {
+            QAction* action = nullptr;
+            const QString legende = QString::fromUtf16(a.legende);
+            if (legende == u"-")
+                action = menu->addSeparator();
+            else {
+                action = menu->addAction(legende);
+                action->setEnabled(a.actif);
+                connect(action, &QAction::triggered, this,
+                        [gestion, this, index] { (this->*gestion)(index); });
+            }
+            action->setObjectName(nomIndexe(nom, index));
+            actions[std::size_t(index)] = action;
+            ++index;
+        }
+    };
+
+    // The mnemonics give keyboard access from Alt; the captions read as designed.
+    QMenu* fichier = barre->addMenu(QStringLiteral("&Fichier"));
+    fichier->setObjectName(QStringLiteral("menu_fichier"));
+    remplir(fichier, u"menu_fich", menu_fich,
+            {{u"Calendrier", false}, {u"Calculatrice", false}, {u"-", true}, {u"Quitter", true}},
+            &FenetrePrincipale::menuFichier);
+
+    QMenu* mode = barre->addMenu(QStringLiteral("&Mode"));
+    mode->setObjectName(QStringLiteral("menu_modecalc"));
+    remplir(mode, u"menu_mode", menu_mode,
+            {{u"Calculatrice de Temps", true},
+             {u"-", true},
+             {u"Calculatrice de Dates", true},
+             {u"-", true},
+             {u"Options", false},
+             {u"Paramètre de Windows", false}},
+            &FenetrePrincipale::menuMode);
+    menu_mode[1]->setCheckable(true);
+    menu_mode[3]->setCheckable(true);
+    menu_mode[1]->setShortcut(Qt::Key_F2);
+    menu_mode[3]->setShortcut(Qt::Key_F3);
+
+    QMenu* aide = barre->addMenu(QStringLiteral("&Aide"));
+    aide->setObjectName(QStringLiteral("menu_aider"));
+    remplir(aide, u"menu_aide", menu_aide,
+            {{u"Sommaire", false},
+             {u"-", true},
+             {u"Télécharger la Dernière Version", false},
+             {u"Contacter l'Auteur", false},
+             {u"-", true},
+             {u"A propos ...", true}},
+            &FenetrePrincipale::menuAide);
+}
+
+void FenetrePrincipale::construireOutils() {
+    struct Outil {
+        const char16_t* infobulle;
+        const char16_t* image;
+        bool actif;
+    };
+    static const Outil outils[5] = {{u" Calendrier ", u"calendrier", false},
+                                    {u" Calculatrice de Temps ", u"horloge", true},
+                                    {u" Calculatrice de Dates ", u"calcdates", true},
+                                    {u" Options ", u"options", false},
+                                    {u" Quitter ", u"quitter", true}};
+    static const int gauches[5] = {240, 960, 1680, 2400, 3120};
+    for (int i = 1; i <= 5; ++i) {
+        const Outil& o = outils[i - 1];
+        auto* b = new BoutonXp(QString(), centralWidget());
+        b->setObjectName(nomIndexe(u"com_outil", i));
+        b->setGeometry(rectTwips(gauches[i - 1], 120, 615, 615));
+        b->definirImage(QString::fromUtf16(o.image), QSize(px(615) - 12, px(615) - 12));
+        const QString infobulle = QString::fromUtf16(o.infobulle);
+        b->setToolTip(infobulle);
+        b->setAccessibleName(infobulle.trimmed());
+        b->setEnabled(o.actif);
+        // Tool buttons act on a click; they take no keyboard focus, the menus cover them.
+        b->setFocusPolicy(Qt::NoFocus);
+        com_outil[std::size_t(i)] = b;
+    }
+    connect(com_outil[1], &QPushButton::clicked, this, [this] {
+        menuFichier(1);
+        donnerfocus(img_focus);
+    });
+    connect(com_outil[2], &QPushButton::clicked, this, [this] { menuMode(1); });
+    connect(com_outil[3], &QPushButton::clicked, this, [this] { menuMode(3); });
+    connect(com_outil[4], &QPushButton::clicked, this, [this] {
+        menuMode(5);
+        donnerfocus(img_focus);
+    });
+    connect(com_outil[5], &QPushButton::clicked, this, [] { fermerappli(); });
+}
+
+void FenetrePrincipale::construirePied() {
+    lib_date = new LabelDegrade(QString(), centralWidget());
+    lib_date->setObjectName(QStringLiteral("lib_date"));
+    lib_date->setAccessibleDescription(QStringLiteral("Horloge"));
+    lib_date->setGeometry(rectTwips(240, 4800, 4935, 315));
+    lib_date->setFont(police(QStringLiteral("Verdana"), 8.25, true));
+
+    lib_aide[0] = new LabelDegrade(QStringLiteral("[F1] : Aide"), centralWidget());
+    lib_aide[0]->setObjectName(QStringLiteral("lib_aide(0)"));
+    lib_aide[0]->setGeometry(rectTwips(5280, 4800, 1455, 315));
+    lib_aide[1] = new LabelDegrade(QString(), centralWidget());
+    lib_aide[1]->setObjectName(QStringLiteral("lib_aide(1)"));
+    lib_aide[1]->setGeometry(rectTwips(6840, 4800, 1335, 315));
+}
+
+void FenetrePrincipale::menuMode(int index) {
+    menu_mode[1]->setChecked(false);
+    menu_mode[3]->setChecked(false);
+    switch (index) {
+    case 1:
+        setProperty("aide", 103);
+        menu_mode[1]->setChecked(true);
+        cadres[2]->hide();
+        cadres[1]->show();
+        donnerfocus(sais_time[1]);
+        break;
+    case 3:
+        setProperty("aide", 102);
+        menu_mode[3]->setChecked(true);
+        cadres[1]->hide();
+        cadres[2]->show();
+        donnerfocus(sais_date[1]);
+        break;
+    default:
+        break;
+    }
+    // The calculator on show keeps its mark whatever item was chosen.
+    menu_mode[1]->setChecked(cadres[1]->isVisibleTo(this));
+    menu_mode[3]->setChecked(cadres[2]->isVisibleTo(this));
+}
+
+void FenetrePrincipale::menuFichier(int index) {
+    if (index == 4) fermerappli();
+}
+
+void FenetrePrincipale::menuAide(int index) {
+    if (index == 6 && afficherVersion) afficherVersion();
+}
+
+} // namespace orvaline

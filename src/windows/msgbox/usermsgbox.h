@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "windows/msgbox/disposition.h"
+
+#include <QDialog>
+#include <array>
+
+class QLabel;
+
+namespace orvaline {
+
+class BoutonXp;
+
+// The program's own message box. It reads its text, picture, buttons and title from the
+// shared hand-over table and writes the answer back into its first entry.
+class UserMsgBox : public QDialog {
+    Q_OBJECT
+public:
+    static UserMsgBox& instance();
+    // Lays the box out from the hand-over table and shows it modally until answered.
+    void executer();
+
+    const DispositionMessage& disposition() const { return m_disposition; }
+    qint16 jeuBoutons() const { return m_jeu; }
+
+protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override;
+
+private:
+    UserMsgBox();
+    void charger();
+    void repondre(int index);
+
+    QLabel* m_texte = nullptr;
+    std::array<QLabel*, 10> m_icones{};
+    std::array<BoutonXp*, 2> m_boutons{};
+    std::array<QLabel*, 2> m_iconesBoutons{};
+    DispositionMessage m_disposition;
+    qint16 m_jeu = 1;
+    bool m_repondu = false;
+};
+
+} // namespace orvaline
