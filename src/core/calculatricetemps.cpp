@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/calculatricetemps.h"
+
+#include "core/historique.h"
+#include "core/nombres.h"
+
+#include <limits>
+
+namespace orvaline {
+
+namespace {
+
+const QString& zero() {
+    static const QString texte = QStringLiteral("0");
+    return texte;
+}
+
+bool dans32Bits(qint64 valeur) {
+    return valeur >= std::numeric_limits<qint32>::min() &&
+           valeur <= std::numeric_limits<qint32>::max();
+}
+
+// Seconds of a duration, summed in this order in double precision so that fractional parts
+// add up before rounding.
+std::optional<qint32> secondes(double jo, double hr, double mn, double se) {
+    return versEntier32(60.0 * mn + se + 3600.0 * hr + 86400.0 * jo);
+}
+
+std::optional<qint32> lireArrondi(const QString& texte) {
+    return versEntier32(lireNombre(texte.trimmed()));
+}
+
+Reponse focusSur(int index) {
+    Reponse r;
+    r.focus = index;
+    return r;
+}
+
+Reponse depassement() {
+    Reponse r;
+    r.erreur = erreurs::depassement();
+    return r;
+}
+
+} // namespace
+
+void remplacervirgule(QString& texte) {
+    const qsizetype position = texte.indexOf(u',');
+    if (position >= 0) texte[position] = u'.';
+}
+
+CalculatriceTemps::CalculatriceTemps() {
+    m_sais_time.fill(zero());
+}
+
+bool CalculatriceTemps::modeNombre() const {
+    return m_operation == u"x" || m_operation == u"/";
+}
+
+const QString& CalculatriceTemps::libelles(int index) const {
+    static const std::array<QString, 5> textes = {
+        QStringLiteral("Jours"), QStringLiteral("Heures"), QStringLiteral("Minutes"),
+        QStringLiteral("Secondes"), QStringLiteral("Nombre")};
+    if (index == 4 && modeNombre()) return textes[4];
+    return textes.at(index - 1);
+}
+
+Reponse CalculatriceTemps::com_oper(int index, QChar symboleDecimal) {
+    switch (index) {
+    case 1:
+        return operateur(QStringLiteral("+"), symboleDecimal);
+    case 2:
+        return operateur(QStringLiteral("-"), symboleDecimal);
+    case 3:
+        return operateur(QStringLiteral("x"), symboleDecimal);
+    case 4:
+        return operateur(QStringLiteral("/"), symboleDecimal);
+    case 5:
+        return egal(symboleDecimal);
+    default:
+        return {};
+    }
+}
+
+Reponse CalculatriceTemps::operateur(const QString& symbole, QChar symboleDecimal) {
+    if (m_operation == symbole) return {};
+    // A different operator while one is pending does not compute: the fields as they stand
+    // replace the stored operand.
+    m_operation = symbole;
+    for (int i = 0; i < 4; ++i) {
+        m_memoire[i] = lireNombre(m_sais_time[i]);
+        m_lib_mem[i] = m_sais_time[i].trimmed();
+        m_sais_time[i] = zero();
+    }
+    historique(m_sais_histo, u"", m_memoire[0], m_memoire[1], m_memoire[2], m_memoire[3],
+               symboleDecimal);
+    if (modeNombre()) {
+        m_sais_time[3].clear(); // ready for the number to be typed at once
+        return focusSur(4);
+    }
+    return focusSur(1);
+}
+
+Reponse CalculatriceTemps::egal(QChar symboleDecimal) {
+    if (m_operation.isEmpty()) return focusSur(1);
+
+    const double jo1 = m_memoire[0], hr1 = m_memoire[1], mn1 = m_memoire[2], se1 = m_memoire[3];
+    const double jo2 = lireNombre(m_sais_time[0]);
+    const double hr2 = lireNombre(m_sais_time[1]);
+    const double mn2 = lireNombre(m_sais_time[2]);
+    // Only the typed number gets the comma replacement: that is the field the regional comma
+    // is expected in.
+    QString texte = m_sais_time[3].trimmed();
+    remplacervirgule(texte);
+    const double se2 = lireNombre(texte);
+
+    // The divisor loses its decimals, so 0,4 divides by zero. A divisor beyond 32 bits is an
+    // overflow, reported below once the operand is on the tape.
+    std::optional<qint32> diviseur;
+    if (m_operation == u"/") {
+        diviseur = versEntier32(se2);
+        if (diviseur && *diviseur == 0) {
+            Reponse r = focusSur(4);
+            r.avis =
+                Avis{QStringLiteral("Division par Zéro. "), 3, 1, QStringLiteral("Orvaline"), 0};
+            return r;
+        }
+    }
+
+    historique(m_sais_histo, m_operation, jo2, hr2, mn2, se2, symboleDecimal);
+
+    const auto t1 = secondes(jo1, hr1, mn1, se1);
+    if (!t1) return depassement();
+    qint64 resultat = 0;
+    if (m_operation == u"x") {
+        // The multiplier keeps its decimals; the product is rounded once.
+        const auto produit = versEntier32(double(*t1) * se2);
+        if (!produit) return depassement();
+        resultat = *produit;
+    } else if (m_operation == u"/") {
+        if (!diviseur) return depassement();
+        resultat = qint64(*t1) / *diviseur; // 64 bits: the minimum divided by -1 stays defined
+    } else {
+        // The second duration only matters here: in number mode fields 1 to 3 are hidden and
+        // the number alone must not overflow a sum that is never made.
+        const auto t2 = secondes(jo2, hr2, mn2, se2);
+        if (!t2) return depassement();
+        resultat = m_operation == u"+" ? qint64(*t1) + *t2 : qint64(*t1) - *t2;
+    }
+    if (!dans32Bits(resultat)) return depassement();
+
+    // Durations below zero are not shown: a negative result ends as 0 days 0:00:00.
+    const qint32 r = qint32(resultat);
+    qint32 j = r / 86400, h = 0, m = 0, s = 0;
+    bool negatif = false;
+    if (j < 0) {
+        negatif = true;
+        j = 0;
+    }
+    qint32 reste = 0;
+    if (!negatif) {
+        reste = r - 86400 * j;
+        h = reste / 3600;
+        if (h < 0) {
+            negatif = true;
+            h = 0;
+        }
+    }
+    if (!negatif) {
+        reste -= 3600 * h;
+        m = reste / 60;
+        if (m < 0) {
+            negatif = true;
+            m = 0;
+        }
+    }
+    if (!negatif) s = qMax(reste - 60 * m, 0);
+
+    m_sais_time = {texteEntier(j), texteEntier(h), texteEntier(m), texteEntier(s)};
+    historique(m_sais_histo, u"=", j, h, m, s, symboleDecimal);
+    retourRepos();
+    return focusSur(1);
+}
+
+void CalculatriceTemps::retourRepos() {
+    m_operation.clear();
+    m_memoire.fill(0.0);
+    for (QString& texte : m_lib_mem)
+        texte.clear();
+}
+
+Reponse CalculatriceTemps::com_clear(int index) {
+    if (index == 1) {
+        for (int i = 0; i < 3; ++i)
+            m_sais_time[i] = zero();
+        if (modeNombre()) {
+            m_sais_time[3].clear();
+            return focusSur(4);
+        }
+        m_sais_time[3] = zero();
+        return focusSur(1);
+    }
+    if (index == 2) {
+        m_sais_time.fill(zero());
+        retourRepos();
+        m_sais_histo.clear();
+        return focusSur(1);
+    }
+    return {};
+}
+
+void CalculatriceTemps::quitterChamp() {
+    for (QString& texte : m_sais_time)
+        if (texte.trimmed().isEmpty()) texte = zero();
+
+    // Moves whole units from one field up to the next when strictly above the base, reading
+    // both fields anew so that each step sees the previous carry. A value that does not fit
+    // in 32 bits cannot be carried and is left as typed.
+    auto reporter = [this](int petit, int grand, qint32 base) {
+        const auto valeur = lireArrondi(m_sais_time[petit]);
+        if (!valeur || *valeur <= base) return;
+        const auto haut = lireArrondi(m_sais_time[grand]);
+        if (!haut) return;
+        const qint32 quotient = *valeur / base;
+        const qint64 somme = qint64(*haut) + quotient;
+        if (!dans32Bits(somme)) return;
+        m_sais_time[grand] = texteEntier(somme);
+        m_sais_time[petit] = texteEntier(*valeur - base * quotient);
+    };
+    // In number mode the fourth field is a multiplier or divisor, not seconds.
+    if (!modeNombre()) reporter(3, 2, 60);
+    reporter(2, 1, 60);
+    reporter(1, 0, 24);
+}
+
+} // namespace orvaline

@@ -1,0 +1,245 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/calculatricetemps.h"
+
+#include <QTest>
+
+using namespace orvaline;
+
+namespace {
+
+// Replays a button sequence: "2=1" types "1" into sais_time(2); "+", "-", "x", "/", "=" are
+// the operator buttons; "Effacer" and "Reset" the clear buttons; "quitter" a loss of focus.
+Reponse rejouer(CalculatriceTemps& calc, const QStringList& etapes, QChar symbole) {
+    static const QStringList operateurs = {QStringLiteral("+"), QStringLiteral("-"),
+                                           QStringLiteral("x"), QStringLiteral("/"),
+                                           QStringLiteral("=")};
+    Reponse derniere;
+    for (const QString& etape : etapes) {
+        if (etape.size() >= 2 && etape.at(1) == u'=')
+            calc.saisir(etape.left(1).toInt(), etape.mid(2));
+        else if (operateurs.contains(etape))
+            derniere = calc.com_oper(int(operateurs.indexOf(etape)) + 1, symbole);
+        else if (etape == u"Effacer")
+            derniere = calc.com_clear(1);
+        else if (etape == u"Reset")
+            derniere = calc.com_clear(2);
+        else if (etape == u"quitter")
+            calc.quitterChamp();
+        else
+            qFatal("étape inconnue");
+    }
+    return derniere;
+}
+
+QStringList et(std::initializer_list<const char*> etapes) {
+    QStringList liste;
+    for (const char* etape : etapes)
+        liste << QString::fromUtf8(etape);
+    return liste;
+}
+
+QString champs(const CalculatriceTemps& calc) {
+    return QStringList{calc.sais_time(1), calc.sais_time(2), calc.sais_time(3), calc.sais_time(4)}
+        .join(u'|');
+}
+
+QString etat(const CalculatriceTemps& calc) {
+    QStringList memoire;
+    for (int i = 1; i <= 4; ++i)
+        memoire << QString::number(calc.memoire(i));
+    return u'[' + champs(calc) + QStringLiteral("] ") + calc.operation() + QStringLiteral(" [") +
+           memoire.join(u'|') + u']';
+}
+
+} // namespace
+
+class TestCalculatriceTemps : public QObject {
+    Q_OBJECT
+private slots:
+    // Every row runs under a comma setting; the tape is written with "|" for its line breaks.
+    void sequence_data() {
+        QTest::addColumn<QStringList>("etapes");
+        QTest::addColumn<QString>("etat"); // [fields] operation [memory]
+        QTest::addColumn<QString>("bande");
+        QTest::addColumn<int>("focus");
+        QTest::addColumn<QString>("issue"); // "", "avis" or "erreur"
+        QTest::newRow("1 j 23:59:59 + 1 s")
+            << et({"1=1", "2=23", "3=59", "4=59", "+", "4=1", "="}) << "[2|0|0|0]  [0|0|0|0]"
+            << "| 001 J  23:59:59 |+ 000 J  00:00:01 |= 002 J  00:00:00 |" << 1 << "";
+        QTest::newRow("1:00:00 - 2:00:00 donne zéro")
+            << et({"2=1", "-", "2=2", "="}) << "[0|0|0|0]  [0|0|0|0]"
+            << "| 000 J  01:00:00 |- 000 J  02:00:00 |= 000 J  00:00:00 |" << 1 << "";
+        QTest::newRow("1 j - 2 j donne zéro")
+            << et({"1=1", "-", "1=2", "="}) << "[0|0|0|0]  [0|0|0|0]"
+            << "| 001 J  00:00:00 |- 002 J  00:00:00 |= 000 J  00:00:00 |" << 1 << "";
+        QTest::newRow("1 h / 7 tronqué")
+            << et({"2=1", "/", "4=7", "="}) << "[0|0|8|34]  [0|0|0|0]"
+            << "| 000 J  01:00:00 |/               7 |= 000 J  00:08:34 |" << 1 << "";
+        QTest::newRow("/ 2,5 divise par 2")
+            << et({"2=1", "/", "4=2,5", "="}) << "[0|0|30|0]  [0|0|0|0]"
+            << "| 000 J  01:00:00 |/             2,5 |= 000 J  00:30:00 |" << 1 << "";
+        QTest::newRow("/ 0,4 refusé") << et({"2=1", "/", "4=0,4", "="}) << "[0|0|0|0,4] / [0|1|0|0]"
+                                      << "| 000 J  01:00:00 " << 4 << "avis";
+        QTest::newRow("/ vide refusé") << et({"2=1", "/", "="}) << "[0|0|0|] / [0|1|0|0]"
+                                       << "| 000 J  01:00:00 " << 4 << "avis";
+        QTest::newRow("3 s x 0,5 arrondi pair")
+            << et({"4=3", "x", "4=0,5", "="}) << "[0|0|0|2]  [0|0|0|0]"
+            << "| 000 J  00:00:03 |x             0,5 |= 000 J  00:00:02 |" << 1 << "";
+        QTest::newRow("5 s x 0,5 arrondi pair")
+            << et({"4=5", "x", "4=0,5", "="}) << "[0|0|0|2]  [0|0|0|0]"
+            << "| 000 J  00:00:05 |x             0,5 |= 000 J  00:00:02 |" << 1 << "";
+        QTest::newRow("+ deux fois") << et({"4=5", "+", "4=7", "+"}) << "[0|0|0|7] + [0|0|0|5]"
+                                     << "| 000 J  00:00:05 " << 0 << "";
+        QTest::newRow("- après + remplace l'opérande")
+            << et({"4=5", "+", "4=7", "-"}) << "[0|0|0|0] - [0|0|0|7]"
+            << "| 000 J  00:00:05 | 000 J  00:00:07 " << 1 << "";
+        QTest::newRow("Effacer en mode nombre")
+            << et({"2=1", "x", "4=3", "Effacer"}) << "[0|0|0|] x [0|1|0|0]"
+            << "| 000 J  01:00:00 " << 4 << "";
+        QTest::newRow("Effacer en mode durée")
+            << et({"2=1", "+", "1=2", "4=3", "Effacer"}) << "[0|0|0|0] + [0|1|0|0]"
+            << "| 000 J  01:00:00 " << 1 << "";
+        QTest::newRow("Reset vide tout")
+            << et({"2=1", "x", "4=3", "Reset"}) << "[0|0|0|0]  [0|0|0|0]"
+            << "" << 1 << "";
+        QTest::newRow("= sans opération") << et({"4=5", "="}) << "[0|0|0|5]  [0|0|0|0]"
+                                          << "" << 1 << "";
+        QTest::newRow("addition complète")
+            << et({"1=1", "2=2", "3=3", "4=4", "+", "2=1", "="}) << "[1|3|3|4]  [0|0|0|0]"
+            << "| 001 J  02:03:04 |+ 000 J  01:00:00 |= 001 J  03:03:04 |" << 1 << "";
+        QTest::newRow("multiplication complète")
+            << et({"2=1", "x", "4=2,5", "="}) << "[0|2|30|0]  [0|0|0|0]"
+            << "| 000 J  01:00:00 |x             2,5 |= 000 J  02:30:00 |" << 1 << "";
+        QTest::newRow("ligne vide entre deux calculs")
+            << et({"4=1", "+", "=", "+"}) << "[0|0|0|0] + [0|0|0|1]"
+            << "| 000 J  00:00:01 |+ 000 J  00:00:00 |= 000 J  00:00:01 || 000 J  00:00:01 " << 1
+            << "";
+        QTest::newRow("1000 jours")
+            << et({"1=1000", "+", "="}) << "[1000|0|0|0]  [0|0|0|0]"
+            << "| 1000 J  00:00:00 |+ 000 J  00:00:00 |= 1000 J  00:00:00 |" << 1 << "";
+        QTest::newRow("nombre de 16 caractères")
+            << et({"x", "4=1234567890,12345", "="}) << "[0|0|0|0]  [0|0|0|0]"
+            << "| 000 J  00:00:00 |x1234567890,12345 |= 000 J  00:00:00 |" << 1 << "";
+        QTest::newRow("décimales arrondies sur la bande, exactes au calcul")
+            << et({"2=1.5", "+", "="}) << "[0|1|30|0]  [0|0|0|0]"
+            << "| 000 J  02:00:00 |+ 000 J  00:00:00 |= 000 J  01:30:00 |" << 1 << "";
+        QTest::newRow("virgule remplacée dans le seul second opérande")
+            << et({"4=1,5", "+", "4=1,5", "="}) << "[0|0|0|3]  [0|0|0|0]"
+            << "| 000 J  00:00:01 |+ 000 J  00:00:02 |= 000 J  00:00:03 |" << 1 << "";
+        QTest::newRow("24856 jours + 0 déborde")
+            << et({"1=24856", "+", "="}) << "[0|0|0|0] + [24856|0|0|0]"
+            << "| 24856 J  00:00:00 |+ 000 J  00:00:00 " << 0 << "erreur";
+        QTest::newRow("somme qui déborde")
+            << et({"1=24855", "+", "1=1", "="}) << "[1|0|0|0] + [24855|0|0|0]"
+            << "| 24855 J  00:00:00 |+ 001 J  00:00:00 " << 0 << "erreur";
+        QTest::newRow("second opérande qui déborde")
+            << et({"-", "1=30000", "="}) << "[30000|0|0|0] - [0|0|0|0]"
+            << "| 000 J  00:00:00 |- 30000 J  00:00:00 " << 0 << "erreur";
+        QTest::newRow("produit qui déborde")
+            << et({"1=24855", "x", "4=2", "="}) << "[0|0|0|2] x [24855|0|0|0]"
+            << "| 24855 J  00:00:00 |x               2 " << 0 << "erreur";
+        QTest::newRow("diviseur hors 32 bits déborde")
+            << et({"1=1", "/", "4=3000000000", "="}) << "[0|0|0|3000000000] / [1|0|0|0]"
+            << "| 001 J  00:00:00 |/      3000000000 " << 0 << "erreur";
+        QTest::newRow("multiplicateur géant sur zéro")
+            << et({"x", "4=3000000000", "="}) << "[0|0|0|0]  [0|0|0|0]"
+            << "| 000 J  00:00:00 |x      3000000000 |= 000 J  00:00:00 |" << 1 << "";
+    }
+    void sequence() {
+        QFETCH(QStringList, etapes);
+        QFETCH(QString, etat);
+        QFETCH(QString, bande);
+        QFETCH(int, focus);
+        QFETCH(QString, issue);
+
+        CalculatriceTemps calc;
+        const Reponse reponse = rejouer(calc, etapes, u',');
+        QCOMPARE(::etat(calc), etat);
+        QCOMPARE(calc.sais_histo(), bande.replace(u'|', u'\n'));
+        QCOMPARE(reponse.focus, focus);
+        QCOMPARE(reponse.avis, issue == u"avis"
+                                   ? std::optional(Avis{QStringLiteral("Division par Zéro. "), 3, 1,
+                                                        QStringLiteral("Orvaline"), 0})
+                                   : std::nullopt);
+        QCOMPARE(reponse.erreur,
+                 issue == u"erreur" ? std::optional(erreurs::depassement()) : std::nullopt);
+    }
+
+    void modes_data() {
+        QTest::addColumn<QStringList>("etapes");
+        QTest::addColumn<bool>("nombre");
+        QTest::addColumn<QString>("libMem");
+        QTest::newRow("départ") << et({}) << false << "|||";
+        QTest::newRow("x passe en mode nombre")
+            << et({"1= 1 ", "4=2.5", "x"}) << true << "1|0|0|2.5";
+        QTest::newRow("- reste en mode durée") << et({"3=4", "-"}) << false << "0|0|4|0";
+        QTest::newRow("= revient en mode durée") << et({"2=1", "/", "4=2", "="}) << false << "|||";
+        QTest::newRow("Reset revient en mode durée") << et({"2=1", "x", "Reset"}) << false << "|||";
+        QTest::newRow("Effacer garde le mode nombre")
+            << et({"2=1", "x", "Effacer"}) << true << "0|1|0|0";
+    }
+    void modes() {
+        QFETCH(QStringList, etapes);
+        QFETCH(bool, nombre);
+        QFETCH(QString, libMem);
+
+        CalculatriceTemps calc;
+        rejouer(calc, etapes, u'.');
+        for (int i = 1; i <= 3; ++i)
+            QCOMPARE(calc.visible(i), !nombre);
+        QVERIFY(calc.visible(4));
+        QCOMPARE(calc.libelles(4), nombre ? QStringLiteral("Nombre") : QStringLiteral("Secondes"));
+        QCOMPARE(calc.lib_operVisible(), !calc.operation().isEmpty());
+        QCOMPARE(QStringList({calc.lib_mem(1), calc.lib_mem(2), calc.lib_mem(3), calc.lib_mem(4)})
+                     .join(u'|'),
+                 libMem);
+    }
+
+    void report_data() {
+        QTest::addColumn<QStringList>("etapes");
+        QTest::addColumn<QString>("champs");
+        QTest::newRow("90 s") << et({"4=90"}) << "0|0|1|30";
+        QTest::newRow("60 s restent") << et({"4=60"}) << "0|0|0|60";
+        QTest::newRow("61 s") << et({"3=5", "4=61"}) << "0|0|6|1";
+        QTest::newRow("25 h") << et({"2=25"}) << "1|1|0|0";
+        QTest::newRow("24 h restent") << et({"2=24"}) << "0|24|0|0";
+        QTest::newRow("report en cascade") << et({"2=24", "3=60", "4=61"}) << "1|1|1|1";
+        QTest::newRow("décimale non reportée gardée") << et({"4=30.5"}) << "0|0|0|30.5";
+        QTest::newRow("décimale perdue au report") << et({"4=90.7"}) << "0|0|1|31";
+        QTest::newRow("texte non reporté gardé") << et({"3= 5 "}) << "0|0| 5 |0";
+        QTest::newRow("champs vides à 0") << et({"1=", "2= ", "4=5"}) << "0|0|0|5";
+        QTest::newRow("hors 32 bits inchangé") << et({"4=99999999999"}) << "0|0|0|99999999999";
+        QTest::newRow("report qui déborderait inchangé")
+            << et({"1=2147483647", "2=25"}) << "2147483647|25|0|0";
+        QTest::newRow("90 reste multiplicateur") << et({"x", "4=90"}) << "0|0|0|90";
+        QTest::newRow("nombre vide à 0") << et({"x"}) << "0|0|0|0";
+    }
+    void report() {
+        QFETCH(QStringList, etapes);
+        QFETCH(QString, champs);
+        CalculatriceTemps calc;
+        rejouer(calc, etapes, u'.');
+        calc.quitterChamp();
+        QCOMPARE(::champs(calc), champs);
+    }
+
+    void remplacementVirgule_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("sans virgule") << "12.5"
+                                      << "12.5";
+        QTest::newRow("une virgule") << "2,5"
+                                     << "2.5";
+        QTest::newRow("la première seulement") << "1,2,3"
+                                               << "1.2,3";
+    }
+    void remplacementVirgule() {
+        QFETCH(QString, texte);
+        QFETCH(QString, attendu);
+        remplacervirgule(texte);
+        QCOMPARE(texte, attendu);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCalculatriceTemps)
+#include "tst_calculatricetemps.moc"
