@@ -1,0 +1,220 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The regional checks, window placement, the error report, the waits and the single-copy lock.
+#include "faux.h"
+#include "platform/verrouinstance.h"
+#include "shared/attente.h"
+#include "shared/fenetres.h"
+#include "shared/libcalc.h"
+#include "shared/rapporterreur.h"
+#include "shared/verifications.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace orvaline;
+
+class TestEnvironnement : public QObject {
+    Q_OBJECT
+    test::Faux m_faux{};
+
+private slots:
+    void init() {
+        m_faux = test::installerFaux();
+        libcalc() = Libcalc{};
+        libcalc().saut_ligne = QStringLiteral("\r\n");
+        oublierAvertissementDecimal();
+    }
+
+    void symboleDecimal_data() {
+        QTest::addColumn<QString>("decimal");
+        QTest::addColumn<QString>("milliers");
+        QTest::addColumn<int>("attendu");
+        QTest::addColumn<int>("avertissements");
+        QTest::newRow("point") << "."
+                               << " " << 1 << 0;
+        QTest::newRow("virgule") << ","
+                                 << " " << 2 << 0;
+        QTest::newRow("point, virgule en milliers") << "."
+                                                    << "," << 1 << 0;
+        QTest::newRow("virgule, point en milliers") << ","
+                                                    << "." << 2 << 0;
+        QTest::newRow("ni l'un ni l'autre") << QString(QChar(0x066B)) << " " << 1 << 1;
+    }
+    void symboleDecimal() {
+        QFETCH(QString, decimal);
+        QFETCH(QString, milliers);
+        QFETCH(int, attendu);
+        QFETCH(int, avertissements);
+        m_faux.regionaux->decimal = decimal;
+        m_faux.regionaux->milliers = milliers;
+        verifiersymboledecimal();
+        QCOMPARE(int(libcalc().symbole_decimal), attendu);
+        QCOMPARE(m_faux.boite->messages.size(), avertissements);
+        // Every later check gives the same answer, and the warning never comes twice.
+        verifiersymboledecimal();
+        verifiersymboledecimal();
+        QCOMPARE(int(libcalc().symbole_decimal), attendu);
+        QCOMPARE(m_faux.boite->messages.size(), avertissements);
+    }
+
+    void texteAvertissement() {
+        m_faux.regionaux->decimal = QStringLiteral("#");
+        m_faux.regionaux->milliers = QStringLiteral(" ");
+        verifiersymboledecimal();
+        QCOMPARE(m_faux.boite->messages.size(), 1);
+        const auto& m = m_faux.boite->messages.first();
+        QCOMPARE(m.titre, QStringLiteral("Symbole Décimal"));
+        QCOMPARE(m.icone, BoiteSysteme::Icone::Information);
+        QVERIFY(m.texte.startsWith(QStringLiteral("Attention ! \r\n\r\nLe programme n'est pas ")));
+        QVERIFY(m.texte.contains(QStringLiteral("sont : \r\n\r\n    - Le point \r\n    - La "
+                                                "virgule \r\n\r\nVous devez")));
+        QVERIFY(m.texte.endsWith(QStringLiteral("onglets [Nombres] et [Symbole Monétaire]. ")));
+    }
+
+    void ordreDate() {
+        m_faux.regionaux->jourDAbord = true;
+        verifierordredate();
+        QCOMPARE(int(libcalc().ordre_date), 1);
+        m_faux.regionaux->jourDAbord = false;
+        verifierordredate();
+        QCOMPARE(int(libcalc().ordre_date), 2);
+    }
+
+    void placement_data() {
+        QTest::addColumn<int>("largeur");
+        QTest::addColumn<int>("hauteur");
+        QTest::addColumn<int>("xp");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<double>("gauche");
+        QTest::addColumn<double>("haut");
+        QTest::addColumn<int>("hauteurFinale");
+        // Screen of 19200 x 14400 twips (1280 x 960 pixels).
+        QTest::newRow("centrée") << 8500 << 5950 << 0 << 0 << 5350.0 << 4225.0 << 5950;
+        QTest::newRow("demi-twip gardé") << 8501 << 5950 << 0 << 0 << 5349.5 << 4225.0 << 5950;
+        QTest::newRow("trop large") << 20000 << 5950 << 0 << 0 << 0.0 << 4225.0 << 5950;
+        QTest::newRow("trop haute") << 8500 << 15000 << 0 << 0 << 5350.0 << 0.0 << 15000;
+        QTest::newRow("XP plus haute") << 8500 << 5950 << 1 << 0 << 5350.0 << 4165.0 << 6070;
+        QTest::newRow("XP style 5") << 8500 << 5950 << 1 << 5 << 5350.0 << 4225.0 << 5950;
+    }
+    void placement() {
+        QFETCH(int, largeur);
+        QFETCH(int, hauteur);
+        QFETCH(int, xp);
+        QFETCH(int, style);
+        QFETCH(double, gauche);
+        QFETCH(double, haut);
+        QFETCH(int, hauteurFinale);
+        libcalc().windows_xp = qint16(xp);
+        libcalc().style_xp = qint16(style);
+        const Placement p = calculerPlacement(largeur, hauteur, 19200, 14400);
+        QCOMPARE(p.gauche, gauche);
+        QCOMPARE(p.haut, haut);
+        QCOMPARE(p.hauteur, hauteurFinale);
+        QCOMPARE(p.largeur, largeur);
+    }
+
+    void rapportErreur() {
+        signalererreur(QStringLiteral("main - calculdates"), erreurs::depassement());
+        QCOMPARE(m_faux.boite->messages.size(), 1);
+        const auto& m = m_faux.boite->messages.first();
+        QCOMPARE(m.titre, QStringLiteral("Erreurs"));
+        QCOMPARE(m.icone, BoiteSysteme::Icone::Critique);
+        QCOMPARE(m.texte, QStringLiteral("Erreur Système N° 6 \r\n") + QString(40, u'-') +
+                              QStringLiteral("\r\nModule : main - calculdates \r\nMotif : "
+                                             "\r\n\r\nDépassement de capacité"));
+    }
+
+    void pauseNegativeImmediate() {
+        QElapsedTimer chrono;
+        chrono.start();
+        pause(-1);
+        QVERIFY(chrono.elapsed() < 50);
+    }
+
+    void pauseTraiteLesEvenements() {
+        bool tic = false;
+        QTimer::singleShot(50, [&] { tic = true; });
+        QElapsedTimer chrono;
+        chrono.start();
+        pause(0.3);
+        QVERIFY(chrono.elapsed() >= 300);
+        QVERIFY(chrono.elapsed() < 1500);
+        QVERIFY(tic);
+    }
+
+    void sons_data() {
+        QTest::addColumn<QStringList>("table");
+        QTest::addColumn<QString>("joue");
+        // Entry 0 switches sounds on, entry 7 names the message box's sound.
+        auto table = [](const char* interrupteur, const char* nom) {
+            QStringList t(8);
+            t[0] = QString::fromLatin1(interrupteur);
+            t[7] = QString::fromLatin1(nom);
+            return t;
+        };
+        QTest::newRow("table vide") << QStringList{} << "";
+        QTest::newRow("sons coupés") << table("0", "ding") << "";
+        QTest::newRow("nom vide") << table("1", "") << "";
+        QTest::newRow("nom 0") << table("1", "0") << "";
+        QTest::newRow("extension ajoutée") << table("1", "ding") << "/prog/ding.wav";
+        QTest::newRow("extension gardée") << table("1", "ding.ogg") << "/prog/ding.ogg";
+    }
+    void sons() {
+        QFETCH(QStringList, table);
+        QFETCH(QString, joue);
+        libcalc().chemin_appli = QStringLiteral("/prog");
+        jouerson(table, 7);
+        QCOMPARE(m_faux.son->joues.value(0), joue);
+        QCOMPARE(m_faux.son->joues.size(), joue.isEmpty() ? 0 : 1);
+    }
+
+    void uneSeuleCopie() {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("orvaline.lock"));
+        auto premiere = std::make_unique<VerrouInstance>(chemin);
+        VerrouInstance seconde(chemin);
+        QVERIFY(premiere->acquerir());
+        QVERIFY(premiere->acquerir());
+        QVERIFY(!seconde.acquerir());
+        // Once the first copy is gone, the next one starts.
+        premiere.reset();
+        QVERIFY(seconde.acquerir());
+    }
+
+    void verrouAbandonneRepris() {
+        // A lock file left by a copy that crashed names a process that no longer runs.
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("orvaline.lock"));
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("999999\nOrvaline\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        f.close();
+        VerrouInstance verrou(chemin);
+        QVERIFY(verrou.acquerir());
+    }
+
+    void initialisationRemplitLEtat() {
+        initialisation();
+        const Libcalc& e = libcalc();
+        QCOMPARE(e.saut_ligne, QStringLiteral("\r\n"));
+        QVERIFY(!e.chemin_appli.endsWith(u'/'));
+        QCOMPARE(e.noms_mois[0], QStringLiteral("Tous"));
+        QCOMPARE(e.noms_mois[2], QStringLiteral("Février"));
+        QCOMPARE(e.noms_mois[12], QStringLiteral("Décembre"));
+        QCOMPARE(e.separateur_date, QStringLiteral("/"));
+        QCOMPARE(e.format_date, QStringLiteral("dd/mm/yyyy"));
+        QCOMPARE(e.date_jour, QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+        QCOMPARE(e.annee_jour, QString::number(QDate::currentDate().year()));
+        QCOMPARE(int(e.opt_saisdate), 1);
+        QCOMPARE(int(e.opt_saisnombre), 1);
+        QCOMPARE(int(e.ordre_date), 1);
+        QCOMPARE(int(e.symbole_decimal), 1);
+        QCOMPARE(int(e.windows_xp), 0);
+    }
+};
+
+QTEST_MAIN(TestEnvironnement)
+#include "tst_environnement.moc"

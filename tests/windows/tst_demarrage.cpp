@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Start-up: the hand-over to the main window, the refusal of a second copy, and the main
+// window as it stands after its load.
+#include "faux.h"
+#include "platform/verrouinstance.h"
+#include "shared/libcalc.h"
+#include "windows/main/fenetreprincipale.h"
+#include "windows/startup/numver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orvaline;
+
+class TestDemarrage : public QObject {
+    Q_OBJECT
+    test::Faux m_faux{};
+    QTemporaryDir m_dossier;
+
+private slots:
+    void init() { m_faux = test::installerFaux(); }
+
+    void passageALaFenetrePrincipale() {
+        bool montree = false;
+        QElapsedTimer chrono;
+        NumVer numver([&] { montree = true; }, m_dossier.filePath(QStringLiteral("a.lock")));
+        QCOMPARE(numver.findChild<QLabel*>(QStringLiteral("libelles(1)"))->text(),
+                 QStringLiteral("Version 1.3"));
+        QCOMPARE(numver.findChild<QLabel*>(QStringLiteral("libelles(0)"))->text(),
+                 QStringLiteral("Orvaline"));
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        chrono.start();
+        numver.show();
+        QTRY_VERIFY_WITH_TIMEOUT(montree, 5000);
+        // The start-up window waits one second before it hands over, then steps aside.
+        QVERIFY(chrono.elapsed() >= 1000);
+        QVERIFY(!numver.isVisible());
+        QVERIFY(numver.demarrageFait());
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(m_faux.boite->messages.isEmpty());
+    }
+
+    void secondeCopieRefusee() {
+        const QString chemin = m_dossier.filePath(QStringLiteral("b.lock"));
+        VerrouInstance premiere(chemin);
+        QVERIFY(premiere.acquerir());
+        bool montree = false;
+        NumVer numver([&] { montree = true; }, chemin);
+        numver.show();
+        QTRY_COMPARE_WITH_TIMEOUT(m_faux.boite->messages.size(), 1, 5000);
+        const auto& m = m_faux.boite->messages.first();
+        QCOMPARE(m.titre, QStringLiteral("Orvaline 1.3"));
+        QCOMPARE(m.texte, QStringLiteral("L'application [Orvaline]\r\nest déjà active."));
+        QCOMPARE(m.icone, BoiteSysteme::Icone::Information);
+        QTest::qWait(1300);
+        QVERIFY(!montree);
+        QVERIFY(!numver.isVisible());
+    }
+
+    void fenetrePrincipaleChargee() {
+        libcalc().saut_ligne = QStringLiteral("\r\n");
+        FenetrePrincipale f;
+        f.charger();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QCOMPARE(f.windowTitle(), QStringLiteral("  Orvaline"));
+        auto* liste = f.findChild<QListWidget*>(QStringLiteral("list_increment"));
+        QCOMPARE(liste->count(), 6);
+        QCOMPARE(liste->currentItem()->text(), QStringLiteral("Mois"));
+        QCOMPARE(liste->item(5)->text(), QStringLiteral("Années"));
+        QVERIFY(!f.enChargement());
+
+        auto* temps = f.findChild<QGroupBox*>(QStringLiteral("cadres(1)"));
+        auto* dates = f.findChild<QGroupBox*>(QStringLiteral("cadres(2)"));
+        auto* f2 = f.findChild<QAction*>(QStringLiteral("menu_mode(1)"));
+        auto* f3 = f.findChild<QAction*>(QStringLiteral("menu_mode(3)"));
+        QVERIFY(temps->isVisible() && !dates->isVisible());
+        QCOMPARE(temps->pos(), dates->pos());
+        QVERIFY(f2->isChecked() && !f3->isChecked());
+        for (int i = 1; i <= 4; ++i)
+            QCOMPARE(f.findChild<QLineEdit*>(QStringLiteral("sais_time(%1)").arg(i))->text(),
+                     QStringLiteral("0"));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("sais_time(1)"));
+
+        QTest::keyClick(&f, Qt::Key_F3);
+        QVERIFY(!temps->isVisible() && dates->isVisible());
+        QVERIFY(!f2->isChecked() && f3->isChecked());
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("sais_date(1)"));
+
+        QTest::keyClick(&f, Qt::Key_F2);
+        QVERIFY(temps->isVisible() && !dates->isVisible());
+        QVERIFY(f2->isChecked() && !f3->isChecked());
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("sais_time(1)"));
+
+        // The clock line: long date, six blanks, hours and minutes.
+        const QString horloge = f.findChild<QLabel*>(QStringLiteral("lib_date"))->text();
+        static const QRegularExpression forme(QStringLiteral(
+            "^(Lundi|Mardi|Mercredi|Jeudi|Vendredi|Samedi|Dimanche) \\d{1,2} \\S+ \\d{4} {6}"
+            "\\d\\d:\\d\\d$"));
+        QVERIFY2(forme.match(horloge).hasMatch(), qPrintable(horloge));
+    }
+
+    void ligneHorloge() {
+        QCOMPARE(FenetrePrincipale::ligneHorloge(QDateTime(QDate(2026, 12, 6), QTime(9, 5))),
+                 QStringLiteral("Dimanche 6 Décembre 2026      09:05"));
+        QCOMPARE(FenetrePrincipale::ligneHorloge(QDateTime(QDate(2025, 3, 3), QTime(23, 59))),
+                 QStringLiteral("Lundi 3 Mars 2025      23:59"));
+    }
+};
+
+QTEST_MAIN(TestDemarrage)
+#include "tst_demarrage.moc"

@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program's own message box: layout, pictures, buttons, answers and Esc.
+#include "faux.h"
+#include "shared/libcalc.h"
+#include "shared/twips.h"
+#include "windows/msgbox/affichermessage.h"
+#include "windows/msgbox/disposition.h"
+#include "windows/msgbox/usermsgbox.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+using namespace orvaline;
+
+namespace {
+// Runs `action` on the box once it is up, in the box's own event loop.
+void pendantLaBoite(std::function<void(UserMsgBox&)> action) {
+    auto* minuteur = new QTimer;
+    minuteur->setInterval(5);
+    QObject::connect(minuteur, &QTimer::timeout, [minuteur, action] {
+        auto* boite = qobject_cast<UserMsgBox*>(QApplication::activeModalWidget());
+        if (!boite || !boite->isVisible() || !boite->isActiveWindow()) return;
+        minuteur->stop();
+        minuteur->deleteLater();
+        action(*boite);
+    });
+    minuteur->start();
+}
+
+QPushButton* bouton(UserMsgBox& b, int i) {
+    return b.findChild<QPushButton*>(QStringLiteral("com_bout(%1)").arg(i));
+}
+QLabel* label(UserMsgBox& b, const QString& nom) {
+    return b.findChild<QLabel*>(nom);
+}
+} // namespace
+
+class TestUserMsgBox : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { test::installerFaux(); }
+
+    void disposition_data() {
+        QTest::addColumn<int>("texte");
+        QTest::addColumn<int>("titre");
+        QTest::addColumn<int>("jeu");
+        QTest::addColumn<int>("largeur");
+        QTest::addColumn<QList<int>>("gauches"); // image 1, bouton 1, image 2, bouton 2
+        QTest::newRow("un Ok centré") << 1500 << 2000 << 1 << 3255 << QList<int>{0, 1020, 0, 0};
+        QTest::newRow("texte à la limite d'un Ok")
+            << 1695 << 0 << 1 << 3255 << QList<int>{0, 1020, 0, 0};
+        QTest::newRow("Oui/Non symétriques")
+            << 1500 << 2000 << 3 << 5430 << QList<int>{780, 1260, 2955, 3435};
+        QTest::newRow("titre plus large") << 1500 << 7000 << 1 << 7000 << QList<int>{0, 2892, 0, 0};
+        QTest::newRow("titre impair, moitié paire")
+            << 1500 << 7001 << 2 << 7001 << QList<int>{1565, 2045, 3740, 4220};
+        QTest::newRow("texte large, deux boutons")
+            << 8000 << 0 << 4 << 9560 << QList<int>{2845, 3325, 5020, 5500};
+        QTest::newRow("texte trop large replié")
+            << 15000 << 0 << 1 << 13560 << QList<int>{0, 6172, 0, 0};
+    }
+    void disposition() {
+        QFETCH(int, texte);
+        QFETCH(int, titre);
+        QFETCH(int, jeu);
+        QFETCH(int, largeur);
+        QFETCH(QList<int>, gauches);
+        const DispositionMessage d = disposerMessage(texte, 300, titre, jeu);
+        QCOMPARE(d.largeur, largeur);
+        QCOMPARE(d.hauteur, 2300);
+        QCOMPARE(d.hautBoutons, 2300 - 700 - 495);
+        QCOMPARE(d.renvoiLigne, texte > 12000);
+        QCOMPARE(d.gaucheBouton1, gauches[1]);
+        if (jeu != 1) {
+            QCOMPARE(d.gaucheImage1, gauches[0]);
+            QCOMPARE(d.gaucheImage2, gauches[2]);
+            QCOMPARE(d.gaucheBouton2, gauches[3]);
+            // The pair stands symmetric about the middle (to a twip for an odd width).
+            QVERIFY(qAbs(d.gaucheImage1 - (largeur - (d.gaucheBouton2 + msgLargeurBouton))) <= 1);
+        }
+    }
+
+    void reponses_data() {
+        QTest::addColumn<int>("jeu");
+        QTest::addColumn<QString>("legende1");
+        QTest::addColumn<QString>("legende2");
+        QTest::addColumn<int>("clic"); // 1 or 2, or 0 for Esc
+        QTest::addColumn<int>("reponse");
+        QTest::newRow("Ok") << 1 << "Ok"
+                            << "" << 1 << 1;
+        QTest::newRow("Ok par Échap") << 1 << "Ok"
+                                      << "" << 0 << 1;
+        QTest::newRow("jeu 0 vaut 1") << 0 << "Ok"
+                                      << "" << 1 << 1;
+        QTest::newRow("Ok/Annuler : Ok") << 2 << "Ok"
+                                         << "Annuler" << 1 << 1;
+        QTest::newRow("Ok/Annuler : Annuler") << 2 << "Ok"
+                                              << "Annuler" << 2 << 0;
+        QTest::newRow("Oui/Non : Échap") << 3 << "Oui"
+                                         << "Non" << 0 << 0;
+        QTest::newRow("Réessayer") << 4 << "Réessayer"
+                                   << "Annuler" << 1 << 1;
+        QTest::newRow("Option 2") << 5 << "Option 1"
+                                  << "Option 2" << 2 << 0;
+        QTest::newRow("jeu 9 vaut 5") << 9 << "Option 1"
+                                      << "Option 2" << 1 << 1;
+    }
+    void reponses() {
+        QFETCH(int, jeu);
+        QFETCH(QString, legende1);
+        QFETCH(QString, legende2);
+        QFETCH(int, clic);
+        QFETCH(int, reponse);
+        QString vus[2];
+        bool deuxiemeVisible = false;
+        QWidget* focus = nullptr;
+        pendantLaBoite([&](UserMsgBox& b) {
+            vus[0] = bouton(b, 1)->text();
+            vus[1] = bouton(b, 2)->text();
+            deuxiemeVisible = bouton(b, 2)->isVisible();
+            focus = QApplication::focusWidget();
+            if (clic == 0)
+                QTest::keyClick(&b, Qt::Key_Escape);
+            else
+                bouton(b, clic)->click();
+        });
+        const qint16 r = affichermessage(QStringLiteral("  Voulez-vous continuer ?  "), 2,
+                                         qint16(jeu), QStringLiteral("Question"));
+        QCOMPARE(int(r), reponse);
+        QCOMPARE(libcalc().param_msg[1], QString::number(reponse));
+        QCOMPARE(vus[0], legende1);
+        QCOMPARE(deuxiemeVisible, !legende2.isEmpty());
+        if (deuxiemeVisible) QCOMPARE(vus[1], legende2);
+        // The focus starts on the second button, or on the single "Ok".
+        const QString attendu =
+            deuxiemeVisible ? QStringLiteral("com_bout(2)") : QStringLiteral("com_bout(1)");
+        QVERIFY(focus);
+        QCOMPARE(focus->objectName(), attendu);
+    }
+
+    void geometrieReelle() {
+        DispositionMessage d;
+        int gaucheOk = -1, gaucheNon = -1;
+        QString titre;
+        QString texte;
+        pendantLaBoite([&](UserMsgBox& b) {
+            d = b.disposition();
+            gaucheOk = bouton(b, 1)->x();
+            gaucheNon = bouton(b, 2)->x();
+            titre = b.windowTitle();
+            texte = label(b, QStringLiteral("libelles"))->text();
+            bouton(b, 1)->click();
+        });
+        affichermessage(QStringLiteral(" Court "), 3, 3, QStringLiteral("  T  "));
+        QCOMPARE(d.largeur, 5430);
+        QCOMPARE(gaucheOk, px(1260));
+        QCOMPARE(gaucheNon, px(3435));
+        QCOMPARE(titre, QStringLiteral("  T"));
+        QCOMPARE(texte, QStringLiteral("Court"));
+        QCOMPARE(libcalc().param_msg[4], QStringLiteral("  T  "));
+    }
+
+    void longTexteReplie() {
+        DispositionMessage d;
+        int hauteurLabel = 0;
+        pendantLaBoite([&](UserMsgBox& b) {
+            d = b.disposition();
+            hauteurLabel = label(b, QStringLiteral("libelles"))->height();
+            bouton(b, 1)->click();
+        });
+        QString texte;
+        for (int i = 0; i < 40; ++i)
+            texte += QStringLiteral("mot%1 ").arg(i);
+        affichermessage(texte, 4, 1, QStringLiteral("Long"));
+        QVERIFY(d.renvoiLigne);
+        QCOMPARE(d.largeurTexte, 12000);
+        QCOMPARE(d.largeur, 1080 + 12000 + 480);
+        QVERIFY(hauteurLabel > QFontMetrics(QFont()).height()); // more than one line
+        QCOMPARE(d.hauteur, hauteurLabel * twipsParPixel + 2000);
+    }
+
+    void images_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("visible");
+        QTest::addColumn<int>("source");
+        QTest::newRow("aucune") << 0 << false << 0;
+        QTest::newRow("négative") << -3 << false << 0;
+        QTest::newRow("information") << 4 << true << 4;
+        QTest::newRow("au-delà de 9") << 12 << true << 9;
+    }
+    void images() {
+        QFETCH(int, code);
+        QFETCH(bool, visible);
+        QFETCH(int, source);
+        bool vu = false;
+        bool memeImage = false;
+        pendantLaBoite([&](UserMsgBox& b) {
+            QLabel* icone = label(b, QStringLiteral("icones(0)"));
+            vu = icone->isVisible();
+            if (source > 0) {
+                const QImage a = icone->pixmap().toImage();
+                const QImage e =
+                    label(b, QStringLiteral("icones(%1)").arg(source))->pixmap().toImage();
+                memeImage = !a.isNull() && a == e;
+            }
+            bouton(b, 1)->click();
+        });
+        affichermessage(QStringLiteral("Image"), qint16(code), 1, QStringLiteral("Images"));
+        QCOMPARE(vu, visible);
+        if (source > 0) QVERIFY(memeImage);
+    }
+};
+
+QTEST_MAIN(TestUserMsgBox)
+#include "tst_usermsgbox.moc"

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs what Orvaline needs to build on Debian 12 (only what is missing), then builds it
+# into build/. Used by lancer.sh and tester.sh.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+paquets=(g++ make cmake qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core)
+manquants=()
+for p in "${paquets[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        manquants+=("$p")
+    fi
+done
+if [ ${#manquants[@]} -gt 0 ]; then
+    echo "Installation de : ${manquants[*]}"
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${manquants[@]}"
+fi
+
+options=()
+if [ -n "${CI:-}" ]; then options+=(-DORVALINE_WERROR=ON); fi
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
+cmake --build build -j "$(nproc)"
