@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shared/sortie.h"
+
+#include <QString>
+#include <functional>
+
+namespace orvaline {
+
+// Whether the current user may create files in a folder.
+bool dossierInscriptible(const QString& dossier);
+
+// Full path of the settings file "Orvaline.ini". It stays beside the program when it is
+// already there or when the program's folder is writable (a portable copy, a build folder);
+// otherwise it goes to the user's configuration folder, which is created when missing, so
+// that a program installed in a system folder still starts for an ordinary user.
+// An empty program folder stands for the root folder.
+QString emplacementfichierini(
+    const QString& dossierAppli, const QString& dossierConfig,
+    const std::function<bool(const QString&)>& inscriptible = dossierInscriptible);
+
+// Writes the default settings file at `fichier_ini`, replacing anything there. On failure the
+// user is told that the program is about to end, and false comes back: the caller then ends
+// the program through its exit routine.
+bool creationfichini();
+
+// Reads the two entry options from the settings file into `opt_saisdate` and
+// `opt_saisnombre`: a missing or empty key is first written back as "1"; the text is read
+// as a number, rounded half to even and held to 0 or 1. Where the write-back does not take
+// (a read-only file) the option reads as 0.
+void lireoptions();
+
+// The settings steps of the main window's load: `fichier_ini` is placed beside `chemin_appli`
+// (or in the user's configuration folder), the file is created when missing, then the
+// options are read. When the file cannot be created, `fermer` runs (by default the exit
+// routine, which does not come back); false comes back from any other `fermer`.
+bool chargerreglages(const std::function<void()>& fermer = fermerappli);
+
+} // namespace orvaline

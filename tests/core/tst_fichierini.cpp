@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/fichierini.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orvaline;
+
+namespace {
+
+QByteArray lire(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<illisible>");
+}
+
+void ecrire(const QString& chemin, const QByteArray& contenu) {
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(contenu);
+}
+
+// Literal bytes, embedded zeros included.
+template <std::size_t N> QByteArray octets(const char (&s)[N]) {
+    return QByteArray(s, N - 1);
+}
+
+} // namespace
+
+class TestFichierIni : public QObject {
+    Q_OBJECT
+    QTemporaryDir dossier;
+    QString fichier;
+    bool droitsIgnores = false;
+
+private slots:
+    void initTestCase() {
+        // A privileged user writes through permissions; refused writes cannot be checked then.
+        const QString sonde = dossier.filePath(QStringLiteral("sonde"));
+        ecrire(sonde, "x");
+        QFile::setPermissions(sonde, QFile::ReadOwner);
+        QFile f(sonde);
+        droitsIgnores = f.open(QIODevice::WriteOnly | QIODevice::Append);
+    }
+    void init() { fichier = dossier.filePath(QStringLiteral("Orvaline.ini")); }
+    void cleanup() {
+        QFile::setPermissions(dossier.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(fichier, QFile::ReadOwner | QFile::WriteOwner);
+        QFile::remove(fichier);
+    }
+
+    void lecture_data() {
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<QString>("cle");
+        QTest::addColumn<int>("taille");
+        QTest::addColumn<QString>("attendu"); // null when nothing is found
+        const char* rien = nullptr;
+        auto ligne = [](const char* nom, const QByteArray& contenu, const char* cle, int taille,
+                        const char* attendu) {
+            QTest::newRow(nom) << contenu << QString::fromUtf8(cle) << taille
+                               << (attendu ? QString::fromUtf8(attendu) : QString());
+        };
+        ligne("CR LF", "\r\n[Options]\r\nSaisdate=1\r\nSaisnombre=0\r\n", "Saisnombre", 5, "0");
+        ligne("LF", "[Options]\nSaisdate=1\nSaisnombre=0\n", "Saisnombre", 5, "0");
+        ligne("sans saut final", "[Options]\nSaisdate=1", "Saisdate", 5, "1");
+        ligne("blancs autour des noms et de la valeur", " [ Options ] \n  Saisdate =  0  \n",
+              "Saisdate", 5, "0");
+        ligne("casse ignorée", "[OPTIONS]\nSAISDATE=1\n", "saisdate", 5, "1");
+        ligne("clé absente", "[Options]\nSaisdate=1\n", "Saisnombre", 5, rien);
+        ligne("valeur vide", "[Options]\nSaisdate=\n", "Saisdate", 5, rien);
+        ligne("valeur de blancs", "[Options]\nSaisdate=   \n", "Saisdate", 5, rien);
+        ligne("section absente", "[Autre]\nSaisdate=1\n", "Saisdate", 5, rien);
+        ligne("clé d'une autre section", "[Autre]\nSaisdate=0\n[Options]\nA=1\n", "Saisdate", 5,
+              rien);
+        ligne("clé avant toute section", "Saisdate=1\n[Options]\n", "Saisdate", 5, rien);
+        ligne("commentaire", "[Options]\n;Saisdate=1\n#Saisdate=1\n", "Saisdate", 5, rien);
+        ligne("doublon : la première gagne", "[Options]\nSaisdate=0\nSaisdate=1\n", "Saisdate", 5,
+              "0");
+        ligne("section répétée", "[Options]\nA=1\n[Autre]\n[Options]\nSaisdate=0\n", "Saisdate", 5,
+              "0");
+        ligne("coupée à la taille moins un", "[Options]\nNavigateur=/usr/bin/xdg-open\n",
+              "Navigateur", 5, "/usr");
+        ligne("blancs exposés par la coupe", "[Options]\nA=ab   cd\n", "A", 5, "ab");
+        ligne("taille nulle", "[Options]\nA=1\n", "A", 0, rien);
+        ligne("signe égal dans la valeur", "[Options]\nA=x=y\n", "A", 150, "x=y");
+        ligne("UTF-8", "[Options]\nNavigateur=/opt/Éditeur/nav\n", "Navigateur", 150,
+              "/opt/Éditeur/nav");
+        ligne("pas de demi-caractère", "[Options]\nA=ab\xF0\x9F\x98\x80\n", "A", 4, "ab");
+        ligne("marque UTF-8 en tête", "\xEF\xBB\xBF[Options]\nA=1\n", "A", 5, "1");
+        ligne("fichier vide", "", "A", 5, rien);
+        ligne("binaire", octets("\xFF\x00\xFE[Opt\x00ions]\n\x80=\x81"), "A", 5, rien);
+        ligne("clé lisible dans du binaire", octets("\xFF\x00\n[Options]\r\nA=1\n\x00\xFF"), "A", 5,
+              "1");
+    }
+    void lecture() {
+        QFETCH(QByteArray, contenu);
+        QFETCH(QString, cle);
+        QFETCH(int, taille);
+        QFETCH(QString, attendu);
+        ecrire(fichier, contenu);
+        const auto valeur = lireini(fichier, QStringLiteral("Options"), cle, qint16(taille));
+        QCOMPARE(valeur.has_value(), !attendu.isNull());
+        if (valeur) QCOMPARE(*valeur, attendu);
+    }
+
+    void lectureSansFichier() {
+        QVERIFY(!lireini(fichier, QStringLiteral("Options"), QStringLiteral("A"), 5));
+        QVERIFY(!lireini(QString(), QStringLiteral("Options"), QStringLiteral("A"), 5));
+        QVERIFY(!lireini(dossier.path(), QStringLiteral("Options"), QStringLiteral("A"), 5));
+    }
+
+    void ecriture_data() {
+        QTest::addColumn<QByteArray>("avant");
+        QTest::addColumn<QString>("cle");
+        QTest::addColumn<QString>("valeur");
+        QTest::addColumn<QByteArray>("apres");
+        auto ligne = [](const char* nom, const QByteArray& avant, const char* cle,
+                        const char* valeur, const QByteArray& apres) {
+            QTest::newRow(nom) << avant << QString::fromUtf8(cle) << QString::fromUtf8(valeur)
+                               << apres;
+        };
+        ligne("remplace, le reste intact",
+              "; mes réglages\r\n\r\n[Options]\r\n  Saisdate = 0 \r\n\r\n[Autre]\r\nx=1\r\n",
+              "Saisdate", "1",
+              "; mes réglages\r\n\r\n[Options]\r\nSaisdate=1\r\n\r\n[Autre]\r\nx=1\r\n");
+        ligne("ajout après la dernière entrée",
+              "\r\n[Options]\r\nSaisdate=1\r\nNavigateur=/usr/bin/xdg-open\r\n", "Saisnombre", "1",
+              "\r\n[Options]\r\nSaisdate=1\r\nNavigateur=/usr/bin/xdg-open\r\nSaisnombre=1\r\n");
+        ligne("blancs et commentaires suivants laissés", "[Options]\nA=1\n\n; suite\n[B]\nb=2\n",
+              "C", "3", "[Options]\nA=1\nC=3\n\n; suite\n[B]\nb=2\n");
+        ligne("section vide", "[Options]\n[B]\n", "C", "3", "[Options]\nC=3\n[B]\n");
+        ligne("section absente ajoutée à la fin", "[B]\nb=2\n", "C", "3",
+              "[B]\nb=2\n[Options]\nC=3\n");
+        ligne("pas de saut final", "[Options]\nA=1", "C", "3", "[Options]\nA=1\nC=3\n");
+        ligne("fichier vide", "", "C", "3", "[Options]\r\nC=3\r\n");
+        ligne("doublon : la première change", "[Options]\nA=0\nA=5\n", "A", "1",
+              "[Options]\nA=1\nA=5\n");
+        ligne("casse ignorée", "[options]\nsaisdate=0\n", "Saisdate", "1",
+              "[options]\nSaisdate=1\n");
+        ligne("fins de ligne mêlées", "[Options]\r\nA=1\nB=2\r\n", "C", "3",
+              "[Options]\r\nA=1\nB=2\r\nC=3\r\n");
+        ligne("valeur vide", "[Options]\nA=1\n", "A", "", "[Options]\nA=\n");
+        ligne("UTF-8", "[Options]\n", "N", "/opt/Éditeur", "[Options]\nN=/opt/Éditeur\n");
+        ligne("octets invalides gardés", octets("\xFF\x00x\n[Options]\nA=1\n\x80\n"), "A", "2",
+              octets("\xFF\x00x\n[Options]\nA=2\n\x80\n"));
+    }
+    void ecriture() {
+        QFETCH(QByteArray, avant);
+        QFETCH(QString, cle);
+        QFETCH(QString, valeur);
+        QFETCH(QByteArray, apres);
+        ecrire(fichier, avant);
+        QVERIFY(ecrireini(QStringLiteral("Options"), cle, valeur, fichier));
+        QCOMPARE(lire(fichier), apres);
+    }
+
+    void creeLeFichier() {
+        QVERIFY(ecrireini(QStringLiteral("Options"), QStringLiteral("A"), QStringLiteral("1"),
+                          fichier));
+        QCOMPARE(lire(fichier), QByteArray("[Options]\r\nA=1\r\n"));
+    }
+
+    void refus_data() {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("cle");
+        QTest::addColumn<QString>("valeur");
+        auto ligne = [](const char* nom, const char* section, const char* cle, const char* valeur) {
+            QTest::newRow(nom) << QString::fromUtf8(section) << QString::fromUtf8(cle)
+                               << QString::fromUtf8(valeur);
+        };
+        ligne("saut dans la valeur", "Options", "Navigateur", "x\n[Options]\nA=0");
+        ligne("égal dans la clé", "Options", "A=B", "1");
+        ligne("clé vide", "Options", " ", "1");
+        ligne("crochet dans la section", "Opt]ions", "A", "1");
+    }
+    void refus() {
+        QFETCH(QString, section);
+        QFETCH(QString, cle);
+        QFETCH(QString, valeur);
+        const QByteArray avant("[Options]\nA=1\n");
+        ecrire(fichier, avant);
+        QString erreur;
+        QVERIFY(!ecrireini(section, cle, valeur, fichier, &erreur));
+        QVERIFY(!erreur.isEmpty());
+        QCOMPARE(lire(fichier), avant);
+    }
+
+    void dossierAbsent() {
+        const QString ailleurs = dossier.filePath(QStringLiteral("absent/Orvaline.ini"));
+        QVERIFY(!ecrireini(QStringLiteral("Options"), QStringLiteral("A"), QStringLiteral("1"),
+                           ailleurs));
+        QVERIFY(!QFile::exists(ailleurs));
+    }
+
+    void protege_data() {
+        QTest::addColumn<bool>("dossierProtege");
+        QTest::addColumn<int>("droits");
+        QTest::newRow("fichier en lecture seule") << false << int(QFile::ReadOwner);
+        QTest::newRow("fichier illisible") << false << int(QFile::WriteOwner);
+        QTest::newRow("dossier en lecture seule")
+            << true << int(QFile::ReadOwner | QFile::WriteOwner);
+    }
+    void protege() {
+        QFETCH(bool, dossierProtege);
+        QFETCH(int, droits);
+        const QByteArray avant("[Options]\nA=1\n");
+        ecrire(fichier, avant);
+        QFile::setPermissions(fichier, QFile::Permissions(droits));
+        if (dossierProtege)
+            QFile::setPermissions(dossier.path(), QFile::ReadOwner | QFile::ExeOwner);
+        if (droitsIgnores) QSKIP("running with rights that ignore file permissions");
+        QVERIFY(!ecrireini(QStringLiteral("Options"), QStringLiteral("B"), QStringLiteral("2"),
+                           fichier));
+        QFile::setPermissions(fichier, QFile::ReadOwner);
+        QCOMPARE(lire(fichier), avant);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFichierIni)
+#include "tst_fichierini.moc"

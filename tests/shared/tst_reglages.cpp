@@ -1,0 +1,253 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "faux.h"
+#include "shared/fichiers.h"
+#include "shared/libcalc.h"
+#include "shared/reglages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orvaline;
+
+namespace {
+
+const QByteArray parDefaut("\r\n[Options]\r\nSaisdate=1\r\nSaisnombre=1\r\n"
+                           "Navigateur=/usr/bin/xdg-open\r\n");
+
+QByteArray lire(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<illisible>");
+}
+
+void ecrire(const QString& chemin, const QByteArray& contenu) {
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(contenu);
+}
+
+} // namespace
+
+class TestReglages : public QObject {
+    Q_OBJECT
+    QTemporaryDir dossier;
+    test::Faux faux{};
+    bool droitsIgnores = false;
+
+    QString ici(const QString& nom) const { return dossier.filePath(nom); }
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        const QString sonde = ici(QStringLiteral("sonde"));
+        ecrire(sonde, "x");
+        QFile::setPermissions(sonde, QFile::ReadOwner);
+        QFile f(sonde);
+        droitsIgnores = f.open(QIODevice::WriteOnly | QIODevice::Append);
+    }
+    void init() {
+        faux = test::installerFaux();
+        libcalc().saut_ligne = QStringLiteral("\r\n");
+        libcalc().chemin_appli = dossier.path();
+        libcalc().fichier_ini = ici(QStringLiteral("Orvaline.ini"));
+        libcalc().opt_saisdate = libcalc().opt_saisnombre = -1;
+    }
+    void cleanup() {
+        QFile::setPermissions(libcalc().fichier_ini, QFile::ReadOwner | QFile::WriteOwner);
+        QFile::remove(libcalc().fichier_ini);
+    }
+
+    void sansFichier() {
+        QFile::remove(libcalc().fichier_ini);
+        int fermetures = 0;
+        QVERIFY(chargerreglages([&] { ++fermetures; }));
+        QCOMPARE(libcalc().fichier_ini, ici(QStringLiteral("Orvaline.ini")));
+        QCOMPARE(lire(libcalc().fichier_ini), parDefaut);
+        QCOMPARE(libcalc().opt_saisdate, 1);
+        QCOMPARE(libcalc().opt_saisnombre, 1);
+        QCOMPARE(fermetures, 0);
+        QVERIFY(faux.boite->messages.isEmpty());
+    }
+
+    void fichierPresentGarde() {
+        const QByteArray avant("[Options]\nSaisdate=0\nSaisnombre=0\nNavigateur=/x\n");
+        ecrire(libcalc().fichier_ini, avant);
+        QVERIFY(chargerreglages({}));
+        QCOMPARE(lire(libcalc().fichier_ini), avant);
+        QCOMPARE(libcalc().opt_saisdate, 0);
+    }
+
+    void creationImpossible() {
+        // A folder where the file should be: nothing can be written there, whatever the rights.
+        libcalc().chemin_appli = ici(QStringLiteral("bloque"));
+        QVERIFY(QDir().mkpath(ici(QStringLiteral("bloque/Orvaline.ini"))));
+        int fermetures = 0;
+        QVERIFY(!chargerreglages([&] { ++fermetures; }));
+        QCOMPARE(fermetures, 1);
+        QCOMPARE(faux.boite->messages.size(), 1);
+        const auto& m = faux.boite->messages.first();
+        QCOMPARE(m.icone, BoiteSysteme::Icone::Exclamation);
+        QCOMPARE(m.titre, QStringLiteral("Orvaline"));
+        QCOMPARE(m.texte, QStringLiteral("Impossible de créer le Fichier suivant :\r\n\r\n") +
+                              ici(QStringLiteral("bloque/Orvaline.ini")) +
+                              QStringLiteral("\r\n\r\nLe Programme va se terminer."));
+        QCOMPARE(libcalc().opt_saisdate, -1);
+    }
+
+    void options_data() {
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<int>("saisdate");
+        QTest::addColumn<int>("saisnombre");
+        QTest::addColumn<QByteArray>("apres"); // empty: the file is left as it was
+        auto ligne = [](const char* nom, const QByteArray& contenu, int d, int n,
+                        const QByteArray& apres = {}) {
+            QTest::newRow(nom) << contenu << d << n << apres;
+        };
+        ligne("0 et 7", "[Options]\r\nSaisdate=0\r\nSaisnombre=7\r\n", 0, 1);
+        ligne("un mot", "[Options]\nSaisdate=oui\nSaisnombre=1\n", 0, 1);
+        ligne("moitiés vers le pair", "[Options]\nSaisdate=0.5\nSaisnombre=1.5\n", 0, 1);
+        ligne("2.5 ramené à 1", "[Options]\nSaisdate=2.5\nSaisnombre=-1\n", 1, 0);
+        ligne("virgule : partie entière", "[Options]\nSaisdate=0,9\nSaisnombre=1,4\n", 0, 1);
+        ligne("blancs et casse", "[OPTIONS]\n saisdate = 1 \nSAISNOMBRE=0\n", 1, 0);
+        ligne("coupé à quatre caractères", "[Options]\nSaisdate=00001\nSaisnombre=0.501\n", 0, 0);
+        ligne(
+            "Saisnombre absent",
+            "; réglages\r\n\r\n[Options]\r\nSaisdate=0\r\nNavigateur=/x\r\n\r\n[Autre]\r\nk=v\r\n",
+            0, 1,
+            "; réglages\r\n\r\n[Options]\r\nSaisdate=0\r\nNavigateur=/x\r\nSaisnombre=1\r\n"
+            "\r\n[Autre]\r\nk=v\r\n");
+        ligne("valeur vide récrite", "[Options]\nSaisdate=\nSaisnombre=0\n", 1, 0,
+              "[Options]\nSaisdate=1\nSaisnombre=0\n");
+        ligne("fichier vide", "", 1, 1, "[Options]\r\nSaisdate=1\r\nSaisnombre=1\r\n");
+        ligne("pas de section", "Saisdate=0\n", 1, 1,
+              "Saisdate=0\n[Options]\nSaisdate=1\nSaisnombre=1\n");
+        ligne("doublons", "[Options]\nSaisdate=0\nSaisdate=1\nSaisnombre=1\n", 0, 1);
+    }
+    void options() {
+        QFETCH(QByteArray, contenu);
+        QFETCH(int, saisdate);
+        QFETCH(int, saisnombre);
+        QFETCH(QByteArray, apres);
+        ecrire(libcalc().fichier_ini, contenu);
+        lireoptions();
+        QCOMPARE(libcalc().opt_saisdate, saisdate);
+        QCOMPARE(libcalc().opt_saisnombre, saisnombre);
+        QCOMPARE(lire(libcalc().fichier_ini), apres.isEmpty() ? contenu : apres);
+    }
+
+    void fichierEnLectureSeule() {
+        if (droitsIgnores) QSKIP("running with rights that ignore file permissions");
+        const QByteArray avant("[Options]\nSaisdate=1\n");
+        ecrire(libcalc().fichier_ini, avant);
+        QFile::setPermissions(libcalc().fichier_ini, QFile::ReadOwner);
+        lireoptions();
+        // The write-back of the missing key does not take, so the second read finds nothing.
+        QCOMPARE(libcalc().opt_saisdate, 1);
+        QCOMPARE(libcalc().opt_saisnombre, 0);
+        QCOMPARE(lire(libcalc().fichier_ini), avant);
+    }
+
+    void testerfichier_data() {
+        QTest::addColumn<QString>("motif");
+        QTest::addColumn<bool>("trouve");
+        QTest::newRow("fichier normal") << "a.txt" << true;
+        QTest::newRow("absent") << "b.txt" << false;
+        QTest::newRow("dossier") << "sous" << false;
+        QTest::newRow("fichier caché") << ".cache" << false;
+        QTest::newRow("lien vers un fichier") << "lien" << true;
+        QTest::newRow("lien vers un dossier") << "liendossier" << false;
+        QTest::newRow("étoile") << "*.txt" << true;
+        QTest::newRow("point d'interrogation") << "?.txt" << true;
+        QTest::newRow("motif sans correspondance") << "*.doc" << false;
+        QTest::newRow("motif et fichier caché") << ".ca*" << false;
+        QTest::newRow("motif et dossier") << "so?s" << false;
+        QTest::newRow("crochets à la lettre") << "x[1].ini" << true;
+        QTest::newRow("crochets et étoile") << "x[1]*" << true;
+        QTest::newRow("joker dans le dossier") << "s*/c.txt" << false;
+        QTest::newRow("fichier dans un sous-dossier") << "sous/c.txt" << true;
+        QTest::newRow("barre finale") << "a.txt/" << false;
+    }
+    void testerfichier() {
+        QFETCH(QString, motif);
+        QFETCH(bool, trouve);
+        const QString base = ici(QStringLiteral("t"));
+        if (!QFile::exists(base)) {
+            QVERIFY(QDir().mkpath(base + QStringLiteral("/sous")));
+            for (const char* nom : {"a.txt", ".cache", "x[1].ini", "sous/c.txt"})
+                ecrire(base + u'/' + QString::fromUtf8(nom), "x");
+            QVERIFY(QFile::link(base + QStringLiteral("/a.txt"), base + QStringLiteral("/lien")));
+            QVERIFY(
+                QFile::link(base + QStringLiteral("/sous"), base + QStringLiteral("/liendossier")));
+        }
+        QString chemin = base + u'/' + motif;
+        QCOMPARE(orvaline::testerfichier(chemin), trouve);
+    }
+
+    void testerfichierCasParticuliers() {
+        QString chemin = QStringLiteral("  ") + ici(QStringLiteral("sonde")) + QStringLiteral(" ");
+        QVERIFY(orvaline::testerfichier(chemin));
+        QCOMPARE(chemin, ici(QStringLiteral("sonde")));
+        QString blancs = QStringLiteral("   ");
+        QVERIFY(!orvaline::testerfichier(blancs));
+        QVERIFY(blancs.isEmpty());
+        QString peripherique = QStringLiteral("/dev/null");
+        QVERIFY(!orvaline::testerfichier(peripherique));
+    }
+
+    void emplacement_data() {
+        QTest::addColumn<QString>("present"); // what stands at <program>/Orvaline.ini
+        QTest::addColumn<bool>("inscriptible");
+        QTest::addColumn<bool>("aCote");
+        QTest::newRow("dossier inscriptible") << "" << true << true;
+        QTest::newRow("fichier déjà là") << "fichier" << false << true;
+        QTest::newRow("ni l'un ni l'autre") << "" << false << false;
+        QTest::newRow("un dossier au nom du fichier") << "dossier" << false << false;
+    }
+    void emplacement() {
+        QFETCH(QString, present);
+        QFETCH(bool, inscriptible);
+        QFETCH(bool, aCote);
+        const QString appli =
+            ici(QStringLiteral("appli/") + QString::fromUtf8(QTest::currentDataTag()));
+        const QString config =
+            ici(QStringLiteral("config/") + QString::fromUtf8(QTest::currentDataTag()));
+        QVERIFY(QDir().mkpath(appli));
+        if (present == u"fichier") ecrire(appli + QStringLiteral("/Orvaline.ini"), "");
+        if (present == u"dossier") QVERIFY(QDir().mkpath(appli + QStringLiteral("/Orvaline.ini")));
+        QString vu;
+        const QString chemin = emplacementfichierini(appli + u'/', config, [&](const QString& d) {
+            vu = d;
+            return inscriptible;
+        });
+        QCOMPARE(chemin, (aCote ? appli : config) + QStringLiteral("/Orvaline.ini"));
+        QCOMPARE(QFileInfo(config).isDir(), !aCote);
+        if (!vu.isEmpty()) QCOMPARE(QDir(vu), QDir(appli));
+    }
+
+    void emplacementRacine() {
+        const auto oui = [](const QString&) { return true; };
+        QCOMPARE(emplacementfichierini(QString(), ici(QStringLiteral("c")), oui),
+                 QStringLiteral("/Orvaline.ini"));
+        QCOMPARE(emplacementfichierini(QStringLiteral("/"), ici(QStringLiteral("c")), oui),
+                 QStringLiteral("/Orvaline.ini"));
+    }
+
+    void emplacementDossierProtege() {
+        if (droitsIgnores) QSKIP("running with rights that ignore file permissions");
+        const QString appli = ici(QStringLiteral("protege"));
+        QVERIFY(QDir().mkpath(appli));
+        QFile::setPermissions(appli, QFile::ReadOwner | QFile::ExeOwner);
+        const QString config = ici(QStringLiteral("conf/Orvaline"));
+        const QString chemin = emplacementfichierini(appli, config);
+        QFile::setPermissions(appli, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(chemin, config + QStringLiteral("/Orvaline.ini"));
+        QVERIFY(QFileInfo(config).isDir());
+        QVERIFY(dossierInscriptible(dossier.path()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReglages)
+#include "tst_reglages.moc"
