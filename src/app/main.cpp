@@ -11,7 +11,6 @@ using namespace orvaline;
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvaline"));
-    QApplication::setOrganizationName(QStringLiteral("Orvaline"));
     QApplication::setApplicationVersion(QStringLiteral("1.3"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/orvaline.svg")));
     installerPolices();

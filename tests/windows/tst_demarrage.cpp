@@ -70,6 +70,7 @@ private slots:
 
     void fenetrePrincipaleChargee() {
         libcalc().saut_ligne = QStringLiteral("\r\n");
+        libcalc().chemin_appli = m_dossier.path();
         FenetrePrincipale f;
         f.charger();
         f.show();
@@ -92,6 +93,9 @@ private slots:
             QCOMPARE(f.findChild<QLineEdit*>(QStringLiteral("sais_time(%1)").arg(i))->text(),
                      QStringLiteral("0"));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("sais_time(1)"));
+        // The settings file was missing: it now holds its defaults.
+        QVERIFY(QFile::exists(m_dossier.filePath(QStringLiteral("Orvaline.ini"))));
+        QCOMPARE(int(libcalc().opt_saisdate), 1);
 
         QTest::keyClick(&f, Qt::Key_F3);
         QVERIFY(!temps->isVisible() && dates->isVisible());

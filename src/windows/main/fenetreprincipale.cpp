@@ -6,6 +6,7 @@
 #include "shared/fenetres.h"
 #include "shared/libcalc.h"
 #include "shared/polices.h"
+#include "shared/reglages.h"
 #include "shared/sortie.h"
 #include "shared/twips.h"
 #include "shared/verifications.h"
@@ -62,8 +63,8 @@ void FenetrePrincipale::charger() {
 
     list_increment->setCurrentRow(3);
 
-    Libcalc& e = libcalc();
-    e.fichier_ini = e.chemin_appli + QStringLiteral("/Orvaline.ini");
+    if (!chargerreglages())
+        return;
 
     for (int i = 1; i <= 2; ++i) {
         cadres[std::size_t(i)]->move(px(240), px(840));
