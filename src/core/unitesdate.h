@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <array>
+
+namespace orvaline {
+
+// The units of the date calculator, in the order of the rows of its unit list.
+enum class UniteDate { Heures, Jours, Semaines, Mois, Trimestres, Annees };
+
+struct DescriptionUnite {
+    UniteDate unite;
+    QString texteLigne; // what the unit list shows
+    QString code;       // the unit code the date steps take
+    QString libelle;    // the short label of results and history lines
+};
+
+// One entry per row of the unit list, row 0 first.
+const std::array<DescriptionUnite, 6>& tableUnites();
+
+// The row the unit list selects when the main window opens ("Mois").
+inline constexpr int ligneUniteDepart = 3;
+
+// The unit of a row of the unit list; nullptr for -1 (nothing selected) or any other row.
+const DescriptionUnite* uniteDeLigne(int ligne);
+
+// Units from debut to fin, counting the boundaries crossed rather than elapsed fractions:
+// hours are 24 per day, weeks count the Sundays after debut up to fin, months, quarters and
+// years compare calendar numbers and ignore the days. Negative when fin lies before debut.
+// Both dates must be valid; between years 100 and 9999 every count fits in 32 bits.
+qint32 compterintervalle(QDate debut, QDate fin, UniteDate unite);
+
+} // namespace orvaline

@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/unitesdate.h"
+
+#include <QTest>
+
+using namespace orvaline;
+
+namespace {
+
+QDate lire(const char* texte) {
+    return QDate::fromString(QString::fromLatin1(texte), QStringLiteral("dd/MM/yyyy"));
+}
+
+// Walks day by day from the earlier date to the later one and counts the days on which a
+// boundary of the unit is crossed; the sign says which way the interval runs.
+qint64 compterEnMarchant(QDate debut, QDate fin, UniteDate unite) {
+    const bool arriere = fin < debut;
+    QDate d = arriere ? fin : debut;
+    const QDate terme = arriere ? debut : fin;
+    qint64 n = 0;
+    while (d < terme) {
+        d = d.addDays(1);
+        switch (unite) {
+        case UniteDate::Heures:
+            n += 24;
+            break;
+        case UniteDate::Jours:
+            ++n;
+            break;
+        case UniteDate::Semaines:
+            if (d.dayOfWeek() == Qt::Sunday) ++n;
+            break;
+        case UniteDate::Mois:
+            if (d.day() == 1) ++n;
+            break;
+        case UniteDate::Trimestres:
+            if (d.day() == 1 && (d.month() - 1) % 3 == 0) ++n;
+            break;
+        case UniteDate::Annees:
+            if (d.day() == 1 && d.month() == 1) ++n;
+            break;
+        }
+    }
+    return arriere ? -n : n;
+}
+
+} // namespace
+
+class TestUnitesDate : public QObject {
+    Q_OBJECT
+private slots:
+    // Every pair is counted in all six units against the day-by-day walk.
+    void commeEnMarchant_data() {
+        QTest::addColumn<QDate>("debut");
+        QTest::addColumn<QDate>("fin");
+        QTest::newRow("même jour") << lire("15/05/2024") << lire("15/05/2024");
+        QTest::newRow("fin de janvier") << lire("31/01/2024") << lire("01/02/2024");
+        QTest::newRow("dans janvier") << lire("01/01/2024") << lire("31/01/2024");
+        QTest::newRow("29 février") << lire("28/02/2024") << lire("01/03/2024");
+        QTest::newRow("février non bissextile") << lire("28/02/2023") << lire("01/03/2023");
+        QTest::newRow("1900 non bissextile") << lire("28/02/1900") << lire("01/03/1900");
+        QTest::newRow("2000 bissextile") << lire("28/02/2000") << lire("01/03/2000");
+        QTest::newRow("fin d'année") << lire("31/12/2023") << lire("01/01/2024");
+        QTest::newRow("fin de trimestre") << lire("31/03/2024") << lire("01/04/2024");
+        QTest::newRow("dans un trimestre") << lire("01/04/2024") << lire("30/06/2024");
+        QTest::newRow("samedi au dimanche") << lire("06/01/2024") << lire("07/01/2024");
+        QTest::newRow("dimanche au samedi") << lire("07/01/2024") << lire("13/01/2024");
+        QTest::newRow("dimanche au dimanche") << lire("07/01/2024") << lire("14/01/2024");
+        QTest::newRow("plusieurs années") << lire("15/05/1999") << lire("03/11/2001");
+        QTest::newRow("à rebours sur deux mois") << lire("01/03/2024") << lire("01/01/2024");
+        QTest::newRow("à rebours dimanche") << lire("14/01/2024") << lire("07/01/2024");
+        QTest::newRow("à rebours lundi") << lire("08/01/2024") << lire("07/01/2024");
+        QTest::newRow("à rebours fin d'année") << lire("01/01/2024") << lire("31/12/2023");
+        QTest::newRow("à rebours plusieurs années") << lire("29/02/2028") << lire("17/08/2019");
+    }
+    void commeEnMarchant() {
+        QFETCH(QDate, debut);
+        QFETCH(QDate, fin);
+        for (const auto& u : tableUnites()) {
+            const qint64 compte = compterintervalle(debut, fin, u.unite);
+            const qint64 attendu = compterEnMarchant(debut, fin, u.unite);
+            QVERIFY2(compte == attendu, qPrintable(QStringLiteral("%1: %2 au lieu de %3")
+                                                       .arg(u.texteLigne)
+                                                       .arg(compte)
+                                                       .arg(attendu)));
+        }
+    }
+
+    // The whole range of dates still fits in 32 bits, hours included.
+    void bornes_data() {
+        QTest::addColumn<int>("ligne");
+        QTest::addColumn<qint64>("attendu");
+        const qint64 jours = QDate(100, 1, 1).daysTo(QDate(9999, 12, 31));
+        QTest::newRow("heures") << 0 << 24 * jours;
+        QTest::newRow("jours") << 1 << jours;
+        QTest::newRow("mois") << 3 << qint64(9899 * 12 + 11);
+        QTest::newRow("années") << 5 << qint64(9899);
+    }
+    void bornes() {
+        QFETCH(int, ligne);
+        QFETCH(qint64, attendu);
+        const UniteDate u = uniteDeLigne(ligne)->unite;
+        QCOMPARE(qint64(compterintervalle(QDate(100, 1, 1), QDate(9999, 12, 31), u)), attendu);
+        QCOMPARE(qint64(compterintervalle(QDate(9999, 12, 31), QDate(100, 1, 1), u)), -attendu);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestUnitesDate)
+#include "tst_unitesdate.moc"
