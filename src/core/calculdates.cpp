@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/calculdates.h"
+
+#include "core/nombres.h"
+#include "core/textesdates.h"
+#include "core/unitesdate.h"
+
+namespace orvaline {
+
+namespace {
+
+constexpr QChar saut = u'\n'; // history boxes hold plain line feeds
+
+QString ligne(const QString& entete, const QString& valeur) {
+    return entete + valeur + saut;
+}
+
+} // namespace
+
+SensCalcul choisirsens(bool incrementVide, bool dateFinVide) {
+    if (!incrementVide) return SensCalcul::Ajout;
+    if (!dateFinVide) return SensCalcul::Intervalle;
+    return SensCalcul::Aucun;
+}
+
+std::optional<qint32> lireIncrement(QStringView texte) {
+    return versEntier32(lireNombre(texte));
+}
+
+ResultatCalculDates calculdates(const EntreeCalculDates& entree) {
+    ResultatCalculDates r;
+    auto arret = [&r](QString message, ChampDates champ) {
+        r.message = std::move(message);
+        r.focus = champ;
+        return r;
+    };
+
+    QString depart = entree.dateDepart.trimmed();
+    if (depart.isEmpty())
+        return arret(QStringLiteral("Vous devez saisir une Date ... "), ChampDates::DateDepart);
+    if (!validerdate(depart))
+        return arret(QStringLiteral("La Date est invalide ... "), ChampDates::DateDepart);
+    r.dateDepart = depart;
+
+    const QString increment = entree.increment.trimmed();
+    QString fin = entree.dateFin.trimmed();
+    const SensCalcul sens = choisirsens(increment.isEmpty(), fin.isEmpty());
+    if (sens == SensCalcul::Aucun)
+        return arret(QStringLiteral("Vous devez saisir un Incrément ... "), ChampDates::Increment);
+    if (sens == SensCalcul::Intervalle) {
+        if (!validerdate(fin))
+            return arret(QStringLiteral("La Date de Fin est invalide ... "), ChampDates::DateFin);
+        r.dateFin = fin;
+    }
+
+    // From here every outcome ends on the unit list, and a failure goes to the error report
+    // with whatever was already cleared or written left as it is.
+    r.focus = ChampDates::ListeUnites;
+    const DescriptionUnite* unite = uniteDeLigne(entree.ligneUnite);
+    QString historique(saut);
+    r.calcul = QString();
+
+    if (sens == SensCalcul::Ajout) {
+        r.dateFin = QString();
+        const auto n = lireIncrement(increment);
+        if (!n) {
+            r.erreur = erreurs::depassement();
+            return r;
+        }
+        const auto resultat =
+            unite ? ajouterdate(depart, unite->code, *n) : std::optional<QString>();
+        if (!resultat) {
+            r.erreur = erreurs::argumentIncorrect();
+            return r;
+        }
+        r.dateFin = *resultat;
+        r.calcul = *resultat;
+        historique += ligne(QStringLiteral(" DD : "), depart);
+        historique += ligne(QStringLiteral(" Inc: "), texteEntier(*n) + u' ' + unite->libelle);
+        historique += ligne(QStringLiteral(" DF : "), *resultat);
+    } else {
+        const auto debut = lireDateNormale(depart);
+        const auto terme = lireDateNormale(fin);
+        if (!unite || !debut || !terme) {
+            r.erreur = erreurs::argumentIncorrect();
+            return r;
+        }
+        const QString texte =
+            texteEntier(compterintervalle(*debut, *terme, unite->unite)) + u' ' + unite->libelle;
+        r.calcul = texte;
+        historique += ligne(QStringLiteral(" DD : "), depart);
+        historique += ligne(QStringLiteral(" DF : "), fin);
+        historique += ligne(QStringLiteral(" Int: "), texte);
+    }
+    r.ajoutHistorique = historique;
+    return r;
+}
+
+bool viderFinAvantCalcul(const QString& dateDepart, const QString& increment) {
+    return !dateDepart.trimmed().isEmpty() && !increment.trimmed().isEmpty();
+}
+
+ResultatPasJour pasjour(const QString& texte, SensPas sens) {
+    QString date = texte.trimmed();
+    if (date.isEmpty()) return {std::nullopt, true};
+    const auto resultat = ajouterdate(date, u"d", sens == SensPas::Arriere ? -1 : 1);
+    if (!resultat) return {};
+    return {*resultat, true};
+}
+
+} // namespace orvaline

@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/calculdates.h"
+
+#include <QTest>
+
+using namespace orvaline;
+
+namespace {
+
+// Stands for "the field is left alone" in the tables below.
+const QString inchange = QStringLiteral("<inchangé>");
+
+QString ouInchange(const std::optional<QString>& texte) {
+    return texte.value_or(inchange);
+}
+
+QString u8(const char* texte) {
+    return QString::fromUtf8(texte);
+}
+
+// What a calculation adds to the history box: an empty line, then each line.
+QString historique(const QStringList& lignes) {
+    QString texte = QStringLiteral("\n");
+    for (const QString& l : lignes)
+        texte += l + u'\n';
+    return texte;
+}
+
+enum Ligne { Heures, Jours, Semaines, Mois, Trimestres, Annees };
+
+} // namespace
+
+class TestCalculDates : public QObject {
+    Q_OBJECT
+private slots:
+    // Start, increment and end as typed, unit row; then the start written back, the " Inc: "
+    // text and the end date written into the end field and the result label.
+    void ajout_data() {
+        for (const char* c : {"depart", "increment", "fin", "departEcrit", "inc", "finEcrite"})
+            QTest::addColumn<QString>(c);
+        QTest::addColumn<int>("ligne");
+        auto ligne = [](const char* nom, const char* depart, const char* inc, const char* fin,
+                        int unite, const char* departEcrit, const char* texteInc,
+                        const char* finEcrite) {
+            QTest::newRow(nom) << u8(depart) << u8(inc) << u8(fin) << u8(departEcrit)
+                               << u8(texteInc) << u8(finEcrite) << unite;
+        };
+        ligne("31/01 + 1 mois", "31/01/2024", "1", "", Mois, "31/01/2024", "1 Mois", "29/02/2024");
+        ligne("-1 trimestre", "15/03/2024", "-1", "", Trimestres, "15/03/2024", "-1 Tr.",
+              "15/12/2023");
+        ligne("2.5 arrondi au pair", "15/03/2024", "2.5", "", Jours, "15/03/2024", "2 J",
+              "17/03/2024");
+        ligne("2,5 lu jusqu'à la virgule", "15/03/2024", "2,5", "", Jours, "15/03/2024", "2 J",
+              "17/03/2024");
+        ligne("25 heures", "01/01/2024", "25", "", Heures, "01/01/2024", "25 H", "02/01/2024");
+        ligne("-1 heure", "01/01/2024", "-1", "", Heures, "01/01/2024", "-1 H", "31/12/2023");
+        ligne("date de fin remplacée", "01/01/2024", "1", "05/05/2024", Jours, "01/01/2024", "1 J",
+              "02/01/2024");
+        ligne("date de fin invalide ignorée", "01/01/2024", "1", "45/45", Jours, "01/01/2024",
+              "1 J", "02/01/2024");
+        ligne("départ abrégé réécrit", "5/2/24", " 1 ", "", Jours, "05/02/2024", "1 J",
+              "06/02/2024");
+        ligne("incrément sans chiffre vaut 0", "01/01/2024", "abc", "", Mois, "01/01/2024",
+              "0 Mois", "01/01/2024");
+        ligne("dernière année atteinte", "01/01/2024", "7975", "", Annees, "01/01/2024", "7975 Ans",
+              "01/01/9999");
+    }
+    void ajout() {
+        QFETCH(QString, depart);
+        QFETCH(QString, increment);
+        QFETCH(QString, fin);
+        QFETCH(QString, departEcrit);
+        QFETCH(QString, inc);
+        QFETCH(QString, finEcrite);
+        QFETCH(int, ligne);
+        const auto r = calculdates({depart, increment, fin, ligne});
+        QCOMPARE(r.message, QString());
+        QVERIFY(!r.erreur);
+        QCOMPARE(ouInchange(r.dateDepart), departEcrit);
+        QCOMPARE(ouInchange(r.dateFin), finEcrite);
+        QCOMPARE(ouInchange(r.calcul), finEcrite);
+        QCOMPARE(r.ajoutHistorique, historique({u8(" DD : ") + departEcrit, u8(" Inc: ") + inc,
+                                                u8(" DF : ") + finEcrite}));
+        QCOMPARE(r.focus, ChampDates::ListeUnites);
+    }
+
+    void historiqueMotPourMot() {
+        const auto r = calculdates({u8("31/01/2024"), u8("1"), {}, Mois});
+        QCOMPARE(r.ajoutHistorique, u8("\n DD : 31/01/2024\n Inc: 1 Mois\n DF : 29/02/2024\n"));
+    }
+
+    void intervalle_data() {
+        for (const char* c : {"depart", "fin", "finEcrite", "resultat"})
+            QTest::addColumn<QString>(c);
+        QTest::addColumn<int>("ligne");
+        auto ligne = [](const char* nom, const char* depart, const char* fin, int unite,
+                        const char* finEcrite, const char* resultat) {
+            QTest::newRow(nom) << u8(depart) << u8(fin) << u8(finEcrite) << u8(resultat) << unite;
+        };
+        ligne("60 jours", "01/01/2024", "01/03/2024", Jours, "01/03/2024", "60 J");
+        ligne("-2 mois", "01/03/2024", "01/01/2024", Mois, "01/01/2024", "-2 Mois");
+        ligne("samedi au dimanche", "06/01/2024", "07/01/2024", Semaines, "07/01/2024", "1 Sem.");
+        ligne("dimanche au samedi", "07/01/2024", "13/01/2024", Semaines, "13/01/2024", "0 Sem.");
+        ligne("un jour en heures", "01/01/2024", "02/01/2024", Heures, "02/01/2024", "24 H");
+        ligne("fin d'année", "31/12/2023", "01/01/2024", Annees, "01/01/2024", "1 Ans");
+        ligne("trimestres à rebours", "01/04/2024", "31/03/2023", Trimestres, "31/03/2023",
+              "-5 Tr.");
+        ligne("fin abrégée réécrite", "1/1/24", " 1.3.24", Jours, "01/03/2024", "60 J");
+    }
+    void intervalle() {
+        QFETCH(QString, depart);
+        QFETCH(QString, fin);
+        QFETCH(QString, finEcrite);
+        QFETCH(QString, resultat);
+        QFETCH(int, ligne);
+        const auto r = calculdates({depart, {}, fin, ligne});
+        QCOMPARE(r.message, QString());
+        QVERIFY(!r.erreur);
+        QVERIFY(r.dateDepart);
+        QCOMPARE(ouInchange(r.dateFin), finEcrite);
+        QCOMPARE(ouInchange(r.calcul), resultat);
+        QCOMPARE(r.ajoutHistorique,
+                 historique({u8(" DD : ") + *r.dateDepart, u8(" DF : ") + finEcrite,
+                             u8(" Int: ") + resultat}));
+        QCOMPARE(r.focus, ChampDates::ListeUnites);
+    }
+
+    // Missing or invalid input: a message, the focus on the field at fault, nothing computed;
+    // only a valid start date has already been written back.
+    void messages_data() {
+        for (const char* c : {"depart", "increment", "fin", "message", "departEcrit"})
+            QTest::addColumn<QString>(c);
+        QTest::addColumn<ChampDates>("focus");
+        auto ligne = [](const char* nom, const char* depart, const char* inc, const char* fin,
+                        const char* message, ChampDates focus, const QString& departEcrit) {
+            QTest::newRow(nom) << u8(depart) << u8(inc) << u8(fin) << u8(message) << departEcrit
+                               << focus;
+        };
+        const char* date = "Vous devez saisir une Date ... ";
+        const char* invalide = "La Date est invalide ... ";
+        const char* increment = "Vous devez saisir un Incrément ... ";
+        const auto depart = ChampDates::DateDepart;
+        ligne("départ vide", "", "1", "", date, depart, inchange);
+        ligne("départ en blancs", "   ", "1", "01/01/2024", date, depart, inchange);
+        ligne("départ invalide", "31/13/2024", "1", "", invalide, depart, inchange);
+        ligne("départ seul", "01/01/2024", "", "", increment, ChampDates::Increment,
+              u8("01/01/2024"));
+        ligne("départ seul réécrit quand même", "5/2/24", "  ", " ", increment,
+              ChampDates::Increment, u8("05/02/2024"));
+        ligne("fin invalide", "5/2/24", "", "30/30/2024", "La Date de Fin est invalide ... ",
+              ChampDates::DateFin, u8("05/02/2024"));
+    }
+    void messages() {
+        QFETCH(QString, depart);
+        QFETCH(QString, increment);
+        QFETCH(QString, fin);
+        QFETCH(QString, message);
+        QFETCH(QString, departEcrit);
+        QFETCH(ChampDates, focus);
+        const auto r = calculdates({depart, increment, fin, Jours});
+        QCOMPARE(r.message, message);
+        QCOMPARE(r.focus, focus);
+        QCOMPARE(ouInchange(r.dateDepart), departEcrit);
+        QCOMPARE(ouInchange(r.dateFin), inchange);
+        QCOMPARE(ouInchange(r.calcul), inchange);
+        QCOMPARE(r.ajoutHistorique, QString());
+        QVERIFY(!r.erreur);
+    }
+
+    // Failures of the computation go to the error report; what was cleared or rewritten
+    // before stays, the history is untouched and the focus ends on the unit list.
+    void erreurs_data() {
+        QTest::addColumn<QString>("increment");
+        QTest::addColumn<QString>("fin");
+        QTest::addColumn<int>("ligne");
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<QString>("finEcrite");
+        auto ligne = [](const char* nom, const char* inc, const char* fin, int unite, int numero,
+                        const char* finEcrite) {
+            QTest::newRow(nom) << u8(inc) << u8(fin) << unite << numero << u8(finEcrite);
+        };
+        ligne("ajout sans unité", "1", "", -1, 5, "");
+        ligne("intervalle sans unité", "", "1/3/24", -1, 5, "01/03/2024");
+        ligne("incrément au-delà de 32 bits", "2147483648", "01/03/2024", Jours, 6, "");
+        ligne("dépassement avant l'unité", "-2147483649", "", -1, 6, "");
+        ligne("date hors limites", "2147483647", "", Jours, 5, "");
+        ligne("au-delà de l'an 9999", "7976", "", Annees, 5, "");
+        ligne("avant l'an 100", "-1925", "", Annees, 5, "");
+    }
+    void erreurs() {
+        QFETCH(QString, increment);
+        QFETCH(QString, fin);
+        QFETCH(int, ligne);
+        QFETCH(int, numero);
+        QFETCH(QString, finEcrite);
+        const auto r = calculdates({u8("01/01/2024"), increment, fin, ligne});
+        QVERIFY(r.erreur);
+        QCOMPARE(r.erreur->numero, numero);
+        QCOMPARE(r.message, QString());
+        QCOMPARE(ouInchange(r.dateDepart), u8("01/01/2024"));
+        QCOMPARE(ouInchange(r.dateFin), finEcrite);
+        QCOMPARE(ouInchange(r.calcul), QString());
+        QCOMPARE(r.ajoutHistorique, QString());
+        QCOMPARE(r.focus, ChampDates::ListeUnites);
+    }
+
+    void pasJour_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("sens");
+        QTest::addColumn<QString>("apres");
+        QTest::addColumn<bool>("focus");
+        QTest::newRow("veille") << u8("01/03/2024") << 1 << u8("29/02/2024") << true;
+        QTest::newRow("lendemain") << u8("31/12/2023") << 2 << u8("01/01/2024") << true;
+        QTest::newRow("abrégée réécrite") << u8(" 5/2/24 ") << 2 << u8("06/02/2024") << true;
+        QTest::newRow("vide: le focus seul") << u8("  ") << 2 << inchange << true;
+        QTest::newRow("invalide: rien") << u8("45/45/2024") << 1 << inchange << false;
+        QTest::newRow("au bout des dates: rien") << u8("31/12/9999") << 2 << inchange << false;
+    }
+    void pasJour() {
+        QFETCH(QString, texte);
+        QFETCH(int, sens);
+        QFETCH(QString, apres);
+        QFETCH(bool, focus);
+        const auto r = pasjour(texte, SensPas(sens));
+        QCOMPARE(ouInchange(r.texte), apres);
+        QCOMPARE(r.donnerFocus, focus);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCalculDates)
+#include "tst_calculdates.moc"
