@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/filtressaisie.h"
+
+#include <QTest>
+
+using namespace orvaline;
+
+namespace {
+
+const QDate aujourdhui(2026, 6, 15);
+
+// Stands for "the field is left alone".
+const char* const inchange = "<inchangé>";
+
+QString u8(const char* texte) {
+    return QString::fromUtf8(texte);
+}
+
+// The key a character is typed with, as a key release reports it.
+int toucheDe(QChar c) {
+    if (c.isDigit()) return Qt::Key_0 + c.digitValue();
+    if (c.isLetter()) return Qt::Key_A + (c.toUpper().unicode() - u'A');
+    switch (c.unicode()) {
+    case u'/':
+        return Qt::Key_Slash;
+    case u' ':
+        return Qt::Key_Space;
+    default:
+        return Qt::Key_unknown;
+    }
+}
+
+// Types each character at the caret and runs the date filter on its release, like a user
+// typing into an empty field; gives the text after each release.
+QStringList taperDate(const QString& frappes, bool completion) {
+    TexteCurseur champ;
+    QStringList apres;
+    for (QChar c : frappes) {
+        champ.texte.insert(champ.curseur, c);
+        ++champ.curseur;
+        if (const auto r = filtredate(champ, completion, {toucheDe(c), false}, aujourdhui))
+            champ = *r;
+        apres << champ.texte;
+    }
+    return apres;
+}
+
+// Columns shared by the two filter tables: the field before, the key, the field after.
+void colonnes() {
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<int>("curseur");
+    QTest::addColumn<int>("touche");
+    QTest::addColumn<bool>("pave");
+    QTest::addColumn<QString>("apres");
+    QTest::addColumn<int>("curseurApres");
+}
+
+QTestData& ligne(const char* nom, const char* texte, int curseur, int touche, bool pave,
+                 const char* apres, int curseurApres) {
+    return QTest::newRow(nom) << u8(texte) << curseur << touche << pave << u8(apres)
+                              << curseurApres;
+}
+
+void verifier(const std::optional<TexteCurseur>& r) {
+    QFETCH(QString, apres);
+    QFETCH(int, curseurApres);
+    if (apres == u8(inchange)) {
+        QVERIFY(!r);
+        return;
+    }
+    QVERIFY(r);
+    QCOMPARE(r->texte, apres);
+    QCOMPARE(r->curseur, curseurApres);
+}
+
+} // namespace
+
+class TestFiltresSaisie : public QObject {
+    Q_OBJECT
+private slots:
+    void frappeDate_data() {
+        QTest::addColumn<bool>("completion");
+        QTest::addColumn<QString>("frappes");
+        QTest::addColumn<QString>("apres"); // the text after each release, "|" between them
+        auto ligneF = [](const char* nom, bool completion, const char* frappes, const char* apres) {
+            QTest::newRow(nom) << completion << u8(frappes) << u8(apres);
+        };
+        ligneF("jour et mois complétés", true, "2503", "2|25/|25/0|25/03/2026");
+        ligneF("suite après complétion", true, "25031", "2|25/|25/0|25/03/2026|25/03/20261");
+        ligneF("séparateur tapé gardé seul", true, "2/", "2|2/");
+        ligneF("champs d'un chiffre sans doublon", true, "1/2/2024",
+               "1|1/|1/2|1/2/|1/2/2|1/2/20|1/2/202|1/2/2024");
+        ligneF("lettre et blanc effacés", true, "2a5 ", "2|2|25/|25/");
+        ligneF("sans complétion", false, "2503", "2|25|250|2503");
+        ligneF("sans complétion, lettre effacée", false, "1/x2", "1|1/|1/|1/2");
+    }
+    void frappeDate() {
+        QFETCH(bool, completion);
+        QFETCH(QString, frappes);
+        QFETCH(QString, apres);
+        QCOMPARE(taperDate(frappes, completion), apres.split(u'|'));
+    }
+
+    // One release on a field in a given state, with completion on or off.
+    void filtreDate_data() {
+        colonnes();
+        QTest::addColumn<bool>("completion");
+        const int k0 = Qt::Key_0, haut = Qt::Key_Up, bas = Qt::Key_Down;
+        const bool pave = true, oui = true, non = false;
+        ligne("trois chiffres d'un coup", "123", 3, k0, non, "12/3", 4) << oui;
+        ligne("mois de trois chiffres", "12/034", 6, k0, non, "12/03/4", 7) << oui;
+        ligne("longueur 3 déjà séparée", "12/", 1, k0, non, "12/", 1) << oui;
+        ligne("curseur gardé ailleurs", "25/0", 2, k0, non, "25/0", 2) << oui;
+        ligne("lettre au milieu", "25/a03/2024", 4, Qt::Key_A, non, "25/03/2024", 4) << oui;
+        ligne("séparateur refusé à 10", "25/03/2024/", 11, Qt::Key_Slash, non, "25/03/2024", 10)
+            << oui;
+        ligne("chiffres admis jusqu'à 12", "25/03/202412", 12, k0, non, "25/03/202412", 12) << oui;
+        ligne("coupé à 12", "25/03/2024123", 13, k0, non, "25/03/202412", 12) << oui;
+        ligne("sans complétion pas de coupe", "25/03/2024123", 13, k0, non, "25/03/2024123", 13)
+            << non;
+        ligne("champ en blancs vidé", "   ", 3, k0, non, "", 0) << oui;
+        ligne("retour arrière laissé", "25/0", 4, Qt::Key_Backspace, non, inchange, 0) << oui;
+        ligne("suppression laissée", "2x", 1, Qt::Key_Delete, non, inchange, 0) << oui;
+
+        ligne("page haut, fin de mois", "31/01/2024", 10, Qt::Key_PageUp, non, "29/02/2024", 10)
+            << oui;
+        ligne("page bas", "31/03/2024", 0, Qt::Key_PageDown, non, "29/02/2024", 10) << non;
+        ligne("haut, fin d'année", "31/12/2023", 3, haut, non, "01/01/2024", 10) << oui;
+        ligne("bas", "01/03/2024", 3, bas, non, "29/02/2024", 10) << oui;
+        ligne("+ du pavé", "28/02/2024+", 11, Qt::Key_Plus, pave, "29/02/2024", 10) << oui;
+        ligne("- du pavé au milieu", "01/0-3/2024", 5, Qt::Key_Minus, pave, "29/02/2024", 10)
+            << oui;
+        ligne("+ hors pavé filtré", "28/02/2024+", 11, Qt::Key_Plus, non, "28/02/2024", 10) << oui;
+        ligne("pas sur date abrégée", "5/2/24", 6, haut, non, "06/02/2024", 10) << oui;
+        ligne("pas sur non-date: filtre seul", "45/45/2024", 4, bas, non, "45/45/2024", 4) << oui;
+        ligne("signe seul vidé", "+", 1, Qt::Key_Plus, pave, "", 0) << oui;
+        ligne("pas hors limites refusé", "31/12/9999", 10, haut, non, "31/12/9999", 10) << oui;
+
+        ligne("fin: dernier jour du mois", "01/01/2020", 0, Qt::Key_End, non, "30/06/2026", 10)
+            << oui;
+        ligne("fin sur champ vide", "", 0, Qt::Key_End, non, "30/06/2026", 10) << non;
+        ligne("début: premier jour du mois", "abc", 1, Qt::Key_Home, non, "01/06/2026", 10) << oui;
+        ligne("insertion: aujourd'hui", "", 0, Qt::Key_Insert, non, "15/06/2026", 10) << oui;
+    }
+    void filtreDate() {
+        QFETCH(QString, texte);
+        QFETCH(int, curseur);
+        QFETCH(int, touche);
+        QFETCH(bool, pave);
+        QFETCH(bool, completion);
+        verifier(filtredate({texte, curseur}, completion, {touche, pave}, aujourdhui));
+    }
+
+    // Negatives allowed, stepping on, decimal symbol 1 (".") unless a row says otherwise.
+    void filtreNombre_data() {
+        colonnes();
+        QTest::addColumn<bool>("negatifs");
+        QTest::addColumn<bool>("pas");
+        QTest::addColumn<int>("symbole");
+        const int k0 = Qt::Key_0, pgHaut = Qt::Key_PageUp, pgBas = Qt::Key_PageDown,
+                  haut = Qt::Key_Up, bas = Qt::Key_Down;
+        const bool n = false;
+        ligne("5 page bas", "5", 1, pgBas, n, "-5", 2) << true << true << 1;
+        ligne("vide haut", "", 0, haut, n, "1", 1) << true << true << 1;
+        ligne("page haut", "-3", 0, pgHaut, n, "7", 1) << true << true << 1;
+        ligne("bas jusqu'à zéro", "1", 1, bas, n, "0", 1) << true << true << 1;
+        ligne("décimale gardée", "0.1", 3, haut, n, "1.1", 3) << true << true << 1;
+        ligne("décimale à virgule", "2,5", 3, haut, n, "3,5", 3) << true << true << 2;
+        ligne("point refusé sous la virgule", "1.5", 3, haut, n, "15", 2) << true << true << 2;
+        ligne("sans négatifs, bornée à 0", "3", 1, pgBas, n, "0", 1) << false << true << 1;
+        ligne("sans pas: filtre seul", "5", 1, pgBas, n, "5", 1) << true << false << 1;
+        ligne("non-nombre: filtre seul", "1a", 2, haut, n, "1", 1) << true << true << 1;
+        ligne("deux points", "1.2.3", 5, k0, n, "1.23", 4) << true << true << 1;
+        ligne("moins au milieu", "12-3", 3, k0, n, "-123", 3) << true << true << 1;
+        ligne("moins refusé", "12-3", 3, k0, n, "123", 3) << false << true << 1;
+        ligne("point du pavé sous la virgule", "1.", 2, Qt::Key_Period, true, "1,", 2)
+            << true << true << 2;
+        ligne("virgule tapée sous le point", "1,", 2, Qt::Key_Comma, n, "1.", 2)
+            << true << true << 1;
+        ligne("virgule ancienne sans la touche", "1,5", 3, k0, n, "15", 2) << true << true << 1;
+        ligne("seule la première marque", "1,5,2", 5, Qt::Key_Comma, n, "1.52", 4)
+            << true << true << 1;
+        ligne("retour arrière laissé", "1a", 1, Qt::Key_Backspace, n, inchange, 0)
+            << true << true << 1;
+        ligne("fin laissée", "1a", 1, Qt::Key_End, n, inchange, 0) << true << true << 1;
+        ligne("début laissé", "1a", 1, Qt::Key_Home, n, inchange, 0) << true << true << 1;
+    }
+    void filtreNombre() {
+        QFETCH(QString, texte);
+        QFETCH(int, curseur);
+        QFETCH(int, touche);
+        QFETCH(bool, pave);
+        QFETCH(bool, negatifs);
+        QFETCH(bool, pas);
+        QFETCH(int, symbole);
+        verifier(filtrenombre({texte, curseur}, negatifs, pas, {touche, pave}, qint16(symbole)));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFiltresSaisie)
+#include "tst_filtressaisie.moc"
