@@ -40,13 +40,9 @@ bool selonModele(QStringView texte, QStringView modele) {
     return true;
 }
 
-QString deuxChiffres(int v) {
-    return QStringLiteral("%1").arg(v, 2, 10, QChar(u'0'));
-}
-
+// "mm/yyyy" of a date, as the End and Home keys need it.
 QString moisAnnee(QDate jour) {
-    return deuxChiffres(jour.month()) + separateur +
-           QStringLiteral("%1").arg(jour.year(), 4, 10, QChar(u'0'));
+    return ecrireDate(jour).mid(3);
 }
 
 // Count and unit of a stepping key in a date field; nothing for any other key.
@@ -83,13 +79,13 @@ TexteCurseur completer(QString garde, int curseur, QDate aujourdhui) {
     const qsizetype l = garde.size();
     if (l > longueurMaxSaisie) garde.truncate(longueurMaxSaisie);
     // Completion follows the two-digit layout "dd/mm/" only. A user who types separators
-    // after one-digit fields ("1/2/") is left alone, so no doubled separator ever appears.
+    // after one-digit fields ("1/2/") is left alone rather than given a second separator.
     switch (l) {
     case 2:
     case 5:
         if (selonModele(garde, l == 2 ? u"99" : u"99/99")) {
             garde += separateur;
-            if (l == 5) garde += QStringLiteral("%1").arg(aujourdhui.year(), 4, 10, QChar(u'0'));
+            if (l == 5) garde += ecrireDate(aujourdhui).mid(6);
         }
         return aLaFin(garde);
     case 3:
