@@ -127,11 +127,9 @@ void FenetrePrincipale::construireCadreTemps() {
 }
 
 void FenetrePrincipale::chargerCadreTemps() {
-    for (int i = 1; i <= 4; ++i) {
-        sais_time[std::size_t(i)]->setText(QStringLiteral("0"));
-        lib_mem[std::size_t(i)]->clear();
-    }
-    lib_oper->hide();
+    // Idle, fields at "0", nothing stored, an empty tape.
+    m_temps = CalculatriceTemps();
+    afficherCadreTemps();
 }
 
 } // namespace orvaline

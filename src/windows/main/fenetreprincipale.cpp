@@ -37,6 +37,7 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
     construireCadreTemps();
     construireCadreDates();
     construirePied();
+    connecterCadreTemps();
 
     minuterie = new QTimer(this);
     minuterie->setObjectName(QStringLiteral("minuterie"));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/calculatricetemps.h"
+
 #include <QMainWindow>
 #include <array>
 
@@ -60,6 +62,16 @@ private:
     void chargerCadreDates();
     void chargerCadreTemps();
 
+    // Handlers of the time frame (gestiontemps.cpp).
+    void connecterCadreTemps();
+    void com_operClic(int index);
+    void com_clearClic(int index);
+    void quitterChampTemps(int index);
+    void filtrerChampTemps(int index, int touche, Qt::KeyboardModifiers modificateurs);
+    void lireCadreTemps();
+    void afficherCadreTemps();
+    void appliquerReponse(const Reponse& reponse);
+
     qint16 m_chargement = 0;
     bool m_dejaActivee = false;
 
@@ -82,6 +94,7 @@ private:
     std::array<QLabel*, 5> lib_mem{};
     QLabel* lib_oper = nullptr;
     std::array<BoutonXp*, 6> com_oper{};
+    CalculatriceTemps m_temps;
 
     std::array<BoutonXp*, 4> com_clear{};
     std::array<QPlainTextEdit*, 3> sais_histo{};

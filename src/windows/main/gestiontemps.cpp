@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The time calculator's handlers: the window copies the typed texts into the calculator,
+// runs the action and shows the calculator's state again. The clear buttons live here too,
+// the date frame's "Reset" included.
+#include "windows/main/fenetreprincipale.h"
+
+#include "shared/fenetres.h"
+#include "shared/libcalc.h"
+#include "shared/rapporterreur.h"
+#include "windows/common/boutonxp.h"
+#include "windows/common/champsaisie.h"
+#include "windows/msgbox/affichermessage.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace orvaline {
+
+void FenetrePrincipale::connecterCadreTemps() {
+    for (int i = 1; i <= 5; ++i)
+        connect(com_oper[std::size_t(i)], &QPushButton::clicked, this,
+                [this, i] { com_operClic(i); });
+    for (int i = 1; i <= 3; ++i)
+        connect(com_clear[std::size_t(i)], &QPushButton::clicked, this,
+                [this, i] { com_clearClic(i); });
+    for (int i = 1; i <= 4; ++i) {
+        ChampSaisie* champ = sais_time[std::size_t(i)];
+        // Enter walks the ring of fields; a hidden next field (number mode) keeps the focus.
+        champ->filtreTouche = [this, i](QKeyEvent* e) {
+            if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter) return false;
+            donnerfocus(sais_time[std::size_t(CalculatriceTemps::champSuivant(i))]);
+            return true;
+        };
+        connect(champ, &ChampSaisie::toucheRelachee, this,
+                [this, i](int touche, Qt::KeyboardModifiers modificateurs) {
+                    filtrerChampTemps(i, touche, modificateurs);
+                });
+        connect(champ, &ChampSaisie::focusPerdu, this, [this, i] { quitterChampTemps(i); });
+    }
+}
+
+void FenetrePrincipale::lireCadreTemps() {
+    for (int i = 1; i <= 4; ++i)
+        m_temps.saisir(i, sais_time[std::size_t(i)]->text());
+}
+
+void FenetrePrincipale::afficherCadreTemps() {
+    for (int i = 1; i <= 4; ++i) {
+        const auto n = std::size_t(i);
+        // Rewriting an unchanged field would move the caret of the field being typed in.
+        if (sais_time[n]->text() != m_temps.sais_time(i))
+            sais_time[n]->setText(m_temps.sais_time(i));
+        libelles[n]->setText(m_temps.libelles(i));
+        sais_time[n]->setAccessibleName(m_temps.libelles(i));
+        libelles[n]->setVisible(m_temps.visible(i));
+        sais_time[n]->setVisible(m_temps.visible(i));
+        lib_mem[n]->setText(m_temps.lib_mem(i));
+    }
+    lib_oper->setText(m_temps.lib_oper());
+    lib_oper->setVisible(m_temps.lib_operVisible());
+
+    // The tape shows its last line, as a paper roll would.
+    QPlainTextEdit* bande = sais_histo[1];
+    if (bande->toPlainText() != m_temps.sais_histo()) {
+        bande->setPlainText(m_temps.sais_histo());
+        bande->moveCursor(QTextCursor::End);
+        bande->ensureCursorVisible();
+    }
+}
+
+void FenetrePrincipale::appliquerReponse(const Reponse& reponse) {
+    afficherCadreTemps();
+    if (reponse.erreur) {
+        signalererreur(QStringLiteral("main - com_oper"), *reponse.erreur);
+        return;
+    }
+    if (reponse.avis) {
+        const Avis& a = *reponse.avis;
+        affichermessage(a.texte, qint16(a.image), qint16(a.boutons), a.titre, qint16(a.aide));
+    }
+    if (reponse.focus != 0) donnerfocus(sais_time[std::size_t(reponse.focus)]);
+}
+
+void FenetrePrincipale::com_operClic(int index) {
+    lireCadreTemps();
+    appliquerReponse(m_temps.com_oper(index, caractereDecimal()));
+}
+
+void FenetrePrincipale::com_clearClic(int index) {
+    if (index == 3) {
+        // The date frame's reset; the unit list must not start a calculation meanwhile.
+        m_chargement = 1;
+        sais_date[1]->clear();
+        sais_date[2]->clear();
+        sais_increment->clear();
+        list_increment->setCurrentRow(3);
+        lib_calcul->clear();
+        sais_histo[2]->clear();
+        donnerfocus(sais_date[1]);
+        m_chargement = 0;
+        return;
+    }
+    lireCadreTemps();
+    appliquerReponse(m_temps.com_clear(index));
+}
+
+void FenetrePrincipale::quitterChampTemps(int index) {
+    // The window still holds its focus in the field when it merely went to the background, a
+    // menu opened or a modal box came up: the user has not left the field, so nothing is
+    // carried until the focus really moves (and no carry runs inside another handler's box).
+    if (focusWidget() == sais_time[std::size_t(index)]) return;
+    lireCadreTemps();
+    m_temps.quitterChamp();
+    afficherCadreTemps();
+}
+
+void FenetrePrincipale::filtrerChampTemps(int index, int touche,
+                                          Qt::KeyboardModifiers modificateurs) {
+    // TODO(filtrenombre): run the number filter here once it is in core (negatives off,
+    // stepping as libcalc().opt_saisnombre says).
+    Q_UNUSED(index);
+    Q_UNUSED(touche);
+    Q_UNUSED(modificateurs);
+}
+
+} // namespace orvaline

@@ -1,0 +1,248 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The time calculator as the user drives it: typing into the fields, clicking the buttons and
+// reading the tape, plus the date frame's reset.
+#include "faux.h"
+#include "shared/libcalc.h"
+#include "windows/main/fenetreprincipale.h"
+#include "windows/msgbox/usermsgbox.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <memory>
+
+using namespace orvaline;
+using namespace Qt::StringLiterals;
+
+namespace {
+QString nom(const char* controle, int index) {
+    return QLatin1String(controle) + u'(' + QString::number(index) + u')';
+}
+} // namespace
+
+class TestGestionTemps : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FenetrePrincipale> m_fenetre;
+    test::Faux m_faux{};
+
+    QLineEdit* champ(int i) { return m_fenetre->findChild<QLineEdit*>(nom("sais_time", i)); }
+    QLabel* label(const QString& n) { return m_fenetre->findChild<QLabel*>(n); }
+    QPlainTextEdit* bande(int i) {
+        return m_fenetre->findChild<QPlainTextEdit*>(nom("sais_histo", i));
+    }
+    QString texteBande() { return bande(1)->toPlainText(); }
+    void cliquer(const char* bouton, int i) {
+        auto* b = m_fenetre->findChild<QAbstractButton*>(nom(bouton, i));
+        QVERIFY(b);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    // Clicks into a field (a real focus move, as the user makes it) and types over its text.
+    void taper(int i, const QString& texte) {
+        QTest::mouseClick(champ(i), Qt::LeftButton);
+        QTest::keyClick(champ(i), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(champ(i), Qt::Key_Delete);
+        QTest::keyClicks(champ(i), texte);
+    }
+    void taperDuree(const QStringList& textes) {
+        for (int i = 1; i <= 4; ++i)
+            taper(i, textes[i - 1]);
+    }
+    QStringList champs() {
+        QStringList t;
+        for (int i = 1; i <= 4; ++i)
+            t << champ(i)->text();
+        return t;
+    }
+
+private slots:
+    void initTestCase() {
+        m_faux = test::installerFaux();
+        // A comma setting: the number typed after "x" and the tape must both use it.
+        m_faux.regionaux->decimal = QStringLiteral(",");
+        m_faux.regionaux->milliers = QStringLiteral(".");
+    }
+
+    void init() {
+        m_fenetre = std::make_unique<FenetrePrincipale>();
+        m_fenetre->charger();
+        m_fenetre->show();
+        QApplication::setActiveWindow(m_fenetre.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_fenetre.get()));
+        QCOMPARE(QApplication::focusWidget(), champ(1));
+    }
+
+    void cleanup() { m_fenetre.reset(); }
+
+    void addition() {
+        taperDuree({QStringLiteral("1"), QStringLiteral("23"), QStringLiteral("59"),
+                    QStringLiteral("59")});
+        cliquer("com_oper", 1);
+        QCOMPARE(label(QStringLiteral("lib_oper"))->text(), QStringLiteral("+"));
+        QVERIFY(label(QStringLiteral("lib_oper"))->isVisible());
+        QCOMPARE(label(QStringLiteral("lib_mem(2)"))->text(), QStringLiteral("23"));
+        QCOMPARE(QApplication::focusWidget(), champ(1));
+
+        taper(4, QStringLiteral("1"));
+        cliquer("com_oper", 5);
+        QCOMPARE(champs(), QStringList({u"2"_s, u"0"_s, u"0"_s, u"0"_s}));
+        QCOMPARE(texteBande(), QStringLiteral("\n 001 J  23:59:59 \n+ 000 J  00:00:01 \n"
+                                              "= 002 J  00:00:00 \n"));
+        QVERIFY(!label(QStringLiteral("lib_oper"))->isVisible());
+        QVERIFY(label(QStringLiteral("lib_mem(2)"))->text().isEmpty());
+        // The columns only stand under each other in a fixed-pitch font, flush right.
+        const QFontMetricsF mesure(bande(1)->font());
+        for (QChar c : u"+-x/=J:,0123456789"_s)
+            QCOMPARE(mesure.horizontalAdvance(c), mesure.horizontalAdvance(u' '));
+        QVERIFY(bande(1)->document()->defaultTextOption().alignment() & Qt::AlignRight);
+        QVERIFY(bande(1)->isReadOnly());
+        QCOMPARE(bande(1)->textCursor().position(), texteBande().size());
+    }
+
+    void multiplicationEnModeNombre() {
+        taperDuree(
+            {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0")});
+        cliquer("com_oper", 3);
+        for (int i = 1; i <= 3; ++i)
+            QVERIFY(!champ(i)->isVisible());
+        QCOMPARE(label(QStringLiteral("libelles(4)"))->text(), QStringLiteral("Nombre"));
+        QCOMPARE(champ(4)->accessibleName(), QStringLiteral("Nombre"));
+        QCOMPARE(champ(4)->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), champ(4));
+
+        QTest::keyClicks(champ(4), QStringLiteral("2,5"));
+        cliquer("com_oper", 5);
+        QCOMPARE(champs(), QStringList({u"0"_s, u"2"_s, u"30"_s, u"0"_s}));
+        QCOMPARE(texteBande(), QStringLiteral("\n 000 J  01:00:00 \nx             2,5 \n"
+                                              "= 000 J  02:30:00 \n"));
+        QVERIFY(champ(1)->isVisible());
+        QCOMPARE(label(QStringLiteral("libelles(4)"))->text(), QStringLiteral("Secondes"));
+    }
+
+    void divisionParZero() {
+        taper(2, QStringLiteral("1"));
+        cliquer("com_oper", 4);
+        QTest::keyClicks(champ(4), QStringLiteral("0,4"));
+        test::repondreAuProchainModal(QStringLiteral("Ok"));
+        cliquer("com_oper", 5);
+
+        const auto* texte = UserMsgBox::instance().findChild<QLabel*>(QStringLiteral("libelles"));
+        QCOMPARE(texte->text(), QStringLiteral("Division par Zéro."));
+        // The division stays pending and the tape holds only the first operand.
+        QCOMPARE(label(QStringLiteral("lib_oper"))->text(), QStringLiteral("/"));
+        QCOMPARE(texteBande(), QStringLiteral("\n 000 J  01:00:00 "));
+        // The window gets it back as it comes to the front again.
+        QCOMPARE(m_fenetre->focusWidget(), champ(4));
+    }
+
+    void depassementSignale() {
+        taper(1, QStringLiteral("24855"));
+        cliquer("com_oper", 1);
+        taper(1, QStringLiteral("1"));
+        cliquer("com_oper", 5);
+        QCOMPARE(m_faux.boite->messages.size(), 1);
+        QVERIFY(m_faux.boite->messages.last().texte.contains(u"main - com_oper"));
+        QCOMPARE(texteBande(), QStringLiteral("\n 24855 J  00:00:00 \n+ 001 J  00:00:00 "));
+        QCOMPARE(label(QStringLiteral("lib_oper"))->text(), QStringLiteral("+"));
+        m_faux.boite->messages.clear();
+    }
+
+    void reportEnQuittantLeChamp_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QStringList>("attendu");
+        QTest::newRow("90 secondes")
+            << 4 << u"90"_s << QStringList({u"0"_s, u"0"_s, u"1"_s, u"30"_s});
+        QTest::newRow("25 heures") << 2 << u"25"_s << QStringList({u"1"_s, u"1"_s, u"0"_s, u"0"_s});
+        QTest::newRow("champ vidé")
+            << 3 << QString() << QStringList({u"0"_s, u"0"_s, u"0"_s, u"0"_s});
+    }
+    void reportEnQuittantLeChamp() {
+        QFETCH(int, index);
+        QFETCH(QString, tape);
+        QFETCH(QStringList, attendu);
+        taper(index, tape);
+        QTest::mouseClick(champ(index == 1 ? 2 : 1), Qt::LeftButton);
+        QCOMPARE(champs(), attendu);
+    }
+
+    // Going to another window (as a modal box does) is not leaving the field.
+    void pasDeReportQuandLaFenetrePerdLaMain() {
+        taper(4, QStringLiteral("90"));
+        QWidget autre;
+        autre.show();
+        QApplication::setActiveWindow(&autre);
+        QVERIFY(QTest::qWaitForWindowActive(&autre));
+        QCOMPARE(champ(4)->text(), QStringLiteral("90"));
+        autre.hide();
+        QApplication::setActiveWindow(m_fenetre.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_fenetre.get()));
+        QTest::mouseClick(champ(1), Qt::LeftButton);
+        QCOMPARE(champs(), QStringList({u"0"_s, u"0"_s, u"1"_s, u"30"_s}));
+    }
+
+    void entreeFaitLeTour() {
+        for (int i : {2, 3, 4, 1}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), champ(i));
+        }
+        // In number mode the next field is hidden: the focus stays on the number.
+        cliquer("com_oper", 3);
+        QTest::keyClick(champ(4), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(QApplication::focusWidget(), champ(4));
+    }
+
+    void effacerPuisReset() {
+        taper(2, QStringLiteral("1"));
+        cliquer("com_oper", 3);
+        QTest::keyClicks(champ(4), QStringLiteral("3"));
+        cliquer("com_clear", 1);
+        QCOMPARE(champ(4)->text(), QString());
+        QCOMPARE(label(QStringLiteral("lib_mem(2)"))->text(), QStringLiteral("1"));
+        QCOMPARE(QApplication::focusWidget(), champ(4));
+
+        cliquer("com_clear", 2);
+        QCOMPARE(champs(), QStringList({u"0"_s, u"0"_s, u"0"_s, u"0"_s}));
+        QVERIFY(champ(1)->isVisible());
+        QVERIFY(label(QStringLiteral("lib_mem(2)"))->text().isEmpty());
+        QVERIFY(!label(QStringLiteral("lib_oper"))->isVisible());
+        QCOMPARE(texteBande(), QString());
+        QCOMPARE(QApplication::focusWidget(), champ(1));
+    }
+
+    void resetDesDates() {
+        QTest::keyClick(m_fenetre.get(), Qt::Key_F3);
+        auto* depart = m_fenetre->findChild<QLineEdit*>(nom("sais_date", 1));
+        auto* liste = m_fenetre->findChild<QListWidget*>(QStringLiteral("list_increment"));
+        QTest::keyClicks(depart, QStringLiteral("31/01/2024"));
+        QTest::keyClicks(m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_increment")),
+                         QStringLiteral("1"));
+        m_fenetre->findChild<QLineEdit*>(nom("sais_date", 2))->setText(u"29/02/2024"_s);
+        label(QStringLiteral("lib_calcul"))->setText(u"29/02/2024"_s);
+        bande(2)->setPlainText(u"\n DD : 31/01/2024 "_s);
+        liste->setCurrentRow(0);
+        QList<bool> chargementAuChangement;
+        connect(liste, &QListWidget::currentRowChanged, this,
+                [&] { chargementAuChangement << m_fenetre->enChargement(); });
+
+        cliquer("com_clear", 3);
+        QVERIFY(depart->text().isEmpty());
+        QVERIFY(m_fenetre->findChild<QLineEdit*>(nom("sais_date", 2))->text().isEmpty());
+        QVERIFY(
+            m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_increment"))->text().isEmpty());
+        QCOMPARE(liste->currentRow(), 3);
+        QVERIFY(label(QStringLiteral("lib_calcul"))->text().isEmpty());
+        QVERIFY(bande(2)->toPlainText().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), depart);
+        // The unit list changed while the window said it was loading, so no calculation ran.
+        QCOMPARE(chargementAuChangement, QList<bool>{true});
+        QVERIFY(!m_fenetre->enChargement());
+    }
+};
+
+QTEST_MAIN(TestGestionTemps)
+#include "tst_gestiontemps.moc"
