@@ -77,22 +77,23 @@ void FenetrePrincipale::construireCadreTemps() {
     colorer(lib_oper, "#EDEDED", "#000080");
     lib_oper->setAccessibleDescription(QStringLiteral("Opération en cours"));
 
+    // Picture buttons: the picture shows the operator, the accessible name says it.
     struct Bouton {
         const char16_t* nomAccessible;
+        const char16_t* image;
         int gauche, haut;
     };
-    static const Bouton operateurs[5] = {{u"Plus", 1560, 1680},
-                                         {u"Moins", 2520, 1680},
-                                         {u"Multiplier", 1560, 2400},
-                                         {u"Diviser", 2520, 2400},
-                                         {u"Égal", 3600, 2400}};
-    static const char16_t* const symboles[5] = {u"+", u"-", u"x", u"/", u"="};
+    static const Bouton operateurs[5] = {{u"Plus", u"oper_plus", 1560, 1680},
+                                         {u"Moins", u"oper_moins", 2520, 1680},
+                                         {u"Multiplier", u"oper_multiplier", 1560, 2400},
+                                         {u"Diviser", u"oper_diviser", 2520, 2400},
+                                         {u"Égal", u"oper_egal", 3600, 2400}};
     for (int i = 1; i <= 5; ++i) {
         const Bouton& o = operateurs[i - 1];
-        auto* b = new BoutonXp(QString::fromUtf16(symboles[i - 1]), cadre);
+        auto* b = new BoutonXp(QString(), cadre);
         b->setObjectName(nomIndexe(u"com_oper", i));
         b->setGeometry(rectTwips(o.gauche, o.haut, 855, 495));
-        b->setFont(police(QStringLiteral("Verdana"), 12, true));
+        b->definirImage(QString::fromUtf16(o.image), QSize(px(330), px(330)));
         b->setAccessibleName(QString::fromUtf16(o.nomAccessible));
         com_oper[std::size_t(i)] = b;
     }
