@@ -170,6 +170,29 @@ private slots:
         QCOMPARE(champs(), attendu);
     }
 
+    // What a field keeps of the keys typed into it (comma setting).
+    void filtreDesChamps_data() {
+        QTest::addColumn<int>("pas");
+        QTest::addColumn<QString>("frappe");
+        QTest::addColumn<int>("touche");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("lettres et signe ôtés") << 1 << u"1a-2"_s << 0 << u"12"_s;
+        QTest::newRow("le point devient virgule") << 1 << u"2.5"_s << 0 << u"2,5"_s;
+        QTest::newRow("flèche haut ajoute 1") << 1 << u"5"_s << int(Qt::Key_Up) << u"6"_s;
+        QTest::newRow("jamais sous zéro") << 1 << u"5"_s << int(Qt::Key_PageDown) << u"0"_s;
+        QTest::newRow("pas coupé") << 0 << u"5"_s << int(Qt::Key_Up) << u"5"_s;
+    }
+    void filtreDesChamps() {
+        QFETCH(int, pas);
+        QFETCH(QString, frappe);
+        QFETCH(int, touche);
+        QFETCH(QString, attendu);
+        libcalc().opt_saisnombre = qint16(pas);
+        taper(3, frappe);
+        if (touche != 0) QTest::keyClick(champ(3), Qt::Key(touche));
+        QCOMPARE(champ(3)->text(), attendu);
+    }
+
     // Going to another window (as a modal box does) is not leaving the field.
     void pasDeReportQuandLaFenetrePerdLaMain() {
         taper(4, QStringLiteral("90"));

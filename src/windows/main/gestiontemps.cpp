@@ -4,6 +4,7 @@
 // the date frame's "Reset" included.
 #include "windows/main/fenetreprincipale.h"
 
+#include "core/filtressaisie.h"
 #include "shared/fenetres.h"
 #include "shared/libcalc.h"
 #include "shared/rapporterreur.h"
@@ -118,11 +119,17 @@ void FenetrePrincipale::quitterChampTemps(int index) {
 
 void FenetrePrincipale::filtrerChampTemps(int index, int touche,
                                           Qt::KeyboardModifiers modificateurs) {
-    // TODO(filtrenombre): run the number filter here once it is in core (negatives off,
-    // stepping as libcalc().opt_saisnombre says).
-    Q_UNUSED(index);
-    Q_UNUSED(touche);
-    Q_UNUSED(modificateurs);
+    ChampSaisie* champ = sais_time[std::size_t(index)];
+    const int curseur =
+        champ->hasSelectedText() ? champ->selectionStart() : champ->cursorPosition();
+    const auto filtre = filtrenombre({champ->text(), curseur}, false, libcalc().opt_saisnombre != 0,
+                                     {touche, modificateurs.testFlag(Qt::KeypadModifier)},
+                                     libcalc().symbole_decimal);
+    // A text the filter keeps as it is stays untouched, so a selection (made by Tab or with
+    // Shift) survives the release of the key that made it.
+    if (!filtre || filtre->texte == champ->text()) return;
+    champ->setText(filtre->texte);
+    champ->setCursorPosition(filtre->curseur);
 }
 
 } // namespace orvaline
