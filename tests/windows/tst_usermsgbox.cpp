@@ -88,7 +88,7 @@ private slots:
         QTest::addColumn<int>("jeu");
         QTest::addColumn<QString>("legende1");
         QTest::addColumn<QString>("legende2");
-        QTest::addColumn<int>("clic"); // 1 or 2, or 0 for Esc
+        QTest::addColumn<int>("clic"); // 1 or 2, 0 for Esc, 3 for Enter on the focused button
         QTest::addColumn<int>("reponse");
         QTest::newRow("Ok") << 1 << "Ok"
                             << "" << 1 << 1;
@@ -106,6 +106,10 @@ private slots:
                                    << "Annuler" << 1 << 1;
         QTest::newRow("Option 2") << 5 << "Option 1"
                                   << "Option 2" << 2 << 0;
+        QTest::newRow("Entrée sur Ok") << 1 << "Ok"
+                                       << "" << 3 << 1;
+        QTest::newRow("Entrée sur Non") << 3 << "Oui"
+                                        << "Non" << 3 << 0;
         QTest::newRow("jeu 9 vaut 5") << 9 << "Option 1"
                                       << "Option 2" << 1 << 1;
     }
@@ -125,6 +129,8 @@ private slots:
             focus = QApplication::focusWidget();
             if (clic == 0)
                 QTest::keyClick(&b, Qt::Key_Escape);
+            else if (clic == 3)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             else
                 bouton(b, clic)->click();
         });

@@ -6,7 +6,8 @@
 namespace orvaline {
 
 BoutonXp::BoutonXp(const QString& texte, QWidget* parent) : QPushButton(texte, parent) {
-    setAutoDefault(false);
+    // Enter presses the button that has the focus, as Space does.
+    setAutoDefault(true);
     setCursor(Qt::PointingHandCursor);
     setStyleSheet(QStringLiteral(
         "QPushButton { border: 1px solid #8fa3c7; border-radius: 4px; padding: 1px 4px;"

@@ -64,8 +64,7 @@ void FenetrePrincipale::charger() {
 
     list_increment->setCurrentRow(3);
 
-    if (!chargerreglages())
-        return;
+    if (!chargerreglages()) return;
 
     for (int i = 1; i <= 2; ++i) {
         cadres[std::size_t(i)]->move(px(240), px(840));
