@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shared/annees.h"
+
+#include "core/reglescalendrier.h"
+
+#include <QDate>
+#include <QListWidget>
+
+namespace orvaline {
+
+void remplirannees(QListWidget* liste, qint16 premiere, qint16 derniere) {
+    if (!liste) return;
+    liste->clear();
+    const PlageAnnees p = ordonnerAnnees(premiere, derniere, QDate::currentDate().year());
+    for (int annee = p.premiere; annee <= p.derniere; ++annee)
+        liste->addItem(QString::number(annee));
+    if (liste->count() > 0) liste->setCurrentRow(liste->count() - 1);
+}
+
+} // namespace orvaline
