@@ -1,0 +1,298 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "faux.h"
+#include "shared/libcalc.h"
+#include "windows/calendar/casejour.h"
+#include "windows/calendar/fenetrecalendrier.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace orvaline;
+
+class TestCalendrier : public QObject {
+    Q_OBJECT
+
+    FenetreCalendrier& ouvrir(const QString& date, const QString& etendue = QStringLiteral("25"),
+                              const QString& mode = QString()) {
+        auto& p = libcalc().param_msg;
+        p[1] = date;
+        p[2] = etendue;
+        p[3] = mode;
+        FenetreCalendrier& f = FenetreCalendrier::instance();
+        f.charger();
+        f.show();
+        return f;
+    }
+    template <typename T> T* enfant(const QString& nom) {
+        T* w = FenetreCalendrier::instance().findChild<T*>(nom);
+        if (!w) qFatal("missing control");
+        return w;
+    }
+    CaseJour* cellule(int i) { return enfant<CaseJour>(QStringLiteral("lib_jour(%1)").arg(i)); }
+    QString texteDe(const QString& nom) { return enfant<QLabel>(nom)->text(); }
+    QString dateChoisie() { return texteDe(QStringLiteral("lib_date")); }
+    // Through the window, as the desktop delivers it: press, release, then the second press
+    // that becomes the double-click.
+    void doubleClic(QWidget* w) {
+        QTest::mouseDClick(w->window()->windowHandle(), Qt::LeftButton, {},
+                           w->mapTo(w->window(), w->rect().center()));
+    }
+    void cliquer(const QString& nom) { enfant<QPushButton>(nom)->click(); }
+
+private slots:
+    void initTestCase() {
+        test::installerFaux();
+        initialisation();
+        libcalc().annee_jour = QStringLiteral("2026");
+        libcalc().date_jour = QStringLiteral("15/08/2026");
+    }
+    void cleanup() { FenetreCalendrier::instance().hide(); }
+
+    // Where day 1 and the last day fall, and what the cells around them look like.
+    void grille_data() {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<int>("caseDu1");
+        QTest::addColumn<int>("caseDuDernier");
+        QTest::newRow("commence un lundi") << "10/09/2025" << 1 << 30;
+        QTest::newRow("commence un dimanche") << "10/06/2025" << 7 << 36;
+        QTest::newRow("31 jours dès un samedi: 6e rangée") << "10/03/2025" << 6 << 36;
+    }
+    void grille() {
+        QFETCH(QString, date);
+        QFETCH(int, caseDu1);
+        QFETCH(int, caseDuDernier);
+        ouvrir(date);
+        QCOMPARE(cellule(caseDu1)->text(), QStringLiteral("1"));
+        const int dernier = caseDuDernier - caseDu1 + 1;
+        QCOMPARE(cellule(caseDuDernier)->text(), QString::number(dernier));
+        int gras = 0;
+        for (int i = 1; i <= 42; ++i) {
+            CaseJour* c = cellule(i);
+            const bool jour = i >= caseDu1 && i <= caseDuDernier;
+            QCOMPARE(c->text().isEmpty(), !jour);
+            if (c->font().bold()) ++gras;
+            if (!jour)
+                QCOMPARE(c->couleurRepos(), QColor(237, 237, 237));
+            else if (c->text() == u"10")
+                QCOMPARE(c->couleurRepos(), QColor(255, 224, 192));
+            else
+                QCOMPARE(c->couleurRepos(), QColor(255, 255, 255));
+        }
+        QCOMPARE(gras, 1);
+        QVERIFY(cellule(caseDu1 + 9)->font().bold());
+        QCOMPARE(dateChoisie(), date);
+    }
+
+    void moisVoisinsSurDeuxAnnees() {
+        ouvrir(QStringLiteral("15/12/2025"));
+        QCOMPARE(texteDe(QStringLiteral("libellesfixe(0)")), QStringLiteral("Décembre 2025"));
+        QCOMPARE(texteDe(QStringLiteral("libellesfixe(100)")), QStringLiteral("Novembre 2025"));
+        QCOMPARE(texteDe(QStringLiteral("libellesfixe(200)")), QStringLiteral("Janvier 2026"));
+        // November 2025 starts on a Saturday, January 2026 on a Thursday.
+        QCOMPARE(texteDe(QStringLiteral("lib_jouap(106)")), QStringLiteral("1"));
+        QCOMPARE(texteDe(QStringLiteral("lib_jouap(204)")), QStringLiteral("1"));
+    }
+
+    // Choosing February keeps the selected day, pulled back to the month's end.
+    void fevrier_data() {
+        QTest::addColumn<QString>("depart");
+        QTest::addColumn<QString>("attendu");
+        QTest::addColumn<int>("jours");
+        QTest::newRow("2023 non bissextile") << "31/01/2023"
+                                             << "28/02/2023" << 28;
+        QTest::newRow("2024 bissextile") << "31/01/2024"
+                                         << "29/02/2024" << 29;
+    }
+    void fevrier() {
+        QFETCH(QString, depart);
+        QFETCH(QString, attendu);
+        QFETCH(int, jours);
+        ouvrir(depart);
+        enfant<QListWidget>(QStringLiteral("list_mois"))->setCurrentRow(1);
+        QCOMPARE(dateChoisie(), attendu);
+        int derniere = 0;
+        for (int i = 1; i <= 42; ++i)
+            if (!cellule(i)->text().isEmpty()) derniere = cellule(i)->text().toInt();
+        QCOMPARE(derniere, jours);
+        QCOMPARE(enfant<QLabel>(QStringLiteral("lib_dateaff"))->text().section(u'\n', 1),
+                 QString::number(jours) + QStringLiteral(" Février ") + attendu.right(4));
+    }
+
+    void listeDesAnnees_data() {
+        QTest::addColumn<QString>("etendue");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("premiere");
+        QTest::addColumn<QString>("derniere");
+        QTest::addColumn<QString>("choisie");
+        QTest::newRow("25 ans, aujourd'hui") << "25"
+                                             << ""
+                                             << "2016"
+                                             << "2051"
+                                             << "15/08/2026";
+        QTest::newRow("étendue vide") << ""
+                                      << ""
+                                      << "2016"
+                                      << "2029"
+                                      << "15/08/2026";
+        QTest::newRow("1990 étend la liste") << "25"
+                                             << "15/06/1990"
+                                             << "1990"
+                                             << "2051"
+                                             << "15/06/1990";
+        QTest::newRow("1920: première année de la liste") << "25"
+                                                          << "15/06/1920"
+                                                          << "2016"
+                                                          << "2051"
+                                                          << "15/06/2016";
+    }
+    void listeDesAnnees() {
+        QFETCH(QString, etendue);
+        QFETCH(QString, date);
+        QFETCH(QString, premiere);
+        QFETCH(QString, derniere);
+        QFETCH(QString, choisie);
+        ouvrir(date, etendue);
+        auto* annees = enfant<QListWidget>(QStringLiteral("list_annee"));
+        QCOMPARE(annees->item(0)->text(), premiere);
+        QCOMPARE(annees->item(annees->count() - 1)->text(), derniere);
+        QCOMPARE(dateChoisie(), choisie);
+        QCOMPARE(annees->currentItem()->text(), choisie.right(4));
+    }
+
+    // What the field holds need not be a date: the calendar then opens on today.
+    void texteQuiNestPasUneDate_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("lettres") << "abc";
+        QTest::newRow("date à moitié tapée") << "15/06/";
+        QTest::newRow("mois 13") << "15/13/2025";
+    }
+    void texteQuiNestPasUneDate() {
+        QFETCH(QString, texte);
+        ouvrir(texte);
+        QCOMPARE(dateChoisie(), QStringLiteral("15/08/2026"));
+        QCOMPARE(enfant<QListWidget>(QStringLiteral("list_mois"))->currentRow(), 7);
+        QCOMPARE(enfant<QListWidget>(QStringLiteral("list_annee"))->currentItem()->text(),
+                 QStringLiteral("2026"));
+        QCOMPARE(texteDe(QStringLiteral("libellesfixe(0)")), QStringLiteral("Août 2026"));
+    }
+
+    void boutonsDesMois_data() {
+        QTest::addColumn<QString>("depart");
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("31 janvier, mois suivant") << "31/01/2025"
+                                                  << "com_mois(2)"
+                                                  << "28/02/2025";
+        QTest::newRow("28 février, mois précédent") << "28/02/2025"
+                                                    << "com_mois(1)"
+                                                    << "28/01/2025";
+        QTest::newRow("janvier de la première année: rien") << "15/01/2016"
+                                                            << "com_mois(1)"
+                                                            << "15/01/2016";
+        QTest::newRow("décembre de la dernière année: rien") << "15/12/2051"
+                                                             << "com_mois(2)"
+                                                             << "15/12/2051";
+        QTest::newRow("février de la première année vers janvier") << "15/02/2016"
+                                                                   << "com_mois(1)"
+                                                                   << "15/01/2016";
+    }
+    void boutonsDesMois() {
+        QFETCH(QString, depart);
+        QFETCH(QString, bouton);
+        QFETCH(QString, attendu);
+        ouvrir(depart);
+        cliquer(bouton);
+        QCOMPARE(dateChoisie(), attendu);
+    }
+
+    void clicSurUnJour() {
+        ouvrir(QStringLiteral("10/03/2025"));
+        QTest::mouseClick(cellule(25), Qt::LeftButton); // 20 March
+        QCOMPARE(dateChoisie(), QStringLiteral("20/03/2025"));
+        QCOMPARE(cellule(25)->couleurRepos(), QColor(255, 224, 192));
+        QCOMPARE(cellule(15)->couleurRepos(), QColor(255, 255, 255));
+        QVERIFY(!cellule(15)->font().bold());
+        QCOMPARE(enfant<QLabel>(QStringLiteral("lib_dateaff"))->text(),
+                 QStringLiteral("Jeudi\n20 Mars 2025"));
+        // An empty cell changes nothing, even on a double-click.
+        doubleClic(cellule(1));
+        QVERIFY(FenetreCalendrier::instance().isVisible());
+        QCOMPARE(dateChoisie(), QStringLiteral("20/03/2025"));
+    }
+
+    void fermeture_data() {
+        QTest::addColumn<bool>("vue");
+        QTest::addColumn<QString>("geste");
+        QTest::addColumn<int>("annulation");
+        QTest::addColumn<QString>("rendu");
+        QTest::newRow("Ok") << false << "ok" << 0 << "20/03/2025";
+        QTest::newRow("double-clic sur un jour") << false << "double" << 0 << "20/03/2025";
+        QTest::newRow("Annuler") << false << "annuler" << 1 << "avant";
+        QTest::newRow("Échap annule") << false << "echap" << 1 << "avant";
+        QTest::newRow("case de fermeture") << false << "fermer" << 1 << "avant";
+        QTest::newRow("vue: Échap vaut Ok") << true << "echap" << 0 << "20/03/2025";
+    }
+    void fermeture() {
+        QFETCH(bool, vue);
+        QFETCH(QString, geste);
+        QFETCH(int, annulation);
+        QFETCH(QString, rendu);
+        FenetreCalendrier& f = ouvrir(QStringLiteral("10/03/2025"), QStringLiteral("25"),
+                                      vue ? QStringLiteral("OK") : QString());
+        QTest::mouseClick(cellule(25), Qt::LeftButton);
+        libcalc().param_msg[1] = QStringLiteral("avant");
+        libcalc().annulation = 7;
+        if (geste == u"ok")
+            cliquer(QStringLiteral("com_ok"));
+        else if (geste == u"double")
+            doubleClic(cellule(25));
+        else if (geste == u"annuler")
+            cliquer(QStringLiteral("com_annul"));
+        else if (geste == u"echap")
+            QTest::keyClick(&f, Qt::Key_Escape);
+        else
+            f.close();
+        QVERIFY(!f.isVisible());
+        QCOMPARE(int(libcalc().annulation), annulation);
+        QCOMPARE(libcalc().param_msg[1], rendu);
+    }
+
+    // The window is kept between showings; the view mode must not leak into the next one.
+    void modeVuePuisChoix() {
+        ouvrir(QString(), QStringLiteral("25"), QStringLiteral("OK"));
+        auto* ok = enfant<QPushButton>(QStringLiteral("com_ok"));
+        auto* jour = enfant<QPushButton>(QStringLiteral("com_jour"));
+        QVERIFY(!enfant<QPushButton>(QStringLiteral("com_annul"))->isVisible());
+        QVERIFY(!enfant<QLabel>(QStringLiteral("icones(2)"))->isVisible());
+        QCOMPARE(ok->x(), jour->x());
+        QCOMPARE(ok->width(), jour->width());
+        FenetreCalendrier::instance().hide();
+        ouvrir(QString());
+        QVERIFY(enfant<QPushButton>(QStringLiteral("com_annul"))->isVisible());
+        QVERIFY(enfant<QLabel>(QStringLiteral("icones(2)"))->isVisible());
+        QCOMPARE(ok->x(), 208);
+    }
+
+    void grilleAuClavier_data() {
+        QTest::addColumn<int>("touche");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("droite passe au mois suivant") << int(Qt::Key_Right) << "01/02/2025";
+        QTest::newRow("haut: une semaine avant") << int(Qt::Key_Up) << "24/01/2025";
+        QTest::newRow("bas: une semaine après") << int(Qt::Key_Down) << "07/02/2025";
+    }
+    void grilleAuClavier() {
+        QFETCH(int, touche);
+        QFETCH(QString, attendu);
+        ouvrir(QStringLiteral("31/01/2025"));
+        auto* grille = enfant<QWidget>(QStringLiteral("carre"));
+        QTest::keyClick(grille, Qt::Key(touche));
+        QCOMPARE(dateChoisie(), attendu);
+        QCOMPARE(enfant<QListWidget>(QStringLiteral("list_mois"))->currentRow() + 1,
+                 attendu.mid(3, 2).toInt());
+    }
+};
+
+QTEST_MAIN(TestCalendrier)
+#include "tst_calendrier.moc"
