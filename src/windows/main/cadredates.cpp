@@ -59,7 +59,6 @@ void FenetrePrincipale::construireCadreDates() {
         cal->setToolTip(QStringLiteral(" Calendrier "));
         cal->setAccessibleName(QStringLiteral("Calendrier"));
         cal->setAccessibleDescription(nomChamp);
-        cal->setEnabled(false); // the calendar window comes with its own work
         com_calendrier[std::size_t(champ)] = cal;
         for (int sens = 0; sens < 2; ++sens) {
             const int index = (champ - 1) * 2 + sens + 1;

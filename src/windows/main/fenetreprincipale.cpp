@@ -38,6 +38,7 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
     construireCadreDates();
     construirePied();
     connecterCadreTemps();
+    connecterCalendrier();
 
     minuterie = new QTimer(this);
     minuterie->setObjectName(QStringLiteral("minuterie"));

@@ -61,6 +61,11 @@ private:
     void construireCadreTemps();
     void chargerCadreDates();
     void chargerCadreTemps();
+    void connecterCalendrier();
+    // Opens the calendar for sais_date(index) and writes the chosen date back.
+    void choisirDate(int index);
+    // The calendar in view mode, on today.
+    void afficherCalendrier();
 
     // Handlers of the time frame (gestiontemps.cpp).
     void connecterCadreTemps();

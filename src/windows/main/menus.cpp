@@ -56,7 +56,7 @@ void FenetrePrincipale::construireMenus() {
     QMenu* fichier = barre->addMenu(QStringLiteral("&Fichier"));
     fichier->setObjectName(QStringLiteral("menu_fichier"));
     remplir(fichier, u"menu_fich", menu_fich,
-            {{u"Calendrier", false}, {u"Calculatrice", false}, {u"-", true}, {u"Quitter", true}},
+            {{u"Calendrier", true}, {u"Calculatrice", false}, {u"-", true}, {u"Quitter", true}},
             &FenetrePrincipale::menuFichier);
 
     QMenu* mode = barre->addMenu(QStringLiteral("&Mode"));
@@ -92,7 +92,7 @@ void FenetrePrincipale::construireOutils() {
         const char16_t* image;
         bool actif;
     };
-    static const Outil outils[5] = {{u" Calendrier ", u"calendrier", false},
+    static const Outil outils[5] = {{u" Calendrier ", u"calendrier", true},
                                     {u" Calculatrice de Temps ", u"horloge", true},
                                     {u" Calculatrice de Dates ", u"calcdates", true},
                                     {u" Options ", u"options", false},
@@ -167,6 +167,7 @@ void FenetrePrincipale::menuMode(int index) {
 }
 
 void FenetrePrincipale::menuFichier(int index) {
+    if (index == 1) afficherCalendrier();
     if (index == 4) fermerappli();
 }
 
