@@ -232,6 +232,7 @@ private slots:
         QTest::newRow("Annuler") << false << "annuler" << 1 << "avant";
         QTest::newRow("Échap annule") << false << "echap" << 1 << "avant";
         QTest::newRow("case de fermeture") << false << "fermer" << 1 << "avant";
+        QTest::newRow("Entrée dans la liste des mois") << false << "entree" << 0 << "20/03/2025";
         QTest::newRow("vue: Échap vaut Ok") << true << "echap" << 0 << "20/03/2025";
     }
     void fermeture() {
@@ -250,6 +251,8 @@ private slots:
             doubleClic(cellule(25));
         else if (geste == u"annuler")
             cliquer(QStringLiteral("com_annul"));
+        else if (geste == u"entree")
+            QTest::keyClick(enfant<QListWidget>(QStringLiteral("list_mois")), Qt::Key_Return);
         else if (geste == u"echap")
             QTest::keyClick(&f, Qt::Key_Escape);
         else

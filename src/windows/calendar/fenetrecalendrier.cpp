@@ -244,6 +244,9 @@ void FenetreCalendrier::construireBas() {
     com_ok = new BoutonXp(QStringLiteral("Ok"), this);
     com_ok->setObjectName(QStringLiteral("com_ok"));
     connect(com_ok, &QPushButton::clicked, this, &FenetreCalendrier::valider);
+    // Enter accepts the selected date, unless another button has the focus; left alone, the
+    // dialog would make the first month button its default.
+    com_ok->setDefault(true);
 
     icones[2] = new QLabel(this);
     icones[2]->setObjectName(QStringLiteral("icones(2)"));
