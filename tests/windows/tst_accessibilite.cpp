@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a screen reader hears: every control the keyboard can reach has a name, and the
+// result labels keep their text as name with the description that lets a reader find them.
+#include "faux.h"
+#include "shared/libcalc.h"
+#include "windows/calendar/fenetrecalendrier.h"
+#include "windows/main/fenetreprincipale.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orvaline;
+
+namespace {
+QString nomAccessible(QWidget* w) {
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+    return i ? i->text(QAccessible::Name).trimmed() : QString();
+}
+
+// Controls the keyboard reaches in the window, as the user currently sees it.
+QStringList sansNom(QWidget* fenetre) {
+    QStringList manquants;
+    const auto controles = fenetre->findChildren<QWidget*>();
+    for (QWidget* w : controles) {
+        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(fenetre) || !w->isEnabled())
+            continue;
+        if (w->objectName() == u"img_focus" || w->focusProxy()) continue;
+        if (nomAccessible(w).isEmpty())
+            manquants << (w->objectName().isEmpty()
+                              ? QString::fromLatin1(w->metaObject()->className())
+                              : w->objectName());
+    }
+    return manquants;
+}
+} // namespace
+
+class TestAccessibilite : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dossier;
+
+private slots:
+    void initTestCase() {
+        test::installerFaux();
+        libcalc().saut_ligne = QStringLiteral("\r\n");
+        libcalc().chemin_appli = m_dossier.path();
+    }
+
+    void fenetrePrincipale() {
+        FenetrePrincipale f;
+        f.charger();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        for (int mode : {1, 3}) {
+            f.menuMode(mode);
+            const QStringList manquants = sansNom(&f);
+            QVERIFY2(manquants.isEmpty(), qPrintable(manquants.join(u", ")));
+        }
+        // A result label keeps its text as its name; its description says what it is.
+        auto* horloge = f.findChild<QLabel*>(QStringLiteral("lib_date"));
+        QCOMPARE(nomAccessible(horloge), horloge->text().trimmed());
+        QCOMPARE(horloge->accessibleDescription(), QStringLiteral("Horloge"));
+        auto* resultat = f.findChild<QLabel*>(QStringLiteral("lib_calcul"));
+        QCOMPARE(resultat->accessibleDescription(), QStringLiteral("Résultat"));
+        QVERIFY(resultat->accessibleName().isEmpty());
+    }
+
+    void calendrier() {
+        auto& p = libcalc().param_msg;
+        p[1] = QStringLiteral("15/08/2026");
+        p[2] = QStringLiteral("25");
+        p[3].clear();
+        FenetreCalendrier& c = FenetreCalendrier::instance();
+        c.charger();
+        c.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&c));
+        const QStringList manquants = sansNom(&c);
+        QVERIFY2(manquants.isEmpty(), qPrintable(manquants.join(u", ")));
+        c.hide();
+    }
+};
+
+QTEST_MAIN(TestAccessibilite)
+#include "tst_accessibilite.moc"
