@@ -2,6 +2,7 @@
 #include "platform/services.h"
 
 #include "platform/boitesysteme.h"
+#include "platform/dialoguefichier.h"
 #include "platform/lanceur.h"
 #include "platform/regionaux.h"
 #include "platform/son.h"
@@ -17,6 +18,7 @@ std::unique_ptr<ServicesRegionaux> g_regionaux;
 std::unique_ptr<BoiteSysteme> g_boite;
 std::unique_ptr<Lanceur> g_lanceur;
 std::unique_ptr<Son> g_son;
+std::unique_ptr<DialogueFichier> g_dialogueFichier;
 } // namespace
 
 ServicesRegionaux& regionaux() {
@@ -31,6 +33,9 @@ Lanceur& lanceur() {
 Son& son() {
     return service<Son, SonSysteme>(g_son);
 }
+DialogueFichier& dialogueFichier() {
+    return service<DialogueFichier, DialogueFichierQt>(g_dialogueFichier);
+}
 
 void installer(std::unique_ptr<ServicesRegionaux> s) {
     g_regionaux = std::move(s);
@@ -43,6 +48,9 @@ void installer(std::unique_ptr<Lanceur> s) {
 }
 void installer(std::unique_ptr<Son> s) {
     g_son = std::move(s);
+}
+void installer(std::unique_ptr<DialogueFichier> s) {
+    g_dialogueFichier = std::move(s);
 }
 
 } // namespace orvaline::plateforme

@@ -9,6 +9,7 @@ class ServicesRegionaux;
 class BoiteSysteme;
 class Lanceur;
 class Son;
+class DialogueFichier;
 
 // The operating-system services the program uses. Each has a real implementation installed
 // by default; tests install fakes so that nothing outside the process is touched.
@@ -17,11 +18,13 @@ ServicesRegionaux& regionaux();
 BoiteSysteme& boiteSysteme();
 Lanceur& lanceur();
 Son& son();
+DialogueFichier& dialogueFichier();
 
 void installer(std::unique_ptr<ServicesRegionaux> service);
 void installer(std::unique_ptr<BoiteSysteme> service);
 void installer(std::unique_ptr<Lanceur> service);
 void installer(std::unique_ptr<Son> service);
+void installer(std::unique_ptr<DialogueFichier> service);
 } // namespace plateforme
 
 } // namespace orvaline

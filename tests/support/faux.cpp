@@ -65,11 +65,13 @@ Faux installerFaux() {
     auto b = std::make_unique<BoiteFausse>();
     auto l = std::make_unique<LanceurFaux>();
     auto s = std::make_unique<SonFaux>();
-    Faux f{r.get(), b.get(), l.get(), s.get()};
+    auto d = std::make_unique<DialogueFichierFaux>();
+    Faux f{r.get(), b.get(), l.get(), s.get(), d.get()};
     plateforme::installer(std::move(r));
     plateforme::installer(std::move(b));
     plateforme::installer(std::move(l));
     plateforme::installer(std::move(s));
+    plateforme::installer(std::move(d));
     return f;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/boitesysteme.h"
+#include "platform/dialoguefichier.h"
 #include "platform/lanceur.h"
 #include "platform/regionaux.h"
 #include "platform/son.h"
@@ -59,12 +60,24 @@ public:
     void jouer(const QString& chemin) override { joues << chemin; }
 };
 
+// Records each file-open dialog asked for and answers with `choix` (nothing: cancelled).
+class DialogueFichierFaux : public DialogueFichier {
+public:
+    QList<DemandeFichier> demandes;
+    std::optional<QString> choix;
+    std::optional<QString> ouvrir(QWidget*, const DemandeFichier& demande) override {
+        demandes << demande;
+        return choix;
+    }
+};
+
 // Installs fresh fakes for every platform service and gives access to them.
 struct Faux {
     RegionauxFaux* regionaux;
     BoiteFausse* boite;
     LanceurFaux* lanceur;
     SonFaux* son;
+    DialogueFichierFaux* dialogue;
 };
 Faux installerFaux();
 

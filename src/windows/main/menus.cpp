@@ -9,6 +9,7 @@
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
 #include "windows/common/labeldegrade.h"
+#include "windows/options/confopt.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -66,7 +67,7 @@ void FenetrePrincipale::construireMenus() {
              {u"-", true},
              {u"Calculatrice de Dates", true},
              {u"-", true},
-             {u"Options", false},
+             {u"Options", true},
              {u"Paramètre de Windows", false}},
             &FenetrePrincipale::menuMode);
     menu_mode[1]->setCheckable(true);
@@ -95,7 +96,7 @@ void FenetrePrincipale::construireOutils() {
     static const Outil outils[5] = {{u" Calendrier ", u"calendrier", true},
                                     {u" Calculatrice de Temps ", u"horloge", true},
                                     {u" Calculatrice de Dates ", u"calcdates", true},
-                                    {u" Options ", u"options", false},
+                                    {u" Options ", u"options", true},
                                     {u" Quitter ", u"quitter", true}};
     static const int gauches[5] = {240, 960, 1680, 2400, 3120};
     for (int i = 1; i <= 5; ++i) {
@@ -157,6 +158,9 @@ void FenetrePrincipale::menuMode(int index) {
         cadres[1]->hide();
         cadres[2]->show();
         donnerfocus(sais_date[1]);
+        break;
+    case 5:
+        afficheroptions();
         break;
     default:
         break;

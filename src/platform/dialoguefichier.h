@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QWidget;
+
+namespace orvaline {
+
+// What a file-open dialog is asked to show.
+struct DemandeFichier {
+    QString titre;
+    QString dossier;     // the folder it opens in; empty means the current folder
+    QString fichier;     // the file name preselected in it, or ""
+    QStringList filtres; // "Name (pattern)" entries
+    int indexFiltre = 1; // the filter chosen at first, counted from 1
+};
+
+// The desktop's file-open dialog. A cancelled dialog gives nothing back.
+class DialogueFichier {
+public:
+    virtual ~DialogueFichier() = default;
+    virtual std::optional<QString> ouvrir(QWidget* parent, const DemandeFichier& demande) = 0;
+};
+
+class DialogueFichierQt : public DialogueFichier {
+public:
+    std::optional<QString> ouvrir(QWidget* parent, const DemandeFichier& demande) override;
+};
+
+} // namespace orvaline

@@ -1,0 +1,264 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/options/confopt.h"
+
+#include "core/fichierini.h"
+#include "core/nombres.h"
+#include "platform/boitesysteme.h"
+#include "platform/dialoguefichier.h"
+#include "platform/services.h"
+#include "shared/fenetres.h"
+#include "shared/libcalc.h"
+#include "shared/polices.h"
+#include "windows/common/boutonxp.h"
+#include "windows/common/champsaisie.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <algorithm>
+#include <limits>
+#include <tuple>
+
+namespace orvaline {
+
+namespace {
+const QString sectionOptions = QStringLiteral("Options");
+
+bool estEntree(const QKeyEvent* e) {
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+
+// An entry option as the file holds it: a number rounded half to even, held to 0 or 1;
+// a missing or unreadable value is 0.
+bool lireCase(const QString& cle) {
+    const QString texte =
+        lireini(libcalc().fichier_ini, sectionOptions, cle, 5).value_or(QString());
+    return std::clamp(arrondiPair(lireNombre(texte)), 0.0, 1.0) == 1.0;
+}
+
+// The programs the file dialog offers first. Programs have no file-name extension outside
+// Windows, so there the list starts with every file.
+QStringList filtresProgrammes() {
+#ifdef Q_OS_WIN
+    return {QStringLiteral("EXE (*.EXE)"), QStringLiteral("Tous Fichiers (*.*)")};
+#else
+    return {QStringLiteral("Tous Fichiers (*)")};
+#endif
+}
+
+// Splits a program's path at its last folder separator: the folder (without the final
+// separator; the root stays "/") and the file name. A bare name has no folder, so the
+// dialog opens in the current folder.
+std::pair<QString, QString> dossierEtFichier(const QString& chemin) {
+    qsizetype p = chemin.lastIndexOf(u'/');
+#ifdef Q_OS_WIN
+    p = std::max(p, chemin.lastIndexOf(u'\\'));
+#endif
+    if (p < 0) return {QString(), chemin};
+    return {p == 0 ? chemin.left(1) : chemin.left(p), chemin.mid(p + 1)};
+}
+} // namespace
+
+ConfOpt& ConfOpt::instance() {
+    static QPointer<ConfOpt> fenetre;
+    if (!fenetre) fenetre = new ConfOpt;
+    return *fenetre;
+}
+
+ConfOpt::ConfOpt() : QDialog(nullptr) {
+    setObjectName(QStringLiteral("confopt"));
+    setWindowTitle(QStringLiteral("  Options"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+    setFont(police(QStringLiteral("Verdana"), 8.25));
+    setProperty("aide", 11);
+
+    construireGauche();
+    construirePageDates();
+    construirePageNombres();
+    construirePageNavigateur();
+    // HOOK: enabled once the day steps and the calendar window exist.
+    com_incdate[1]->setEnabled(false);
+    com_incdate[2]->setEnabled(false);
+    com_calendrier->setEnabled(false);
+
+    for (QCheckBox* c : {case_saisdate, case_saisnombre})
+        c->installEventFilter(this);
+    // A change of mode starts the trial over with an empty test field.
+    connect(case_saisdate, &QCheckBox::clicked, this, [this] {
+        sais_date->clear();
+        donnerfocus(sais_date);
+    });
+    connect(case_saisnombre, &QCheckBox::clicked, this, [this] {
+        sais_nombre->clear();
+        donnerfocus(sais_nombre);
+    });
+    // Enter in a test field goes back to its check box.
+    sais_date->filtreTouche = [this](QKeyEvent* e) {
+        if (!estEntree(e)) return false;
+        donnerfocus(case_saisdate);
+        return true;
+    };
+    sais_nombre->filtreTouche = [this](QKeyEvent* e) {
+        if (!estEntree(e)) return false;
+        donnerfocus(case_saisnombre);
+        return true;
+    };
+    connect(sais_date, &ChampSaisie::toucheRelachee, this, &ConfOpt::filtrerDate);
+    connect(sais_nombre, &ChampSaisie::toucheRelachee, this, &ConfOpt::filtrerNombre);
+
+    setTabOrder(com_options[1], com_options[2]);
+    setTabOrder(com_options[2], com_options[3]);
+    setTabOrder(com_options[3], case_saisdate);
+    setTabOrder(case_saisdate, sais_date);
+    setTabOrder(sais_date, com_incdate[1]);
+    setTabOrder(com_incdate[1], com_incdate[2]);
+    setTabOrder(com_incdate[2], com_calendrier);
+    setTabOrder(com_calendrier, case_saisnombre);
+    setTabOrder(case_saisnombre, sais_nombre);
+    setTabOrder(sais_nombre, lib_navig);
+    setTabOrder(lib_navig, com_selfich);
+    setTabOrder(com_selfich, com_ok);
+    setTabOrder(com_ok, com_annul);
+}
+
+void ConfOpt::executer() {
+    charger();
+    exec();
+}
+
+void ConfOpt::charger() {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    dimensionnerfenetre(this, 8800, 6200);
+    setFixedSize(size());
+    m_annule = 1;
+
+    // The test fields start empty at every opening; they are never saved.
+    sais_date->clear();
+    sais_nombre->clear();
+    case_saisdate->setChecked(lireCase(QStringLiteral("Saisdate")));
+    case_saisnombre->setChecked(lireCase(QStringLiteral("Saisnombre")));
+    // The whole path is read, however long, so that Ok never writes back a cut one.
+    const QString navigateur =
+        lireini(libcalc().fichier_ini, sectionOptions, QStringLiteral("Navigateur"),
+                std::numeric_limits<qint16>::max())
+            .value_or(QString());
+    lib_navig->setText(QStringLiteral(" ") + navigateur);
+    comOptions(1);
+}
+
+void ConfOpt::comOptions(int page) {
+    for (int i = 1; i <= 3; ++i) {
+        cadres[std::size_t(i)]->setVisible(i == page);
+        img_led[std::size_t(i)]->setPixmap(img_ledon[i == page ? 1 : 0]->pixmap());
+    }
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents();
+    if (page == 1) donnerfocus(sais_date);
+    if (page == 2) donnerfocus(sais_nombre);
+    if (page == 3) donnerfocus(com_selfich);
+}
+
+void ConfOpt::comSelfich() {
+    DemandeFichier demande;
+    demande.titre = QStringLiteral("Navigateur Internet");
+    demande.filtres = filtresProgrammes();
+    demande.indexFiltre = 1;
+    const QString chemin = lib_navig->text().trimmed();
+    if (chemin.isEmpty()) {
+        demande.dossier = QDir::rootPath();
+        demande.fichier = m_nomFichier;
+    } else {
+        std::tie(demande.dossier, demande.fichier) = dossierEtFichier(chemin);
+        m_nomFichier = demande.fichier;
+    }
+    const std::optional<QString> choix = plateforme::dialogueFichier().ouvrir(this, demande);
+    if (!choix) return;
+    m_nomFichier = QDir::toNativeSeparators(choix->trimmed());
+    lib_navig->setText(QStringLiteral(" ") + m_nomFichier);
+}
+
+void ConfOpt::comOk() {
+    Libcalc& e = libcalc();
+    bool enregistre = true;
+    auto ecrire = [&](const QString& cle, const QString& valeur) {
+        enregistre = ecrireini(sectionOptions, cle, valeur, e.fichier_ini) && enregistre;
+    };
+    const QString saisdate = case_saisdate->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    ecrire(QStringLiteral("Saisdate"), saisdate);
+    e.opt_saisdate = lireEntier16(saisdate);
+    const QString saisnombre =
+        case_saisnombre->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    ecrire(QStringLiteral("Saisnombre"), saisnombre);
+    e.opt_saisnombre = lireEntier16(saisnombre);
+    ecrire(QStringLiteral("Navigateur"), lib_navig->text().trimmed());
+
+    // The entry options still apply until the program ends; the user must know that they
+    // will not come back next time (and that the browser did not change at all).
+    if (!enregistre) {
+        const QString nl = e.saut_ligne.isEmpty() ? QStringLiteral("\r\n") : e.saut_ligne;
+        plateforme::boiteSysteme().afficher(
+            BoiteSysteme::Icone::Exclamation, QStringLiteral("Orvaline"),
+            QStringLiteral("Impossible d'enregistrer les Options dans le Fichier suivant :") + nl +
+                nl + e.fichier_ini + nl + nl +
+                QStringLiteral("Les Options choisies ne sont pas enregistrées."));
+    }
+    m_annule = 0;
+    done(QDialog::Accepted);
+}
+
+void ConfOpt::comIncdate(int index) {
+    Q_UNUSED(index);
+    // HOOK: the day steps wait for `pasjour` of the date calculator core.
+}
+
+void ConfOpt::comCalendrier() {
+    // HOOK: the calendar window `calend` is not built yet; the button stays disabled.
+}
+
+void ConfOpt::filtrerDate(int touche, Qt::KeyboardModifiers modificateurs) {
+    Q_UNUSED(touche);
+    Q_UNUSED(modificateurs);
+    // HOOK: `filtredate` with the check box's current state.
+}
+
+void ConfOpt::filtrerNombre(int touche, Qt::KeyboardModifiers modificateurs) {
+    Q_UNUSED(touche);
+    Q_UNUSED(modificateurs);
+    // HOOK: `filtrenombre` with negatives and the check box's current state.
+}
+
+bool ConfOpt::eventFilter(QObject* objet, QEvent* e) {
+    // Enter on a check box moves on to its test field.
+    if (e->type() == QEvent::KeyPress && estEntree(static_cast<QKeyEvent*>(e))) {
+        if (objet == case_saisdate) {
+            donnerfocus(sais_date);
+            return true;
+        }
+        if (objet == case_saisnombre) {
+            donnerfocus(sais_nombre);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objet, e);
+}
+
+void ConfOpt::done(int resultat) {
+    // Every way out (Ok, Annuler, Esc, the close box) hands the flag back.
+    libcalc().annulation = m_annule;
+    QDialog::done(resultat);
+}
+
+void afficheroptions() {
+    ConfOpt::instance().executer();
+    retourModal();
+}
+
+} // namespace orvaline

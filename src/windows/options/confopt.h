@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+namespace orvaline {
+
+class BoutonXp;
+class ChampSaisie;
+
+// The options dialog: quick date entry, quick number entry and the web browser, on three
+// pages. The test fields try the entry modes with the check boxes as they stand; nothing
+// reaches the settings file before Ok.
+class ConfOpt : public QDialog {
+    Q_OBJECT
+public:
+    static ConfOpt& instance();
+
+    // Reads the settings file into the pages and shows the dialog modally until it closes.
+    // `annulation` then says whether it was cancelled (1) or accepted (0).
+    void executer();
+
+protected:
+    void done(int resultat) override;
+    bool eventFilter(QObject* objet, QEvent* e) override;
+
+private:
+    ConfOpt();
+    void construireGauche();
+    void construirePageDates();
+    void construirePageNombres();
+    void construirePageNavigateur();
+    QGroupBox* nouveauCadre(int index, const QString& titre);
+    QLabel* nouveauLibelle(QWidget* parent, const QString& texte, int gauche, int haut,
+                           int largeur);
+
+    void charger();
+    // Shows page 1, 2 or 3.
+    void comOptions(int page);
+    // The day steps of the test field: 1 one day back, 2 one day forward.
+    void comIncdate(int index);
+    void comSelfich();
+    void comOk();
+    void comCalendrier();
+    void filtrerDate(int touche, Qt::KeyboardModifiers modificateurs);
+    void filtrerNombre(int touche, Qt::KeyboardModifiers modificateurs);
+
+    qint16 m_annule = 1;
+    // What the file dialog last held as its file name, offered again when there is no path.
+    QString m_nomFichier;
+
+    // Controls are named as in the design; index 0 is unused where the design counts from 1.
+    std::array<QGroupBox*, 4> cadres{};
+    std::array<BoutonXp*, 4> com_options{};
+    std::array<QLabel*, 4> img_led{};
+    std::array<QLabel*, 2> img_ledon{};
+    BoutonXp* com_ok = nullptr;
+    BoutonXp* com_annul = nullptr;
+    int m_libelles = 0; // labels are numbered in the order they are made
+
+    QCheckBox* case_saisdate = nullptr;
+    ChampSaisie* sais_date = nullptr;
+    std::array<BoutonXp*, 3> com_incdate{};
+    BoutonXp* com_calendrier = nullptr;
+
+    QCheckBox* case_saisnombre = nullptr;
+    ChampSaisie* sais_nombre = nullptr;
+
+    QLineEdit* lib_navig = nullptr;
+    BoutonXp* com_selfich = nullptr;
+};
+
+// Opens the options dialog from the main window and lets the opener take the focus back.
+void afficheroptions();
+
+} // namespace orvaline

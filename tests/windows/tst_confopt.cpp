@@ -1,0 +1,307 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The options dialog: what reaches the settings file and when, the pages, the browser choice,
+// and the way in from the main window.
+#include "faux.h"
+#include "shared/libcalc.h"
+#include "windows/main/fenetreprincipale.h"
+#include "windows/options/confopt.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+using namespace orvaline;
+
+namespace {
+// Runs `action` once the options dialog is up, inside its own event loop.
+void pendantOptions(std::function<void(ConfOpt&)> action) {
+    auto* minuteur = new QTimer;
+    minuteur->setInterval(5);
+    QObject::connect(minuteur, &QTimer::timeout, [minuteur, action] {
+        auto* d = qobject_cast<ConfOpt*>(QApplication::activeModalWidget());
+        if (!d || !d->isVisible()) return;
+        minuteur->stop();
+        minuteur->deleteLater();
+        action(*d);
+    });
+    minuteur->start();
+}
+
+template <typename T> T* controle(ConfOpt& d, const QString& nom) {
+    T* c = d.findChild<T*>(nom);
+    if (!c) qFatal("missing control %s", qPrintable(nom));
+    return c;
+}
+
+void cliquer(ConfOpt& d, const QString& nom) {
+    controle<QPushButton>(d, nom)->click();
+}
+
+QByteArray lire(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+class TestConfOpt : public QObject {
+    Q_OBJECT
+    test::Faux m_faux{};
+    QTemporaryDir m_dossier;
+
+    void ecrireFichier(const QByteArray& contenu) {
+        QFile f(libcalc().fichier_ini);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(contenu);
+    }
+
+private slots:
+    void init() {
+        m_faux = test::installerFaux();
+        Libcalc& e = libcalc();
+        e.saut_ligne = QStringLiteral("\r\n");
+        e.chemin_appli = m_dossier.path();
+        e.fichier_ini = m_dossier.filePath(QStringLiteral("Orvaline.ini"));
+        e.opt_saisdate = 1;
+        e.opt_saisnombre = 0;
+        ecrireFichier("[Options]\r\nSaisdate=1\r\nSaisnombre=0\r\nNavigateur=/opt/nav/firefox\r\n");
+    }
+
+    void fermetureSansEnregistrer_data() {
+        QTest::addColumn<int>("facon");
+        QTest::newRow("Annuler") << 0;
+        QTest::newRow("case de fermeture") << 1;
+        QTest::newRow("Échap") << 2;
+    }
+    void fermetureSansEnregistrer() {
+        QFETCH(int, facon);
+        const QByteArray avant = lire(libcalc().fichier_ini);
+        libcalc().annulation = 0;
+        m_faux.dialogue->choix = QStringLiteral("/usr/bin/autre");
+        pendantOptions([facon](ConfOpt& d) {
+            controle<QCheckBox>(d, QStringLiteral("case_saisdate"))->click();
+            controle<QCheckBox>(d, QStringLiteral("case_saisnombre"))->click();
+            cliquer(d, QStringLiteral("com_selfich"));
+            if (facon == 0) cliquer(d, QStringLiteral("com_annul"));
+            if (facon == 1) d.close();
+            if (facon == 2) QTest::keyClick(&d, Qt::Key_Escape);
+        });
+        afficheroptions();
+        QCOMPARE(libcalc().annulation, qint16(1));
+        QCOMPARE(lire(libcalc().fichier_ini), avant);
+        QCOMPARE(libcalc().opt_saisdate, qint16(1));
+        QCOMPARE(libcalc().opt_saisnombre, qint16(0));
+    }
+
+    void okEcritLesTroisCles() {
+        bool lus[2] = {};
+        QString chemin;
+        pendantOptions([&](ConfOpt& d) {
+            lus[0] = controle<QCheckBox>(d, QStringLiteral("case_saisdate"))->isChecked();
+            lus[1] = controle<QCheckBox>(d, QStringLiteral("case_saisnombre"))->isChecked();
+            chemin = controle<QLineEdit>(d, QStringLiteral("lib_navig"))->text();
+            controle<QCheckBox>(d, QStringLiteral("case_saisdate"))->click();
+            controle<QCheckBox>(d, QStringLiteral("case_saisnombre"))->click();
+            cliquer(d, QStringLiteral("com_ok"));
+        });
+        afficheroptions();
+        QVERIFY(lus[0]);
+        QVERIFY(!lus[1]);
+        QCOMPARE(chemin, QStringLiteral(" /opt/nav/firefox"));
+        QCOMPARE(libcalc().annulation, qint16(0));
+        QCOMPARE(libcalc().opt_saisdate, qint16(0));
+        QCOMPARE(libcalc().opt_saisnombre, qint16(1));
+        QCOMPARE(lire(libcalc().fichier_ini),
+                 QByteArray(
+                     "[Options]\r\nSaisdate=0\r\nSaisnombre=1\r\nNavigateur=/opt/nav/firefox\r\n"));
+        QVERIFY(m_faux.boite->messages.isEmpty());
+    }
+
+    void casesAuChargement_data() {
+        QTest::addColumn<QByteArray>("valeur");
+        QTest::addColumn<bool>("cochee");
+        QTest::newRow("1") << QByteArray("1") << true;
+        QTest::newRow("7 ramené à 1") << QByteArray("7") << true;
+        QTest::newRow("1.5 arrondi à 2 puis 1") << QByteArray("1.5") << true;
+        QTest::newRow("0.5 arrondi au pair 0") << QByteArray("0.5") << false;
+        QTest::newRow("un mot vaut 0") << QByteArray("oui") << false;
+        QTest::newRow("-3 ramené à 0") << QByteArray("-3") << false;
+        QTest::newRow("vide") << QByteArray() << false;
+    }
+    void casesAuChargement() {
+        QFETCH(QByteArray, valeur);
+        QFETCH(bool, cochee);
+        ecrireFichier("[Options]\r\nSaisdate=" + valeur + "\r\n");
+        bool vu = !cochee;
+        pendantOptions([&](ConfOpt& d) {
+            vu = controle<QCheckBox>(d, QStringLiteral("case_saisdate"))->isChecked();
+            cliquer(d, QStringLiteral("com_annul"));
+        });
+        afficheroptions();
+        QCOMPARE(vu, cochee);
+    }
+
+    void cheminLongRendu() {
+        // A path longer than the entry options' small buffers comes back whole.
+        const QByteArray long_ = "/opt/" + QByteArray(300, 'n') + "/navigateur";
+        ecrireFichier("[Options]\r\nNavigateur=" + long_ + "\r\n");
+        pendantOptions([](ConfOpt& d) { cliquer(d, QStringLiteral("com_ok")); });
+        afficheroptions();
+        QVERIFY(lire(libcalc().fichier_ini).contains("Navigateur=" + long_ + "\r\n"));
+    }
+
+    void echecDEcritureSignale() {
+        const QString fichier = m_dossier.filePath(QStringLiteral("absent/Orvaline.ini"));
+        libcalc().fichier_ini = fichier;
+        pendantOptions([](ConfOpt& d) {
+            controle<QCheckBox>(d, QStringLiteral("case_saisdate"))->click();
+            cliquer(d, QStringLiteral("com_ok"));
+        });
+        afficheroptions();
+        QCOMPARE(m_faux.boite->messages.size(), 1);
+        const auto& m = m_faux.boite->messages.first();
+        QCOMPARE(m.icone, BoiteSysteme::Icone::Exclamation);
+        QVERIFY(m.texte.startsWith(
+            QStringLiteral("Impossible d'enregistrer les Options dans le Fichier suivant :")));
+        QVERIFY(m.texte.contains(fichier));
+        QVERIFY(!QFile::exists(fichier));
+        // The choice still holds for this session.
+        QCOMPARE(libcalc().opt_saisdate, qint16(1));
+    }
+
+    void choixDuNavigateur_data() {
+        QTest::addColumn<QByteArray>("navigateur");
+        QTest::addColumn<QString>("dossier");
+        QTest::addColumn<QString>("fichier");
+        QTest::newRow("chemin complet") << QByteArray("/usr/bin/xdg-open") << "/usr/bin"
+                                        << "xdg-open";
+        QTest::newRow("nom seul : dossier courant") << QByteArray("firefox") << ""
+                                                    << "firefox";
+        QTest::newRow("à la racine") << QByteArray("/firefox") << "/"
+                                     << "firefox";
+        // The file name is then whatever the dialog held last time.
+        QTest::newRow("vide : racine") << QByteArray() << QDir::rootPath() << QString();
+    }
+    void choixDuNavigateur() {
+        QFETCH(QByteArray, navigateur);
+        QFETCH(QString, dossier);
+        QFETCH(QString, fichier);
+        ecrireFichier("[Options]\r\nNavigateur=" + navigateur + "\r\n");
+        QString apresAnnulation, apresChoix;
+        pendantOptions([&](ConfOpt& d) {
+            auto* chemin = controle<QLineEdit>(d, QStringLiteral("lib_navig"));
+            cliquer(d, QStringLiteral("com_selfich"));
+            apresAnnulation = chemin->text();
+            m_faux.dialogue->choix = QStringLiteral("  /opt/autre/nav  ");
+            cliquer(d, QStringLiteral("com_selfich"));
+            apresChoix = chemin->text();
+            cliquer(d, QStringLiteral("com_ok"));
+        });
+        afficheroptions();
+        QCOMPARE(m_faux.dialogue->demandes.size(), 2);
+        const DemandeFichier& dem = m_faux.dialogue->demandes.first();
+        QCOMPARE(dem.titre, QStringLiteral("Navigateur Internet"));
+        QCOMPARE(dem.dossier, dossier);
+        if (!fichier.isNull()) QCOMPARE(dem.fichier, fichier);
+        QCOMPARE(dem.indexFiltre, 1);
+        QVERIFY(!dem.filtres.isEmpty());
+        QCOMPARE(apresAnnulation, QStringLiteral(" ") + QString::fromUtf8(navigateur));
+        QCOMPARE(apresChoix, QStringLiteral(" /opt/autre/nav"));
+        QVERIFY(lire(libcalc().fichier_ini).contains("Navigateur=/opt/autre/nav\r\n"));
+    }
+
+    void pages_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("dates") << 1 << "sais_date";
+        QTest::newRow("nombres") << 2 << "sais_nombre";
+        QTest::newRow("navigateur") << 3 << "com_selfich";
+    }
+    void pages() {
+        QFETCH(int, page);
+        QFETCH(QString, focus);
+        int visibles = 0, allumees = 0;
+        bool bonnePage = false, bonneLed = false;
+        QString focusVu;
+        pendantOptions([&](ConfOpt& d) {
+            // Start from another page, so that the click really changes something.
+            cliquer(d, QStringLiteral("com_options(%1)").arg(page % 3 + 1));
+            cliquer(d, QStringLiteral("com_options(%1)").arg(page));
+            const qint64 allumee =
+                controle<QLabel>(d, QStringLiteral("img_ledon(1)"))->pixmap().cacheKey();
+            for (int i = 1; i <= 3; ++i) {
+                const bool visible =
+                    controle<QGroupBox>(d, QStringLiteral("cadres(%1)").arg(i))->isVisible();
+                const bool led = controle<QLabel>(d, QStringLiteral("img_led(%1)").arg(i))
+                                     ->pixmap()
+                                     .cacheKey() == allumee;
+                visibles += visible;
+                allumees += led;
+                if (i == page) bonnePage = visible, bonneLed = led;
+            }
+            focusVu =
+                QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+            cliquer(d, QStringLiteral("com_annul"));
+        });
+        afficheroptions();
+        QCOMPARE(visibles, 1);
+        QCOMPARE(allumees, 1);
+        QVERIFY(bonnePage);
+        QVERIFY(bonneLed);
+        QCOMPARE(focusVu, focus);
+    }
+
+    void entreeEntreCaseEtZone() {
+        QString apresCase, apresZone, texteApresClic = QStringLiteral("?");
+        pendantOptions([&](ConfOpt& d) {
+            auto* caseDate = controle<QCheckBox>(d, QStringLiteral("case_saisdate"));
+            auto* zone = controle<QLineEdit>(d, QStringLiteral("sais_date"));
+            caseDate->setFocus();
+            QTest::keyClick(caseDate, Qt::Key_Return);
+            apresCase = QApplication::focusWidget()->objectName();
+            QTest::keyClick(zone, Qt::Key_Enter);
+            apresZone = QApplication::focusWidget()->objectName();
+            zone->setText(QStringLiteral("12/03"));
+            caseDate->click();
+            texteApresClic = zone->text();
+            cliquer(d, QStringLiteral("com_annul"));
+        });
+        afficheroptions();
+        QCOMPARE(apresCase, QStringLiteral("sais_date"));
+        QCOMPARE(apresZone, QStringLiteral("case_saisdate"));
+        QCOMPARE(texteApresClic, QString());
+    }
+
+    void ouvertureDepuisLaFenetrePrincipale() {
+        FenetrePrincipale f;
+        f.charger();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        auto* article = f.findChild<QAction*>(QStringLiteral("menu_mode(5)"));
+        auto* outil = f.findChild<QPushButton*>(QStringLiteral("com_outil(4)"));
+        QVERIFY(article->isEnabled());
+        QVERIFY(outil->isEnabled());
+        f.findChild<QWidget*>(QStringLiteral("sais_time(2)"))->setFocus();
+        bool ouvert = false;
+        pendantOptions([&](ConfOpt& d) {
+            ouvert = true;
+            cliquer(d, QStringLiteral("com_annul"));
+        });
+        article->trigger();
+        QVERIFY(ouvert);
+        // Back in the main window, the focus is in the calculator on show.
+        QTRY_COMPARE(f.focusWidget(), f.findChild<QWidget*>(QStringLiteral("sais_time(1)")));
+    }
+};
+
+QTEST_MAIN(TestConfOpt)
+#include "tst_confopt.moc"
