@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -279,6 +280,88 @@ private slots:
         QCOMPARE(apresCase, QStringLiteral("sais_date"));
         QCOMPARE(apresZone, QStringLiteral("case_saisdate"));
         QCOMPARE(texteApresClic, QString());
+    }
+
+    void zoneDateSuitLaCase_data() {
+        QTest::addColumn<QString>("sortie");
+        QTest::addColumn<QByteArray>("enregistre");
+        QTest::newRow("puis Annuler") << "com_annul" << QByteArray("Saisdate=1");
+        QTest::newRow("puis Ok") << "com_ok" << QByteArray("Saisdate=0");
+    }
+    void zoneDateSuitLaCase() {
+        QFETCH(QString, sortie);
+        QFETCH(QByteArray, enregistre);
+        QString avec, sans;
+        qint16 optionPendant = -1;
+        pendantOptions([&](ConfOpt& d) {
+            auto* zone = controle<QLineEdit>(d, QStringLiteral("sais_date"));
+            QTest::keyClicks(zone, QStringLiteral("2503"));
+            avec = zone->text();
+            controle<QCheckBox>(d, QStringLiteral("case_saisdate"))->click();
+            QTest::keyClicks(zone, QStringLiteral("2503"));
+            sans = zone->text();
+            optionPendant = libcalc().opt_saisdate;
+            cliquer(d, sortie);
+        });
+        afficheroptions();
+        QCOMPARE(avec, QStringLiteral("25/03/") + QString::number(QDate::currentDate().year()));
+        QCOMPARE(sans, QStringLiteral("2503"));
+        QCOMPARE(optionPendant, qint16(1));
+        QVERIFY(lire(libcalc().fichier_ini).contains(enregistre + "\r\n"));
+        QCOMPARE(libcalc().opt_saisdate, qint16(sortie == u"com_ok" ? 0 : 1));
+    }
+
+    void zoneNombreSuitLaCase() {
+        // The file has number stepping off; checking the box turns it on in the test field.
+        QString sans, avec, negatif;
+        pendantOptions([&](ConfOpt& d) {
+            cliquer(d, QStringLiteral("com_options(2)"));
+            auto* zone = controle<QLineEdit>(d, QStringLiteral("sais_nombre"));
+            QTest::keyClicks(zone, QStringLiteral("5a"));
+            QTest::keyClick(zone, Qt::Key_Up);
+            sans = zone->text();
+            controle<QCheckBox>(d, QStringLiteral("case_saisnombre"))->click();
+            QTest::keyClicks(zone, QStringLiteral("5"));
+            QTest::keyClick(zone, Qt::Key_Up);
+            avec = zone->text();
+            QTest::keyClick(zone, Qt::Key_PageDown);
+            negatif = zone->text();
+            cliquer(d, QStringLiteral("com_annul"));
+        });
+        afficheroptions();
+        QCOMPARE(sans, QStringLiteral("5"));
+        QCOMPARE(avec, QStringLiteral("6"));
+        QCOMPARE(negatif, QStringLiteral("-4"));
+    }
+
+    void pasDeJour_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("> passe l'année") << "31/12/2023"
+                                         << "com_incdate(2)"
+                                         << "01/01/2024";
+        QTest::newRow("< revient au 29 février") << "01/03/2024"
+                                                 << "com_incdate(1)"
+                                                 << "29/02/2024";
+        QTest::newRow("texte invalide laissé") << "45/45/2024"
+                                               << "com_incdate(2)"
+                                               << "45/45/2024";
+    }
+    void pasDeJour() {
+        QFETCH(QString, texte);
+        QFETCH(QString, bouton);
+        QFETCH(QString, attendu);
+        QString vu;
+        pendantOptions([&](ConfOpt& d) {
+            auto* zone = controle<QLineEdit>(d, QStringLiteral("sais_date"));
+            zone->setText(texte);
+            cliquer(d, bouton);
+            vu = zone->text();
+            cliquer(d, QStringLiteral("com_annul"));
+        });
+        afficheroptions();
+        QCOMPARE(vu, attendu);
     }
 
     void ouvertureDepuisLaFenetrePrincipale() {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/options/confopt.h"
 
+#include "core/calculdates.h"
 #include "core/fichierini.h"
+#include "core/filtressaisie.h"
 #include "core/nombres.h"
 #include "platform/boitesysteme.h"
 #include "platform/dialoguefichier.h"
@@ -14,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -83,9 +86,7 @@ ConfOpt::ConfOpt() : QDialog(nullptr) {
     construirePageDates();
     construirePageNombres();
     construirePageNavigateur();
-    // HOOK: enabled once the day steps and the calendar window exist.
-    com_incdate[1]->setEnabled(false);
-    com_incdate[2]->setEnabled(false);
+    // HOOK: enabled once the calendar window exists.
     com_calendrier->setEnabled(false);
 
     for (QCheckBox* c : {case_saisdate, case_saisnombre})
@@ -215,24 +216,47 @@ void ConfOpt::comOk() {
 }
 
 void ConfOpt::comIncdate(int index) {
-    Q_UNUSED(index);
-    // HOOK: the day steps wait for `pasjour` of the date calculator core.
+    const ResultatPasJour r =
+        pasjour(sais_date->text(), index == 1 ? SensPas::Arriere : SensPas::Avant);
+    if (r.texte) {
+        sais_date->setText(*r.texte);
+        sais_date->setCursorPosition(int(r.texte->size()));
+    }
+    if (r.donnerFocus) donnerfocus(sais_date);
 }
 
 void ConfOpt::comCalendrier() {
     // HOOK: the calendar window `calend` is not built yet; the button stays disabled.
 }
 
+namespace {
+// Writes a filter's answer back into its field. A text the filter keeps as it is stays
+// untouched, so a selection survives the release of the key that made it.
+void appliquerFiltre(ChampSaisie* champ, const std::optional<TexteCurseur>& filtre) {
+    if (!filtre || filtre->texte == champ->text()) return;
+    champ->setText(filtre->texte);
+    champ->setCursorPosition(filtre->curseur);
+}
+
+TexteCurseur etatChamp(const ChampSaisie* champ) {
+    return {champ->text(),
+            champ->hasSelectedText() ? champ->selectionStart() : champ->cursorPosition()};
+}
+} // namespace
+
+// The test fields follow the check boxes as they stand, not the saved options: that is
+// what lets the user try a mode before choosing it.
 void ConfOpt::filtrerDate(int touche, Qt::KeyboardModifiers modificateurs) {
-    Q_UNUSED(touche);
-    Q_UNUSED(modificateurs);
-    // HOOK: `filtredate` with the check box's current state.
+    appliquerFiltre(sais_date, filtredate(etatChamp(sais_date), case_saisdate->isChecked(),
+                                          {touche, modificateurs.testFlag(Qt::KeypadModifier)},
+                                          QDate::currentDate()));
 }
 
 void ConfOpt::filtrerNombre(int touche, Qt::KeyboardModifiers modificateurs) {
-    Q_UNUSED(touche);
-    Q_UNUSED(modificateurs);
-    // HOOK: `filtrenombre` with negatives and the check box's current state.
+    appliquerFiltre(sais_nombre,
+                    filtrenombre(etatChamp(sais_nombre), true, case_saisnombre->isChecked(),
+                                 {touche, modificateurs.testFlag(Qt::KeypadModifier)},
+                                 libcalc().symbole_decimal));
 }
 
 bool ConfOpt::eventFilter(QObject* objet, QEvent* e) {
