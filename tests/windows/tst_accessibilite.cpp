@@ -5,13 +5,16 @@
 #include "shared/libcalc.h"
 #include "windows/calendar/fenetrecalendrier.h"
 #include "windows/main/fenetreprincipale.h"
+#include "windows/options/confopt.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace orvaline;
 
@@ -80,6 +83,31 @@ private slots:
         const QStringList manquants = sansNom(&c);
         QVERIFY2(manquants.isEmpty(), qPrintable(manquants.join(u", ")));
         c.hide();
+    }
+
+    void options() {
+        QStringList manquants;
+        QString zones[2];
+        auto* minuteur = new QTimer;
+        minuteur->setInterval(5);
+        QObject::connect(minuteur, &QTimer::timeout, [&, minuteur] {
+            auto* d = qobject_cast<ConfOpt*>(QApplication::activeModalWidget());
+            if (!d || !d->isVisible()) return;
+            minuteur->stop();
+            minuteur->deleteLater();
+            for (int page = 1; page <= 3; ++page) {
+                d->findChild<QPushButton*>(QStringLiteral("com_options(%1)").arg(page))->click();
+                manquants += sansNom(d);
+            }
+            zones[0] = nomAccessible(d->findChild<QWidget*>(QStringLiteral("sais_date")));
+            zones[1] = nomAccessible(d->findChild<QWidget*>(QStringLiteral("lib_navig")));
+            d->findChild<QPushButton*>(QStringLiteral("com_annul"))->click();
+        });
+        minuteur->start();
+        ConfOpt::instance().executer();
+        QVERIFY2(manquants.isEmpty(), qPrintable(manquants.join(u", ")));
+        QCOMPARE(zones[0], QStringLiteral("Zone de Test"));
+        QCOMPARE(zones[1], QStringLiteral("Programme de Navigation"));
     }
 };
 

@@ -2,6 +2,7 @@
 // The options dialog: what reaches the settings file and when, the pages, the browser choice,
 // and the way in from the main window.
 #include "faux.h"
+#include "shared/fenetres.h"
 #include "shared/libcalc.h"
 #include "windows/main/fenetreprincipale.h"
 #include "windows/options/confopt.h"
@@ -67,6 +68,8 @@ class TestConfOpt : public QObject {
 
 private slots:
     void init() {
+        // No main window outlives its test to be re-activated.
+        definirRetourModal({});
         m_faux = test::installerFaux();
         Libcalc& e = libcalc();
         e.saut_ligne = QStringLiteral("\r\n");
@@ -362,6 +365,48 @@ private slots:
         });
         afficheroptions();
         QCOMPARE(vu, attendu);
+    }
+
+    void calendrierPourLaZoneDeTest_data() {
+        QTest::addColumn<bool>("accepter");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("Ok écrit le jour choisi") << true << "20/03/2025";
+        QTest::newRow("Annuler laisse la zone") << false << "15/03/2025";
+    }
+    void calendrierPourLaZoneDeTest() {
+        QFETCH(bool, accepter);
+        QFETCH(QString, attendu);
+        QString montre, vu, focus;
+        pendantOptions([&](ConfOpt& d) {
+            auto* zone = controle<QLineEdit>(d, QStringLiteral("sais_date"));
+            zone->setText(QStringLiteral("15/03/2025"));
+            auto* minuteur = new QTimer;
+            minuteur->setInterval(5);
+            QObject::connect(minuteur, &QTimer::timeout, [&, minuteur] {
+                QWidget* cal = QApplication::activeModalWidget();
+                if (!cal || cal->objectName() != u"calend" || !cal->isVisible()) return;
+                minuteur->stop();
+                minuteur->deleteLater();
+                montre = cal->findChild<QLabel*>(QStringLiteral("lib_date"))->text();
+                for (auto* c : cal->findChildren<QLabel*>())
+                    if (c->objectName().startsWith(u"lib_jour(") && c->text() == u"20")
+                        QTest::mouseClick(c, Qt::LeftButton);
+                cal->findChild<QPushButton*>(accepter ? QStringLiteral("com_ok")
+                                                      : QStringLiteral("com_annul"))
+                    ->click();
+            });
+            minuteur->start();
+            cliquer(d, QStringLiteral("com_calendrier"));
+            vu = zone->text();
+            focus = d.focusWidget() ? d.focusWidget()->objectName() : QString();
+            cliquer(d, QStringLiteral("com_annul"));
+        });
+        afficheroptions();
+        QCOMPARE(montre, QStringLiteral("15/03/2025"));
+        QCOMPARE(vu, attendu);
+        QCOMPARE(focus, QStringLiteral("sais_date"));
+        // The dialog's own answer is the last word, whatever the calendar said.
+        QCOMPARE(libcalc().annulation, qint16(1));
     }
 
     void ouvertureDepuisLaFenetrePrincipale() {

@@ -11,6 +11,7 @@
 #include "shared/fenetres.h"
 #include "shared/libcalc.h"
 #include "shared/polices.h"
+#include "windows/calendar/fenetrecalendrier.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
 
@@ -86,8 +87,6 @@ ConfOpt::ConfOpt() : QDialog(nullptr) {
     construirePageDates();
     construirePageNombres();
     construirePageNavigateur();
-    // HOOK: enabled once the calendar window exists.
-    com_calendrier->setEnabled(false);
 
     for (QCheckBox* c : {case_saisdate, case_saisnombre})
         c->installEventFilter(this);
@@ -226,7 +225,15 @@ void ConfOpt::comIncdate(int index) {
 }
 
 void ConfOpt::comCalendrier() {
-    // HOOK: the calendar window `calend` is not built yet; the button stays disabled.
+    Libcalc& e = libcalc();
+    e.param_msg[1] = sais_date->text();
+    e.param_msg[2] = QStringLiteral("25");
+    e.param_msg[3] = QString();
+    FenetreCalendrier::instance().executer();
+    // This dialog, not the main window, is the one that comes back to the front here, so the
+    // main window's activation has no business running now.
+    if (e.annulation != 1) sais_date->setText(e.param_msg[1]);
+    donnerfocus(sais_date);
 }
 
 namespace {
