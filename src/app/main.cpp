@@ -4,7 +4,9 @@
 #include "windows/startup/numver.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QPointer>
+#include <QTranslator>
 
 using namespace orvaline;
 
@@ -14,6 +16,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral("1.3"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/orvaline.svg")));
     installerPolices();
+    // Qt's own dialogs (the file chooser) speak French like the rest of the program.
+    QTranslator traductionQt;
+    if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traductionQt);
 
     // Both windows live as long as the program; the main window is created when the
     // start-up window hands over.

@@ -54,6 +54,11 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
     definirRetourModal([this] { activation(); });
 }
 
+FenetrePrincipale::~FenetrePrincipale() {
+    // Modal windows must not call back into a window that is gone.
+    definirRetourModal({});
+}
+
 void FenetrePrincipale::charger() {
     m_chargement = 1;
     libcalc().style_xp = 0; // no visual style here asks for a taller caption

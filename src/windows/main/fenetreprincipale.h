@@ -25,6 +25,7 @@ class FenetrePrincipale : public QMainWindow {
     Q_OBJECT
 public:
     explicit FenetrePrincipale(QWidget* parent = nullptr);
+    ~FenetrePrincipale() override;
 
     // The window's load: sizes it, fills the unit list, resets both calculators, shows the
     // time calculator and starts the clock.
