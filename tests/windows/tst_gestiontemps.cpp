@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QTest>
 #include <memory>
 
@@ -243,7 +244,11 @@ private slots:
         m_fenetre->findChild<QLineEdit*>(nom("sais_date", 2))->setText(u"29/02/2024"_s);
         label(u"lib_calcul"_s)->setText(u"29/02/2024"_s);
         bande(2)->setPlainText(u"\n DD : 31/01/2024 "_s);
-        liste->setCurrentRow(0);
+        {
+            // A change of unit calculates; this one only sets the scene.
+            const QSignalBlocker silence(liste);
+            liste->setCurrentRow(0);
+        }
         QList<bool> chargementAuChangement;
         connect(liste, &QListWidget::currentRowChanged, this,
                 [&] { chargementAuChangement << m_fenetre->enChargement(); });

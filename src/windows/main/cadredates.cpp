@@ -3,6 +3,7 @@
 // the history.
 #include "windows/main/fenetreprincipale.h"
 
+#include "core/unitesdate.h"
 #include "shared/polices.h"
 #include "shared/twips.h"
 #include "windows/common/boutonxp.h"
@@ -12,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPalette>
 #include <QPlainTextEdit>
 
 namespace orvaline {
@@ -91,9 +93,14 @@ void FenetrePrincipale::construireCadreDates() {
     list_increment->setGeometry(rectTwips(3240, 960, 1455, 840));
     list_increment->setFont(normale);
     list_increment->setAccessibleName(QStringLiteral("Unité"));
-    list_increment->addItems({QStringLiteral("Heures"), QStringLiteral("Jours"),
-                              QStringLiteral("Semaines"), QStringLiteral("Mois"),
-                              QStringLiteral("Trimestres"), QStringLiteral("Années")});
+    for (const DescriptionUnite& unite : tableUnites())
+        list_increment->addItem(unite.texteLigne);
+    // Whole rows only, as a desktop list box shows them: no sliver of a row at the bottom.
+    if (const int rangee = list_increment->sizeHintForRow(0); rangee > 0) {
+        const int bords = 2 * list_increment->frameWidth();
+        list_increment->resize(list_increment->width(),
+                               bords + (list_increment->height() - bords) / rangee * rangee);
+    }
 
     libelle(8, u"Date de Fin :", 240, 2055, 1500);
     sais_date[2] = champ(QStringLiteral("sais_date(2)"), 2040, QStringLiteral("Date de Fin"));
@@ -132,7 +139,12 @@ void FenetrePrincipale::construireCadreDates() {
     historique->setReadOnly(true);
     historique->setLineWrapMode(QPlainTextEdit::NoWrap);
     historique->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    historique->setStyleSheet(QStringLiteral("background-color: #FFFFFF; color: #000000;"));
+    // Colours through the palette: a style sheet here would reach the scroll bar too and
+    // draw it as a bare line.
+    QPalette couleurs = historique->palette();
+    couleurs.setColor(QPalette::Base, Qt::white);
+    couleurs.setColor(QPalette::Text, Qt::black);
+    historique->setPalette(couleurs);
     historique->setAccessibleName(QStringLiteral("Historique des dates"));
     sais_histo[2] = historique;
 

@@ -39,6 +39,7 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
     construirePied();
     connecterCadreTemps();
     connecterCalendrier();
+    connecterCadreDates();
 
     minuterie = new QTimer(this);
     minuterie->setObjectName(QStringLiteral("minuterie"));

@@ -78,8 +78,15 @@ private:
     void afficherCadreTemps();
     void appliquerReponse(const Reponse& reponse);
 
+    // Date calculator handlers (gestiondates.cpp).
+    void connecterCadreDates();
+    void calculdates();
+    void clicListeUnites();
+
     qint16 m_chargement = 0;
     bool m_dejaActivee = false;
+    bool m_sourisSurListe = false;   // a mouse button went down on the unit list
+    bool m_clicListeAttendu = false; // that press or its release picked a unit
 
     // Controls are named as in the design; index 0 is unused where the design counts from 1.
     std::array<QGroupBox*, 3> cadres{};

@@ -1,0 +1,188 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The date frame's handlers: the calculation, the day steps, the entry filters of its fields
+// and the Enter ring start date -> increment -> unit list -> end date -> start date.
+#include "core/calculdates.h"
+#include "core/filtressaisie.h"
+#include "shared/fenetres.h"
+#include "shared/libcalc.h"
+#include "shared/rapporterreur.h"
+#include "windows/common/boutonxp.h"
+#include "windows/common/champsaisie.h"
+#include "windows/main/fenetreprincipale.h"
+#include "windows/msgbox/affichermessage.h"
+
+#include <QDate>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTimer>
+#include <functional>
+#include <utility>
+
+namespace orvaline {
+
+namespace {
+
+// Hands the events of one object to a function; true swallows the event.
+class FiltreEvenements : public QObject {
+public:
+    FiltreEvenements(QObject* cible, std::function<bool(QEvent*)> fonction)
+        : QObject(cible), m_fonction(std::move(fonction)) {
+        cible->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override { return m_fonction(e); }
+
+private:
+    std::function<bool(QEvent*)> m_fonction;
+};
+
+bool estEntree(const QKeyEvent* e) {
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+
+TexteCurseur lireChamp(const QLineEdit* champ) {
+    return {champ->text(),
+            champ->hasSelectedText() ? champ->selectionStart() : champ->cursorPosition()};
+}
+
+void ecrireChamp(QLineEdit* champ, const std::optional<TexteCurseur>& filtre) {
+    if (!filtre) return;
+    // Rewriting an unchanged text would only throw away the field's undo history.
+    if (champ->text() != filtre->texte) champ->setText(filtre->texte);
+    champ->setCursorPosition(filtre->curseur);
+}
+
+ToucheRelachee toucheRelachee(int code, Qt::KeyboardModifiers modificateurs) {
+    return {code, modificateurs.testFlag(Qt::KeypadModifier)};
+}
+
+} // namespace
+
+void FenetrePrincipale::connecterCadreDates() {
+    // Enter is swallowed and moves on round the frame.
+    auto entreeVers = [](QWidget* suivant) {
+        return [suivant](QKeyEvent* e) {
+            if (!estEntree(e)) return false;
+            donnerfocus(suivant);
+            return true;
+        };
+    };
+    sais_date[1]->filtreTouche = entreeVers(sais_increment);
+    sais_increment->filtreTouche = entreeVers(list_increment);
+    sais_date[2]->filtreTouche = entreeVers(sais_date[1]);
+    new FiltreEvenements(list_increment, [this](QEvent* e) {
+        if (e->type() != QEvent::KeyPress || !estEntree(static_cast<QKeyEvent*>(e))) return false;
+        donnerfocus(sais_date[2]);
+        return true;
+    });
+
+    for (ChampSaisie* champ : {sais_date[1], sais_date[2]}) {
+        connect(champ, &ChampSaisie::toucheRelachee, this,
+                [champ](int code, Qt::KeyboardModifiers mod) {
+                    ecrireChamp(champ, filtredate(lireChamp(champ), libcalc().opt_saisdate != 0,
+                                                  toucheRelachee(code, mod), QDate::currentDate()));
+                });
+    }
+    // The increment is signed and always steps from the keyboard.
+    connect(sais_increment, &ChampSaisie::toucheRelachee, this,
+            [this](int code, Qt::KeyboardModifiers mod) {
+                ecrireChamp(sais_increment,
+                            filtrenombre(lireChamp(sais_increment), true, true,
+                                         toucheRelachee(code, mod), libcalc().symbole_decimal));
+            });
+
+    connect(com_date, &QPushButton::clicked, this, [this] { calculdates(); });
+
+    // Buttons 1 and 2 step the start date, 3 and 4 the end date; odd ones go back a day.
+    for (int index = 1; index <= 4; ++index) {
+        connect(com_incdate[std::size_t(index)], &QPushButton::clicked, this, [this, index] {
+            ChampSaisie* champ = sais_date[index <= 2 ? 1 : 2];
+            const ResultatPasJour r =
+                pasjour(champ->text(), index % 2 == 1 ? SensPas::Arriere : SensPas::Avant);
+            if (r.texte) {
+                champ->setText(*r.texte);
+                champ->setCursorPosition(int(r.texte->size()));
+            }
+            if (r.donnerFocus) donnerfocus(champ);
+        });
+    }
+
+    // A mouse click on a unit first makes it current (on the press) and then clicks it (on
+    // the release). Both are gathered and the calculation runs once, after the release, so
+    // that a message box never opens between the press and the release. Row changes made
+    // from the keyboard run it at once.
+    new FiltreEvenements(list_increment->viewport(), [this](QEvent* e) {
+        if (e->type() == QEvent::MouseButtonPress) {
+            m_sourisSurListe = true;
+            m_clicListeAttendu = false;
+        } else if (e->type() == QEvent::MouseButtonRelease && m_sourisSurListe) {
+            m_sourisSurListe = false;
+            QTimer::singleShot(0, this, [this] {
+                if (std::exchange(m_clicListeAttendu, false)) clicListeUnites();
+            });
+        }
+        return false;
+    });
+    connect(list_increment, &QListWidget::itemClicked, this, [this] { m_clicListeAttendu = true; });
+    connect(list_increment, &QListWidget::currentRowChanged, this, [this] {
+        if (m_sourisSurListe)
+            m_clicListeAttendu = true;
+        else
+            clicListeUnites();
+    });
+}
+
+void FenetrePrincipale::clicListeUnites() {
+    if (m_chargement != 0) return;
+    if (viderFinAvantCalcul(sais_date[1]->text(), sais_increment->text())) {
+        // The old end date must not stand beside the new unit while the calculation runs.
+        sais_date[2]->clear();
+        sais_date[2]->repaint();
+    }
+    calculdates();
+}
+
+void FenetrePrincipale::calculdates() {
+    const ResultatCalculDates r =
+        orvaline::calculdates({sais_date[1]->text(), sais_increment->text(), sais_date[2]->text(),
+                               list_increment->currentRow()});
+    if (r.dateDepart) sais_date[1]->setText(*r.dateDepart);
+    if (r.dateFin) sais_date[2]->setText(*r.dateFin);
+    if (r.calcul) lib_calcul->setText(*r.calcul);
+    if (!r.ajoutHistorique.isEmpty()) {
+        QPlainTextEdit* historique = sais_histo[2];
+        QTextCursor curseur(historique->document());
+        curseur.movePosition(QTextCursor::End);
+        curseur.insertText(r.ajoutHistorique);
+        // The caret at the end keeps the last lines in view.
+        historique->moveCursor(QTextCursor::End);
+        historique->ensureCursorVisible();
+    }
+    if (!r.message.isEmpty())
+        affichermessage(r.message, 4, 1, titreCalculDates(), 0);
+    else if (r.erreur)
+        signalererreur(moduleCalculDates(), *r.erreur);
+
+    switch (r.focus) {
+    case ChampDates::DateDepart:
+        donnerfocus(sais_date[1]);
+        break;
+    case ChampDates::Increment:
+        donnerfocus(sais_increment);
+        break;
+    case ChampDates::ListeUnites:
+        donnerfocus(list_increment);
+        break;
+    case ChampDates::DateFin:
+        donnerfocus(sais_date[2]);
+        break;
+    case ChampDates::Aucun:
+        break;
+    }
+}
+
+} // namespace orvaline

@@ -1,0 +1,312 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The date frame driven as a user drives it: keys typed into the real fields, units clicked,
+// buttons pressed; the fields, the result and the history read back.
+#include "faux.h"
+#include "shared/libcalc.h"
+#include "windows/main/fenetreprincipale.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTemporaryDir>
+#include <QTest>
+#include <array>
+#include <memory>
+#include <tuple>
+
+using namespace orvaline;
+
+class TestCadreDates : public QObject {
+    Q_OBJECT
+    test::Faux m_faux{};
+    QTemporaryDir m_dossier;
+    std::unique_ptr<FenetrePrincipale> m_fenetre;
+
+    QLineEdit* champ(const QString& nom) const { return m_fenetre->findChild<QLineEdit*>(nom); }
+    QListWidget* liste() const {
+        return m_fenetre->findChild<QListWidget*>(QStringLiteral("list_increment"));
+    }
+    QString historique() const {
+        return m_fenetre->findChild<QPlainTextEdit*>(QStringLiteral("sais_histo(2)"))
+            ->toPlainText();
+    }
+    QString resultat() const {
+        return m_fenetre->findChild<QLabel*>(QStringLiteral("lib_calcul"))->text();
+    }
+    static QString nomFocus() {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
+    // Keys go where the user's keys would go: to the field that has the focus.
+    static void taper(const QString& texte) {
+        QTest::keyClicks(QApplication::focusWidget(), texte);
+    }
+    static void touche(Qt::Key t, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), t, m);
+    }
+    void saisir(const QString& nom, const QString& texte) {
+        champ(nom)->setFocus();
+        taper(texte);
+    }
+    void cliquer(const QString& nom) {
+        QTest::mouseClick(m_fenetre->findChild<QAbstractButton*>(nom), Qt::LeftButton);
+    }
+    // The program's message box stays loaded once closed, its last text still in it.
+    static QString texteDerniereBoite() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("usermsgbox"))
+                return w->findChild<QLabel*>(QStringLiteral("libelles"))->text();
+        return {};
+    }
+    void cliquerUnite(const QString& texte) {
+        QListWidgetItem* ligne = liste()->findItems(texte, Qt::MatchExactly).value(0);
+        QVERIFY(ligne);
+        liste()->scrollToItem(ligne);
+        QTest::mouseClick(liste()->viewport(), Qt::LeftButton, {},
+                          liste()->visualItemRect(ligne).center());
+        QTest::qWait(20); // the click is handled once its release has gone through
+    }
+
+private slots:
+    void init() {
+        m_faux = test::installerFaux();
+        libcalc().saut_ligne = QStringLiteral("\r\n");
+        libcalc().chemin_appli = m_dossier.path();
+        m_fenetre = std::make_unique<FenetrePrincipale>();
+        m_fenetre->charger();
+        m_fenetre->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_fenetre.get()));
+        QTest::keyClick(m_fenetre.get(), Qt::Key_F3);
+        QCOMPARE(nomFocus(), QStringLiteral("sais_date(1)"));
+        libcalc().opt_saisdate = 0; // full dates are typed below
+    }
+    void cleanup() { m_fenetre.reset(); }
+
+    void calcul_data() {
+        for (const char* c : {"depart", "increment", "fin", "unite", "decimal"})
+            QTest::addColumn<QString>(c);
+        QTest::addColumn<bool>("parCalculer");
+        for (const char* c : {"departEcrit", "finEcrite", "calcul", "lignes"})
+            QTest::addColumn<QString>(c);
+        // Typed: start, increment, end, unit clicked (or chosen, then "Calculer"), decimal
+        // symbol. Read back: start, end, result, history.
+        auto ligne = [](const char* nom, std::array<const char*, 5> saisie, bool parCalculer,
+                        std::array<const char*, 4> attendu) {
+            auto& l = QTest::newRow(nom);
+            for (const char* t : saisie)
+                l << QString::fromUtf8(t);
+            l << parCalculer;
+            for (const char* t : attendu)
+                l << QString::fromUtf8(t);
+        };
+        ligne("a click on the current unit adds a month", {"31/01/2024", "1", "", "Mois", "."},
+              false,
+              {"31/01/2024", "29/02/2024", "29/02/2024",
+               "\n DD : 31/01/2024\n Inc: 1 Mois\n DF : 29/02/2024\n"});
+        ligne("a click that changes the unit calculates once",
+              {"15/03/2024", "-1", "", "Trimestres", "."}, false,
+              {"15/03/2024", "15/12/2023", "15/12/2023",
+               "\n DD : 15/03/2024\n Inc: -1 Tr.\n DF : 15/12/2023\n"});
+        ligne("2,5 typed with a point symbol reads as 2", {"15/03/2024", "2,5", "", "Jours", "."},
+              false,
+              {"15/03/2024", "17/03/2024", "17/03/2024",
+               "\n DD : 15/03/2024\n Inc: 2 J\n DF : 17/03/2024\n"});
+        ligne("2,5 typed with a comma symbol reads as 2", {"15/03/2024", "2,5", "", "Jours", ","},
+              true,
+              {"15/03/2024", "17/03/2024", "17/03/2024",
+               "\n DD : 15/03/2024\n Inc: 2 J\n DF : 17/03/2024\n"});
+        ligne("two dates give an interval", {"01/01/2024", "", "01/03/2024", "Jours", "."}, false,
+              {"01/01/2024", "01/03/2024", "60 J",
+               "\n DD : 01/01/2024\n DF : 01/03/2024\n Int: 60 J\n"});
+        ligne("an increment replaces a given end date",
+              {"01/01/2024", "25", "05/05/2030", "Heures", "."}, false,
+              {"01/01/2024", "02/01/2024", "02/01/2024",
+               "\n DD : 01/01/2024\n Inc: 25 H\n DF : 02/01/2024\n"});
+        ligne("a short start date is written in full", {"5/2/24", "1", "", "Jours", "."}, true,
+              {"05/02/2024", "06/02/2024", "06/02/2024",
+               "\n DD : 05/02/2024\n Inc: 1 J\n DF : 06/02/2024\n"});
+    }
+    void calcul() {
+        QFETCH(QString, depart);
+        QFETCH(QString, increment);
+        QFETCH(QString, fin);
+        QFETCH(QString, unite);
+        QFETCH(QString, decimal);
+        QFETCH(bool, parCalculer);
+        m_faux.regionaux->decimal = decimal;
+        m_fenetre->tic(); // reads the decimal symbol again
+
+        saisir(QStringLiteral("sais_date(1)"), depart);
+        saisir(QStringLiteral("sais_increment"), increment);
+        saisir(QStringLiteral("sais_date(2)"), fin);
+        if (parCalculer) {
+            {
+                // Any change of row calculates; here the button is to do it.
+                const QSignalBlocker silence(liste());
+                liste()->setCurrentItem(liste()->findItems(unite, Qt::MatchExactly).value(0));
+            }
+            cliquer(QStringLiteral("com_date"));
+        } else {
+            cliquerUnite(unite);
+        }
+
+        QTEST(champ(QStringLiteral("sais_date(1)"))->text(), "departEcrit");
+        QTEST(champ(QStringLiteral("sais_date(2)"))->text(), "finEcrite");
+        QTEST(resultat(), "calcul");
+        // The result keeps its text as its name for a screen reader.
+        QCOMPARE(QAccessible::queryAccessibleInterface(
+                     m_fenetre->findChild<QLabel*>(QStringLiteral("lib_calcul")))
+                     ->text(QAccessible::Name),
+                 resultat());
+        QTEST(historique(), "lignes");
+        QCOMPARE(nomFocus(), QStringLiteral("list_increment"));
+        QVERIFY(m_faux.boite->messages.isEmpty());
+    }
+
+    void incrementManquant() {
+        saisir(QStringLiteral("sais_date(1)"), QStringLiteral("7/1/2024"));
+        test::repondreAuProchainModal(QStringLiteral("Ok"));
+        cliquer(QStringLiteral("com_date"));
+        QCOMPARE(texteDerniereBoite(), QStringLiteral("Vous devez saisir un Incrément ..."));
+        // Without a window manager nothing activates the window again once the box has
+        // gone: what matters is the field it will give the focus to.
+        QCOMPARE(m_fenetre->focusWidget()->objectName(), QStringLiteral("sais_increment"));
+        QCOMPARE(champ(QStringLiteral("sais_date(1)"))->text(), QStringLiteral("07/01/2024"));
+        QCOMPARE(resultat(), QString());
+        QCOMPARE(historique(), QString());
+    }
+
+    void uniteAuClavier() {
+        saisir(QStringLiteral("sais_date(1)"), QStringLiteral("31/01/2024"));
+        saisir(QStringLiteral("sais_increment"), QStringLiteral("1"));
+        touche(Qt::Key_Return);
+        QCOMPARE(nomFocus(), QStringLiteral("list_increment"));
+        QCOMPARE(historique(), QString()); // reaching the list calculates nothing
+        touche(Qt::Key_Down);
+        QCOMPARE(champ(QStringLiteral("sais_date(2)"))->text(), QStringLiteral("30/04/2024"));
+        QCOMPARE(historique(),
+                 QStringLiteral("\n DD : 31/01/2024\n Inc: 1 Tr.\n DF : 30/04/2024\n"));
+        touche(Qt::Key_Up);
+        QCOMPARE(resultat(), QStringLiteral("29/02/2024"));
+        QVERIFY(historique().endsWith(QStringLiteral("\n\n DD : 31/01/2024\n Inc: 1 Mois\n") +
+                                      QStringLiteral(" DF : 29/02/2024\n")));
+    }
+
+    void anneauEntree() {
+        saisir(QStringLiteral("sais_date(1)"), QStringLiteral("12"));
+        const QStringList ordre = {QStringLiteral("sais_increment"),
+                                   QStringLiteral("list_increment"), QStringLiteral("sais_date(2)"),
+                                   QStringLiteral("sais_date(1)")};
+        for (const QString& suivant : ordre) {
+            touche(Qt::Key_Return);
+            QCOMPARE(nomFocus(), suivant);
+        }
+        touche(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(nomFocus(), QStringLiteral("sais_increment"));
+        // Enter is swallowed: no field gained a line or lost its text, nothing was calculated.
+        QCOMPARE(champ(QStringLiteral("sais_date(1)"))->text(), QStringLiteral("12"));
+        QCOMPARE(historique(), QString());
+    }
+
+    void filtresBranches_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<bool>("completion");
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<int>("derniere");
+        QTest::addColumn<bool>("pave");
+        QTest::addColumn<QString>("attendu");
+
+        const QString annee = QString::number(QDate::currentDate().year());
+        QTest::newRow("completion adds the year")
+            << "sais_date(1)" << true << "3101" << 0 << false << QStringLiteral("31/01/") + annee;
+        QTest::newRow("without completion only filters")
+            << "sais_date(2)" << false << "3a1 01" << 0 << false << "3101";
+        QTest::newRow("keypad plus a day on")
+            << "sais_date(1)" << false << "28/02/2024" << int(Qt::Key_Plus) << true << "29/02/2024";
+        QTest::newRow("insert gives today")
+            << "sais_date(1)" << false << "" << int(Qt::Key_Insert) << false
+            << QDate::currentDate().toString(u"dd/MM/yyyy");
+        QTest::newRow("increment keeps its sign")
+            << "sais_increment" << false << "12-3" << 0 << false << "-123";
+        QTest::newRow("increment steps below zero")
+            << "sais_increment" << false << "5" << int(Qt::Key_PageDown) << false << "-5";
+    }
+    void filtresBranches() {
+        QFETCH(QString, nom);
+        QFETCH(bool, completion);
+        QFETCH(int, derniere);
+        QFETCH(bool, pave);
+        libcalc().opt_saisdate = completion ? 1 : 0;
+        QFETCH(QString, tape);
+        saisir(nom, tape);
+        if (derniere != 0) touche(Qt::Key(derniere), pave ? Qt::KeypadModifier : Qt::NoModifier);
+        QTEST(champ(nom)->text(), "attendu");
+        QCOMPARE(champ(nom)->cursorPosition(), int(champ(nom)->text().size()));
+    }
+
+    void pasJour_data() {
+        QTest::addColumn<int>("bouton");
+        QTest::addColumn<QString>("avant");
+        QTest::addColumn<QString>("apres");
+        QTest::addColumn<QString>("focus");
+        // A button takes the focus when clicked; only a field it stepped takes it from there.
+        const std::array<std::tuple<const char*, int, const char*, const char*, const char*>, 4>
+            lignes = {{
+                {"start date one day back", 1, "01/03/2024", "29/02/2024", "sais_date(1)"},
+                {"end date one day on, into a new year", 4, "31/12/2024", "01/01/2025",
+                 "sais_date(2)"},
+                {"an empty field only takes the focus", 3, "", "", "sais_date(2)"},
+                {"a text that is no date is left alone", 2, "45/45/2024", "45/45/2024",
+                 "com_incdate(2)"},
+            }};
+        for (const auto& [nom, bouton, avant, apres, focus] : lignes)
+            QTest::newRow(nom) << bouton << QString::fromUtf8(avant) << QString::fromUtf8(apres)
+                               << QString::fromUtf8(focus);
+    }
+    void pasJour() {
+        QFETCH(int, bouton);
+        QFETCH(QString, avant);
+        QLineEdit* date =
+            champ(bouton <= 2 ? QStringLiteral("sais_date(1)") : QStringLiteral("sais_date(2)"));
+        date->setText(avant);
+        date->setCursorPosition(0);
+        champ(QStringLiteral("sais_increment"))->setFocus();
+        cliquer(QStringLiteral("com_incdate(%1)").arg(bouton));
+        QTEST(date->text(), "apres");
+        QTEST(nomFocus(), "focus");
+        if (date->text() != avant) QCOMPARE(date->cursorPosition(), int(date->text().size()));
+        QCOMPARE(historique(), QString());
+    }
+
+    void nomsAccessibles_data() {
+        QTest::addColumn<QString>("objet");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("description");
+        const std::array<std::array<const char*, 3>, 5> lignes = {{
+            {"list_increment", "Unité", ""},
+            {"com_date", "Calculer", ""},
+            {"com_clear(3)", "Reset", "Effacer la calculatrice de dates"},
+            {"com_incdate(3)", "Jour précédent", "Date de Fin"},
+            {"sais_histo(2)", "Historique des dates", ""},
+        }};
+        for (const auto& [objet, nom, description] : lignes)
+            QTest::newRow(objet) << QString::fromUtf8(objet) << QString::fromUtf8(nom)
+                                 << QString::fromUtf8(description);
+    }
+    void nomsAccessibles() {
+        QFETCH(QString, objet);
+        QWidget* w = m_fenetre->findChild<QWidget*>(objet);
+        QVERIFY(w);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        QVERIFY(a);
+        QTEST(a->text(QAccessible::Name).trimmed(), "nom");
+        QTEST(a->text(QAccessible::Description), "description");
+    }
+};
+
+QTEST_MAIN(TestCadreDates)
+#include "tst_cadredates.moc"
