@@ -9,6 +9,7 @@
 #include "windows/common/boutonxp.h"
 #include "windows/common/images.h"
 #include "windows/common/labeldegrade.h"
+#include "windows/common/noms.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -18,10 +19,6 @@
 namespace orvaline {
 
 namespace {
-QString nomIndexe(const char16_t* nom, int index) {
-    return QString::fromUtf16(nom) + u'(' + QString::number(index) + u')';
-}
-
 // Left edges of the three grids and the spacing of their columns.
 struct Grille {
     int base;    // index offset of the cells and headers: 0, 100 or 200

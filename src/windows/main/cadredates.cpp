@@ -9,6 +9,7 @@
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
 #include "windows/common/images.h"
+#include "windows/common/noms.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -17,12 +18,6 @@
 #include <QPlainTextEdit>
 
 namespace orvaline {
-
-namespace {
-QString nomIndexe(const char16_t* nom, int index) {
-    return QString::fromUtf16(nom) + u'(' + QString::number(index) + u')';
-}
-} // namespace
 
 void FenetrePrincipale::construireCadreDates() {
     auto* cadre = new QGroupBox(QStringLiteral("Calculatrice de Dates"), centralWidget());

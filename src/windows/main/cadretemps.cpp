@@ -8,6 +8,7 @@
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
 #include "windows/common/images.h"
+#include "windows/common/noms.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -17,10 +18,6 @@
 namespace orvaline {
 
 namespace {
-QString nomIndexe(const char16_t* nom, int index) {
-    return QString::fromUtf16(nom) + u'(' + QString::number(index) + u')';
-}
-
 void colorer(QWidget* w, const char* fond, const char* texte) {
     w->setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
                          .arg(QLatin1String(fond), QLatin1String(texte)));
@@ -119,7 +116,11 @@ void FenetrePrincipale::construireCadreTemps() {
     bande->setReadOnly(true);
     bande->setLineWrapMode(QPlainTextEdit::NoWrap);
     bande->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    bande->setStyleSheet(QStringLiteral("background-color: #FFFFFF; color: #000000;"));
+    // A palette rather than a style sheet, so the scroll bar keeps its usual look.
+    QPalette blanc = bande->palette();
+    blanc.setColor(QPalette::Base, Qt::white);
+    blanc.setColor(QPalette::Text, Qt::black);
+    bande->setPalette(blanc);
     QTextOption option = bande->document()->defaultTextOption();
     option.setAlignment(Qt::AlignRight);
     bande->document()->setDefaultTextOption(option);

@@ -9,6 +9,7 @@
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
 #include "windows/common/labeldegrade.h"
+#include "windows/common/noms.h"
 #include "windows/options/confopt.h"
 
 #include <QAction>
@@ -19,10 +20,6 @@
 namespace orvaline {
 
 namespace {
-QString nomIndexe(const char16_t* nom, int index) {
-    return QString::fromUtf16(nom) + u'(' + QString::number(index) + u')';
-}
-
 // One menu item per row: caption (or "-" for a separator), and whether it works yet.
 struct Article {
     const char16_t* legende;

@@ -9,6 +9,7 @@
 #include "shared/twips.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/images.h"
+#include "windows/common/noms.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -20,10 +21,6 @@
 namespace orvaline {
 
 namespace {
-QString nomIndexe(const char16_t* nom, int index) {
-    return QString::fromUtf16(nom) + u'(' + QString::number(index) + u')';
-}
-
 // Widths are measured in pixels and turned into twips at 15 per pixel.
 int enTwips(int pixels) {
     return pixels * twipsParPixel;

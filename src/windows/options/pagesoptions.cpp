@@ -7,6 +7,7 @@
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
 #include "windows/common/images.h"
+#include "windows/common/noms.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -17,10 +18,6 @@
 namespace orvaline {
 
 namespace {
-QString nomIndexe(const char16_t* nom, int index) {
-    return QString::fromUtf16(nom) + u'(' + QString::number(index) + u')';
-}
-
 QFont normale() {
     return police(QStringLiteral("Verdana"), 8.25);
 }
