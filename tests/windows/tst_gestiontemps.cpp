@@ -206,6 +206,14 @@ private slots:
         QCOMPARE(champs(), QStringList({u"0"_s, u"0"_s, u"1"_s, u"30"_s}));
     }
 
+    void zeroRemplaceParLaFrappe() {
+        // After an operator the days field holds "0" and has the focus: typing replaces it.
+        cliquer("com_oper", 1);
+        QCOMPARE(m_fenetre->focusWidget(), champ(1));
+        QTest::keyClicks(champ(1), u"5"_s);
+        QCOMPARE(champ(1)->text(), u"5"_s);
+    }
+
     void entreeFaitLeTour() {
         for (int i : {2, 3, 4, 1}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

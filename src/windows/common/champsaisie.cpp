@@ -20,6 +20,11 @@ void ChampSaisie::keyReleaseEvent(QKeyEvent* event) {
     emit toucheRelachee(event->key(), event->modifiers());
 }
 
+void ChampSaisie::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (remplacerZero && text() == u"0") selectAll();
+}
+
 void ChampSaisie::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     emit focusPerdu();

@@ -16,6 +16,10 @@ public:
     // Called before a key press is handled; returning true swallows the key.
     std::function<bool(QKeyEvent*)> filtreTouche;
 
+    // A field that holds a lone "0" selects it when the focus comes, so that typing replaces
+    // it instead of writing "05".
+    bool remplacerZero = false;
+
 signals:
     void toucheRelachee(int touche, Qt::KeyboardModifiers modificateurs);
     void focusPerdu();
@@ -23,6 +27,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 };
 

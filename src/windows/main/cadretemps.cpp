@@ -62,6 +62,7 @@ void FenetrePrincipale::construireCadreTemps() {
         champ->setAlignment(Qt::AlignCenter);
         colorer(champ, "#FFFFC0", "#000000");
         champ->setAccessibleName(QString::fromUtf16(noms[i - 1]));
+        champ->remplacerZero = true;
         libelle->setBuddy(champ);
         sais_time[std::size_t(i)] = champ;
     }
