@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/fichierini.h"
 
+#include "fichierstest.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -9,15 +11,10 @@ using namespace orvaline;
 
 namespace {
 
-QByteArray lire(const QString& chemin) {
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<illisible>");
-}
+using test::lire;
 
 void ecrire(const QString& chemin, const QByteArray& contenu) {
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(contenu);
+    QVERIFY(test::ecrire(chemin, contenu));
 }
 
 // Literal bytes, embedded zeros included.
@@ -36,11 +33,7 @@ class TestFichierIni : public QObject {
 private slots:
     void initTestCase() {
         // A privileged user writes through permissions; refused writes cannot be checked then.
-        const QString sonde = dossier.filePath(QStringLiteral("sonde"));
-        ecrire(sonde, "x");
-        QFile::setPermissions(sonde, QFile::ReadOwner);
-        QFile f(sonde);
-        droitsIgnores = f.open(QIODevice::WriteOnly | QIODevice::Append);
+        droitsIgnores = test::droitsIgnores(dossier.path());
     }
     void init() { fichier = dossier.filePath(QStringLiteral("Orvaline.ini")); }
     void cleanup() {

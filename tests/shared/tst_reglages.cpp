@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "faux.h"
+#include "fichierstest.h"
 #include "shared/fichiers.h"
 #include "shared/libcalc.h"
 #include "shared/reglages.h"
@@ -18,15 +19,10 @@ namespace {
 const QByteArray parDefaut("\r\n[Options]\r\nSaisdate=1\r\nSaisnombre=1\r\n"
                            "Navigateur=/usr/bin/xdg-open\r\n");
 
-QByteArray lire(const QString& chemin) {
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<illisible>");
-}
+using test::lire;
 
 void ecrire(const QString& chemin, const QByteArray& contenu) {
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(contenu);
+    QVERIFY(test::ecrire(chemin, contenu));
 }
 
 } // namespace
@@ -42,11 +38,8 @@ class TestReglages : public QObject {
 private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        const QString sonde = ici(QStringLiteral("sonde"));
-        ecrire(sonde, "x");
-        QFile::setPermissions(sonde, QFile::ReadOwner);
-        QFile f(sonde);
-        droitsIgnores = f.open(QIODevice::WriteOnly | QIODevice::Append);
+        // A privileged user writes through permissions; refused writes cannot be checked then.
+        droitsIgnores = test::droitsIgnores(dossier.path());
     }
     void init() {
         faux = test::installerFaux();
@@ -187,9 +180,11 @@ private slots:
     }
 
     void testerfichierCasParticuliers() {
-        QString chemin = QStringLiteral("  ") + ici(QStringLiteral("sonde")) + QStringLiteral(" ");
+        ecrire(ici(QStringLiteral("present")), "x");
+        QString chemin =
+            QStringLiteral("  ") + ici(QStringLiteral("present")) + QStringLiteral(" ");
         QVERIFY(orvaline::testerfichier(chemin));
-        QCOMPARE(chemin, ici(QStringLiteral("sonde")));
+        QCOMPARE(chemin, ici(QStringLiteral("present")));
         QString blancs = QStringLiteral("   ");
         QVERIFY(!orvaline::testerfichier(blancs));
         QVERIFY(blancs.isEmpty());

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fichierstest.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace orvaline::test {
+
+QByteArray lire(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<illisible>");
+}
+
+bool ecrire(const QString& chemin, const QByteArray& contenu) {
+    QFile f(chemin);
+    return f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size();
+}
+
+bool droitsIgnores(const QString& dossier) {
+    const QString sonde = QDir(dossier).filePath(QStringLiteral("sonde-droits"));
+    ecrire(sonde, "x");
+    QFile::setPermissions(sonde, QFile::ReadOwner);
+    QFile f(sonde);
+    const bool ignores = f.open(QIODevice::WriteOnly | QIODevice::Append);
+    f.close();
+    QFile::setPermissions(sonde, QFile::ReadOwner | QFile::WriteOwner);
+    QFile::remove(sonde);
+    return ignores;
+}
+
+} // namespace orvaline::test

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace orvaline::test {
+
+// A file's bytes, or "<illisible>" when it cannot be read.
+QByteArray lire(const QString& chemin);
+// Writes the bytes, replacing the file; false when it cannot be written.
+bool ecrire(const QString& chemin, const QByteArray& contenu);
+// Whether this user writes through file permissions (root does): then refused writes cannot
+// be checked in the given folder.
+bool droitsIgnores(const QString& dossier);
+
+} // namespace orvaline::test
