@@ -10,6 +10,7 @@
 #include "shared/sortie.h"
 #include "shared/twips.h"
 #include "shared/verifications.h"
+#include "windows/aide/afficheraide.h"
 #include "windows/common/champsaisie.h"
 #include "windows/common/labeldegrade.h"
 
@@ -53,6 +54,7 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
     img_focus->setGeometry(0, 0, 1, 1);
 
     definirRetourModal([this] { activation(); });
+    installerToucheAide();
 }
 
 FenetrePrincipale::~FenetrePrincipale() {

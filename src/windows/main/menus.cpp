@@ -6,6 +6,7 @@
 #include "shared/polices.h"
 #include "shared/sortie.h"
 #include "shared/twips.h"
+#include "windows/aide/afficheraide.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
 #include "windows/common/labeldegrade.h"
@@ -75,7 +76,7 @@ void FenetrePrincipale::construireMenus() {
     QMenu* aide = barre->addMenu(QStringLiteral("&Aide"));
     aide->setObjectName(QStringLiteral("menu_aider"));
     remplir(aide, u"menu_aide", menu_aide,
-            {{u"Sommaire", false},
+            {{u"Sommaire", true},
              {u"-", true},
              {u"Télécharger la Dernière Version", false},
              {u"Contacter l'Auteur", false},
@@ -173,6 +174,7 @@ void FenetrePrincipale::menuFichier(int index) {
 }
 
 void FenetrePrincipale::menuAide(int index) {
+    if (index == 1) afficheraide(0);
     if (index == 6 && afficherVersion) afficherVersion();
 }
 
