@@ -53,6 +53,7 @@ BoiteSysteme::Reponse BoiteFausse::afficher(Icone icone, const QString& titre, c
 
 qint64 LanceurFaux::demarrer(const QString& programme, const QStringList& arguments) {
     lancements.append({programme, arguments});
+    if (pid != 0) vivants << pid;
     return pid;
 }
 

@@ -49,9 +49,16 @@ public:
     QList<Lancement> lancements;
     QStringList installes; // programs that "exist" on PATH
     qint64 pid = 4242;     // 0 makes every start fail
+    QList<qint64> vivants; // processes still running; a start adds its id
+    QList<qint64> arretes; // ids asked to end
 
     qint64 demarrer(const QString& programme, const QStringList& arguments) override;
     QString trouver(const QString& programme) const override;
+    bool enCours(qint64 id) const override { return vivants.contains(id); }
+    void arreter(qint64 id) override {
+        arretes << id;
+        vivants.removeAll(id);
+    }
 };
 
 class SonFaux : public Son {
