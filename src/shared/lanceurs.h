@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QtGlobal>
+
+namespace orvaline {
+
+// Brings up the desktop calculator: the one we started earlier while it still runs (no
+// second copy), otherwise the first calculator installed. Mode 1 asks for a normal window
+// brought to the front; raising another program's window is up to the desktop.
+void lancercalculatrice(qint16 mode);
+
+// Opens one of the desktop's settings panels; code 2 is the regional settings.
+void lancerpanneau(qint16 code);
+
+// Asks the calculator we started to close if it still runs, then forgets it. Runs on the
+// way out of the program.
+void fermercalculatrice();
+
+} // namespace orvaline
