@@ -3,6 +3,7 @@
 #include "windows/main/fenetreprincipale.h"
 
 #include "shared/fenetres.h"
+#include "shared/lanceurs.h"
 #include "shared/polices.h"
 #include "shared/sortie.h"
 #include "shared/twips.h"
@@ -55,7 +56,7 @@ void FenetrePrincipale::construireMenus() {
     QMenu* fichier = barre->addMenu(QStringLiteral("&Fichier"));
     fichier->setObjectName(QStringLiteral("menu_fichier"));
     remplir(fichier, u"menu_fich", menu_fich,
-            {{u"Calendrier", true}, {u"Calculatrice", false}, {u"-", true}, {u"Quitter", true}},
+            {{u"Calendrier", true}, {u"Calculatrice", true}, {u"-", true}, {u"Quitter", true}},
             &FenetrePrincipale::menuFichier);
 
     QMenu* mode = barre->addMenu(QStringLiteral("&Mode"));
@@ -66,7 +67,7 @@ void FenetrePrincipale::construireMenus() {
              {u"Calculatrice de Dates", true},
              {u"-", true},
              {u"Options", true},
-             {u"Paramètre de Windows", false}},
+             {u"Paramètre de Windows", true}},
             &FenetrePrincipale::menuMode);
     menu_mode[1]->setCheckable(true);
     menu_mode[3]->setCheckable(true);
@@ -160,6 +161,9 @@ void FenetrePrincipale::menuMode(int index) {
     case 5:
         afficheroptions();
         break;
+    case 6:
+        lancerpanneau(2);
+        break;
     default:
         break;
     }
@@ -170,6 +174,7 @@ void FenetrePrincipale::menuMode(int index) {
 
 void FenetrePrincipale::menuFichier(int index) {
     if (index == 1) afficherCalendrier();
+    if (index == 2) lancercalculatrice(1);
     if (index == 4) fermerappli();
 }
 
