@@ -4,6 +4,7 @@
 #include "platform/boitesysteme.h"
 #include "platform/lanceur.h"
 #include "platform/services.h"
+#include "shared/fenetres.h"
 #include "shared/libcalc.h"
 #include "shared/sortie.h"
 
@@ -43,6 +44,7 @@ QString sautLigne() {
 
 void informer(const QString& titre, const QString& texte) {
     plateforme::boiteSysteme().afficher(BoiteSysteme::Icone::Information, titre, texte);
+    retourModal();
 }
 } // namespace
 
