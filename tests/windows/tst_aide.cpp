@@ -19,7 +19,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -95,7 +97,8 @@ private slots:
 
     // Every link of every page leads to a page of the program; nothing comes from outside.
     void liensDesPages() {
-        const QStringList pages = QDir(QStringLiteral(":/help")).entryList();
+        const QStringList pages =
+            QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")});
         QVERIFY(pages.size() >= 7);
         const QRegularExpression lien(QStringLiteral("(href|src)=\"([^\"]*)\""));
         for (const QString& page : pages) {
@@ -111,6 +114,19 @@ private slots:
                          qPrintable(page + QStringLiteral(" -> ") + cible));
             }
         }
+    }
+
+    // The pages share one style sheet: a title is drawn in the program's blue.
+    void styleCommun() {
+        QVERIFY(afficheraide(502));
+        const QTextDocument* doc = aide().navigateur()->document();
+        bool titreVu = false;
+        for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+            if (b.blockFormat().headingLevel() != 1) continue;
+            titreVu = true;
+            QCOMPARE(b.charFormat().foreground().color(), QColor(0x00, 0x00, 0xC0));
+        }
+        QVERIFY(titreVu);
     }
 
     void navigation() {
