@@ -43,6 +43,13 @@ BoiteSysteme::Reponse BoiteSystemeQt::afficher(Icone icone, const QString& titre
     }
     QPushButton* ok = boite.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     boite.setDefaultButton(ok);
+    if (boutons == Boutons::OkAnnuler) {
+        // Closing the box counts as Annuler.
+        QPushButton* annuler = boite.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+        boite.setEscapeButton(annuler);
+        boite.exec();
+        return boite.clickedButton() == ok ? Reponse::Ok : Reponse::Annuler;
+    }
     boite.setEscapeButton(ok);
     boite.exec();
     return Reponse::Ok;

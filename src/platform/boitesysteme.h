@@ -10,8 +10,8 @@ namespace orvaline {
 class BoiteSysteme {
 public:
     enum class Icone { Aucune, Information, Exclamation, Question, Critique };
-    enum class Boutons { Ok, OuiNon };
-    enum class Reponse { Ok, Oui, Non };
+    enum class Boutons { Ok, OuiNon, OkAnnuler };
+    enum class Reponse { Ok, Oui, Non, Annuler };
 
     virtual ~BoiteSysteme() = default;
     virtual Reponse afficher(Icone icone, const QString& titre, const QString& texte,

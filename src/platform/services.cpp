@@ -2,6 +2,7 @@
 #include "platform/services.h"
 
 #include "platform/boitesysteme.h"
+#include "platform/connexion.h"
 #include "platform/dialoguefichier.h"
 #include "platform/lanceur.h"
 #include "platform/regionaux.h"
@@ -19,6 +20,7 @@ std::unique_ptr<BoiteSysteme> g_boite;
 std::unique_ptr<Lanceur> g_lanceur;
 std::unique_ptr<Son> g_son;
 std::unique_ptr<DialogueFichier> g_dialogueFichier;
+std::unique_ptr<Connexion> g_connexion;
 } // namespace
 
 ServicesRegionaux& regionaux() {
@@ -36,6 +38,9 @@ Son& son() {
 DialogueFichier& dialogueFichier() {
     return service<DialogueFichier, DialogueFichierQt>(g_dialogueFichier);
 }
+Connexion& connexion() {
+    return service<Connexion, ConnexionSysteme>(g_connexion);
+}
 
 void installer(std::unique_ptr<ServicesRegionaux> s) {
     g_regionaux = std::move(s);
@@ -51,6 +56,9 @@ void installer(std::unique_ptr<Son> s) {
 }
 void installer(std::unique_ptr<DialogueFichier> s) {
     g_dialogueFichier = std::move(s);
+}
+void installer(std::unique_ptr<Connexion> s) {
+    g_connexion = std::move(s);
 }
 
 } // namespace orvaline::plateforme

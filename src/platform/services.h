@@ -10,6 +10,7 @@ class BoiteSysteme;
 class Lanceur;
 class Son;
 class DialogueFichier;
+class Connexion;
 
 // The operating-system services the program uses. Each has a real implementation installed
 // by default; tests install fakes so that nothing outside the process is touched.
@@ -19,12 +20,14 @@ BoiteSysteme& boiteSysteme();
 Lanceur& lanceur();
 Son& son();
 DialogueFichier& dialogueFichier();
+Connexion& connexion();
 
 void installer(std::unique_ptr<ServicesRegionaux> service);
 void installer(std::unique_ptr<BoiteSysteme> service);
 void installer(std::unique_ptr<Lanceur> service);
 void installer(std::unique_ptr<Son> service);
 void installer(std::unique_ptr<DialogueFichier> service);
+void installer(std::unique_ptr<Connexion> service);
 } // namespace plateforme
 
 } // namespace orvaline

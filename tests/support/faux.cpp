@@ -67,12 +67,14 @@ Faux installerFaux() {
     auto l = std::make_unique<LanceurFaux>();
     auto s = std::make_unique<SonFaux>();
     auto d = std::make_unique<DialogueFichierFaux>();
-    Faux f{r.get(), b.get(), l.get(), s.get(), d.get()};
+    auto c = std::make_unique<ConnexionFausse>();
+    Faux f{r.get(), b.get(), l.get(), s.get(), d.get(), c.get()};
     plateforme::installer(std::move(r));
     plateforme::installer(std::move(b));
     plateforme::installer(std::move(l));
     plateforme::installer(std::move(s));
     plateforme::installer(std::move(d));
+    plateforme::installer(std::move(c));
     return f;
 }
 

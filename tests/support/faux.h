@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/boitesysteme.h"
+#include "platform/connexion.h"
 #include "platform/dialoguefichier.h"
 #include "platform/lanceur.h"
 #include "platform/regionaux.h"
@@ -78,6 +79,19 @@ public:
     }
 };
 
+// Answers whether the computer is connected: `etat`, or the answers of `reponses` in turn
+// while some are left. Counts the questions.
+class ConnexionFausse : public Connexion {
+public:
+    bool etat = true;
+    QList<bool> reponses;
+    int questions = 0;
+    bool connecte() override {
+        ++questions;
+        return reponses.isEmpty() ? etat : reponses.takeFirst();
+    }
+};
+
 // Installs fresh fakes for every platform service and gives access to them.
 struct Faux {
     RegionauxFaux* regionaux;
@@ -85,6 +99,7 @@ struct Faux {
     LanceurFaux* lanceur;
     SonFaux* son;
     DialogueFichierFaux* dialogue;
+    ConnexionFausse* connexion;
 };
 Faux installerFaux();
 

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser chosen in the options and the Internet connection check.
+#include "faux.h"
+#include "fichierstest.h"
+#include "shared/internet.h"
+#include "shared/libcalc.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orvaline;
+
+class TestInternet : public QObject {
+    Q_OBJECT
+    test::Faux m_faux{};
+    QTemporaryDir m_dossier;
+
+    QString cheminProgramme() const { return m_dossier.filePath(QStringLiteral("navig")); }
+
+private slots:
+    void init() {
+        m_faux = test::installerFaux();
+        libcalc() = Libcalc{};
+        libcalc().saut_ligne = QStringLiteral("\r\n");
+        libcalc().fichier_ini = m_dossier.filePath(QStringLiteral("Orvaline.ini"));
+        QVERIFY(test::ecrire(cheminProgramme(), "#!/bin/sh\n"));
+    }
+
+    void navigateur_data() {
+        QTest::addColumn<QString>("ligne"); // the "Navigateur" line, %1 is the program's path
+        QTest::addColumn<qint16>("trouve");
+        QTest::addColumn<QString>("message"); // %1: the program's path
+
+        const QString aDefinir = QStringLiteral(
+            "Vous devez tout d'abord définir\r\nle Programme de Navigation Internet à\r\n"
+            "partir du Menu [Mode-Options].");
+        QTest::newRow("programme présent")
+            << QStringLiteral("Navigateur=%1") << qint16(1) << QString();
+        QTest::newRow("blancs autour retirés")
+            << QStringLiteral("Navigateur=   %1   ") << qint16(1) << QString();
+        QTest::newRow("clé absente") << QStringLiteral("Saisdate=1") << qint16(0) << aDefinir;
+        QTest::newRow("clé vide") << QStringLiteral("Navigateur=") << qint16(0) << aDefinir;
+        QTest::newRow("fichier absent")
+            << QStringLiteral("Navigateur=  %1-absent ") << qint16(0)
+            << QStringLiteral("Le Programme de Navigation est introuvable :\r\n\r\n%1-absent");
+        QTest::newRow("un dossier n'est pas un programme")
+            << QStringLiteral("Navigateur=%1-dossier") << qint16(0)
+            << QStringLiteral("Le Programme de Navigation est introuvable :\r\n\r\n%1-dossier");
+    }
+    void navigateur() {
+        QFETCH(QString, ligne);
+        QFETCH(qint16, trouve);
+        QFETCH(QString, message);
+        QVERIFY(QDir(m_dossier.path()).mkpath(QStringLiteral("navig-dossier")));
+        const QByteArray ini = "[Options]\r\n" + ligne.arg(cheminProgramme()).toUtf8() + "\r\n";
+        QVERIFY(test::ecrire(libcalc().fichier_ini, ini));
+
+        QString chemin = QStringLiteral("ancien");
+        qint16 resultat = 7;
+        lirenavigateur(chemin, resultat);
+        QCOMPARE(resultat, trouve);
+        if (trouve == 1) {
+            QCOMPARE(chemin, cheminProgramme());
+            QVERIFY(m_faux.boite->messages.isEmpty());
+        } else {
+            QCOMPARE(m_faux.boite->messages.size(), 1);
+            QCOMPARE(m_faux.boite->messages[0].titre, QStringLiteral("Navigateur Internet"));
+            QCOMPARE(m_faux.boite->messages[0].icone, BoiteSysteme::Icone::Information);
+            QCOMPARE(m_faux.boite->messages[0].texte, message.arg(cheminProgramme()));
+        }
+    }
+
+    void fichierIniAbsent() {
+        libcalc().fichier_ini = m_dossier.filePath(QStringLiteral("absent.ini"));
+        QString chemin;
+        qint16 trouve = 1;
+        lirenavigateur(chemin, trouve);
+        QCOMPARE(trouve, qint16(0));
+        QCOMPARE(m_faux.boite->messages.size(), 1);
+    }
+
+    void connexion_data() {
+        QTest::addColumn<QList<bool>>("reponses");
+        QTest::addColumn<qint16>("demander");
+        QTest::addColumn<BoiteSysteme::Reponse>("choix");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<int>("messages");
+        QTest::addColumn<qint16>("connecte");
+        using R = BoiteSysteme::Reponse;
+        QTest::newRow("connecté d'emblée")
+            << QList<bool>{true} << qint16(1) << R::Annuler << 1 << 0 << qint16(1);
+        QTest::newRow("connecté au troisième essai")
+            << QList<bool>{false, false, true} << qint16(1) << R::Annuler << 3 << 0 << qint16(1);
+        QTest::newRow("hors ligne, Ok continue")
+            << QList<bool>{false, false, false} << qint16(1) << R::Ok << 3 << 1 << qint16(1);
+        QTest::newRow("hors ligne, Annuler arrête")
+            << QList<bool>{false, false, false} << qint16(1) << R::Annuler << 3 << 1 << qint16(0);
+        QTest::newRow("hors ligne sans question")
+            << QList<bool>{false, false, false} << qint16(0) << R::Ok << 3 << 0 << qint16(0);
+    }
+    void connexion() {
+        QFETCH(QList<bool>, reponses);
+        QFETCH(qint16, demander);
+        QFETCH(BoiteSysteme::Reponse, choix);
+        QFETCH(int, questions);
+        QFETCH(int, messages);
+        QFETCH(qint16, connecte);
+        m_faux.connexion->reponses = reponses;
+        m_faux.connexion->etat = false;
+        m_faux.boite->reponse = choix;
+
+        QElapsedTimer chrono;
+        chrono.start();
+        qint16 resultat = 7;
+        verifierconnexion(demander, resultat);
+        QCOMPARE(resultat, connecte);
+        QCOMPARE(m_faux.connexion->questions, questions);
+        // Half a second between attempts, none after the last.
+        QVERIFY(chrono.elapsed() >= (questions - 1) * 500 - 20);
+        QVERIFY(chrono.elapsed() < (questions - 1) * 500 + 400);
+        QCOMPARE(m_faux.boite->messages.size(), messages);
+        if (messages == 1) {
+            QCOMPARE(m_faux.boite->messages[0].titre, QStringLiteral("Connexion Internet"));
+            QCOMPARE(m_faux.boite->messages[0].texte,
+                     QStringLiteral("Il semble que vous ne soyez pas connecté à Internet ... "
+                                    "\r\n\r\n- Cliquez sur [Ok] pour continuer malgré tout. "
+                                    "\r\n- Cliquez sur [Annuler] pour interrompre la "
+                                    "Connexion. "));
+        }
+    }
+
+    void lancementUnSeulArgument() {
+        const QString adresse = QStringLiteral("http://h/a b;rm -rf ~");
+        QVERIFY(lancernavigateur(QStringLiteral("/opt/mon navigateur/nav"), adresse));
+        QCOMPARE(m_faux.lanceur->lancements.size(), 1);
+        QCOMPARE(m_faux.lanceur->lancements[0].programme,
+                 QStringLiteral("/opt/mon navigateur/nav"));
+        QCOMPARE(m_faux.lanceur->lancements[0].arguments, QStringList{adresse});
+        m_faux.lanceur->pid = 0;
+        QVERIFY(!lancernavigateur(QStringLiteral("/x"), adresse));
+    }
+};
+
+QTEST_MAIN(TestInternet)
+#include "tst_internet.moc"
