@@ -13,6 +13,7 @@
 #include "windows/common/labeldegrade.h"
 #include "windows/common/noms.h"
 #include "windows/options/confopt.h"
+#include "windows/update/telemaj.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -79,7 +80,7 @@ void FenetrePrincipale::construireMenus() {
     remplir(aide, u"menu_aide", menu_aide,
             {{u"Sommaire", true},
              {u"-", true},
-             {u"Télécharger la Dernière Version", false},
+             {u"Télécharger la Dernière Version", true},
              {u"Contacter l'Auteur", false},
              {u"-", true},
              {u"A propos ...", true}},
@@ -180,6 +181,10 @@ void FenetrePrincipale::menuFichier(int index) {
 
 void FenetrePrincipale::menuAide(int index) {
     if (index == 1) afficheraide(0);
+    if (index == 3) {
+        TeleMaj::instance().executer();
+        retourModal();
+    }
     if (index == 6 && afficherVersion) afficherVersion();
 }
 
