@@ -4,9 +4,11 @@
 
 #include "shared/fenetres.h"
 #include "shared/lanceurs.h"
+#include "shared/libcalc.h"
 #include "shared/polices.h"
 #include "shared/sortie.h"
 #include "shared/twips.h"
+#include "windows/about/pelandor.h"
 #include "windows/aide/afficheraide.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
@@ -81,7 +83,7 @@ void FenetrePrincipale::construireMenus() {
             {{u"Sommaire", true},
              {u"-", true},
              {u"Télécharger la Dernière Version", true},
-             {u"Contacter l'Auteur", false},
+             {u"Contacter l'Auteur", true},
              {u"-", true},
              {u"A propos ...", true}},
             &FenetrePrincipale::menuAide);
@@ -183,6 +185,12 @@ void FenetrePrincipale::menuAide(int index) {
     if (index == 1) afficheraide(0);
     if (index == 3) {
         TeleMaj::instance().executer();
+        retourModal();
+    }
+    if (index == 4) {
+        // The menu asks for the contact card rather than leaving it to the last hand-over.
+        libcalc().param_msg[1] = QStringLiteral("1");
+        Pelandor::instance().executer();
         retourModal();
     }
     if (index == 6 && afficherVersion) afficherVersion();

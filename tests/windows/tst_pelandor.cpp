@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The About and contact window: the card asked for, the links in the browser, the address on
+// the clipboard and the hover frames.
+#include "faux.h"
+#include "fichierstest.h"
+#include "shared/libcalc.h"
+#include "windows/about/pelandor.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QEnterEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace orvaline;
+
+namespace {
+// Clicks Ok in the next modal message box and keeps its title and text.
+void lireProchainMessage(QString* titre, QString* texte) {
+    auto* minuteur = new QTimer;
+    minuteur->setInterval(5);
+    QObject::connect(minuteur, &QTimer::timeout, [=] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || w->objectName() != u"usermsgbox" || !w->isVisible()) return;
+        minuteur->stop();
+        minuteur->deleteLater();
+        *titre = w->windowTitle();
+        *texte = w->findChild<QLabel*>(QStringLiteral("libelles"))->text();
+        test::repondreAuProchainModal(QStringLiteral("Ok"));
+    });
+    minuteur->start();
+}
+} // namespace
+
+class TestPelandor : public QObject {
+    Q_OBJECT
+    test::Faux m_faux{};
+    QTemporaryDir m_dossier;
+
+    Pelandor& fenetre() { return Pelandor::instance(); }
+    template <typename T> T* controle(const QString& nom) {
+        T* c = fenetre().findChild<T*>(nom);
+        if (!c) qFatal("contrôle absent");
+        return c;
+    }
+    QString navigateur() const { return m_dossier.filePath(QStringLiteral("navigateur")); }
+    void ouvrir(const QString& carte) {
+        libcalc().param_msg[1] = carte;
+        fenetre().charger();
+        fenetre().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenetre()));
+    }
+
+private slots:
+    void init() {
+        m_faux = test::installerFaux();
+        libcalc() = Libcalc{};
+        libcalc().saut_ligne = QStringLiteral("\r\n");
+        libcalc().chemin_appli = m_dossier.path();
+        libcalc().fichier_ini = m_dossier.filePath(QStringLiteral("Orvaline.ini"));
+        QVERIFY(test::ecrire(navigateur(), "#!/bin/sh\n"));
+        QVERIFY(test::ecrire(libcalc().fichier_ini,
+                             "[Options]\r\nNavigateur=" + navigateur().toUtf8() + "\r\n"));
+    }
+    void cleanup() { fenetre().hide(); }
+
+    void carte_data() {
+        QTest::addColumn<QString>("entree");
+        QTest::addColumn<int>("carte");
+        QTest::newRow("vide") << QString() << 1;
+        QTest::newRow("réponse 0 d'une boîte") << QStringLiteral("0") << 1;
+        QTest::newRow("négatif") << QStringLiteral("-3") << 1;
+        QTest::newRow("1") << QStringLiteral("1") << 1;
+        QTest::newRow("1.5 arrondi à 2") << QStringLiteral("1.5") << 2;
+        QTest::newRow("2") << QStringLiteral("2") << 2;
+        QTest::newRow("trop grand pour 16 bits") << QStringLiteral("99999") << 2;
+        QTest::newRow("date laissée par le calendrier") << QStringLiteral("25/12/2024") << 2;
+        QTest::newRow("date du 1er") << QStringLiteral("01/05/2024") << 1;
+    }
+    void carte() {
+        QFETCH(QString, entree);
+        QFETCH(int, carte);
+        ouvrir(entree);
+        QCOMPARE(controle<QFrame>(QStringLiteral("img_adresse(1)"))->isVisible(), carte == 1);
+        QCOMPARE(controle<QFrame>(QStringLiteral("img_adresse(2)"))->isVisible(), carte == 2);
+        QCOMPARE(controle<QLabel>(QStringLiteral("libelles(0)"))->isVisible(), carte == 1);
+        QCOMPARE(fenetre().windowTitle(), carte == 1 ? QStringLiteral("Contacter Pelandor  ")
+                                                     : QStringLiteral("Forum et FAQ  "));
+        QCOMPARE(fenetre().property("aide").toInt(), 516);
+    }
+
+    void lien_data() {
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<bool>("connecte");
+        QTest::addColumn<BoiteSysteme::Reponse>("choix");
+        QTest::addColumn<QString>("adresse"); // empty: nothing started
+        QTest::addColumn<int>("questions");
+        using R = BoiteSysteme::Reponse;
+        QTest::newRow("courriel sans connexion ni question")
+            << QStringLiteral("lib_email(1)") << false << R::Annuler
+            << QStringLiteral("mailto:support@pelandor.example") << 0;
+        QTest::newRow("site, connecté") << QStringLiteral("lib_email(2)") << true << R::Annuler
+                                        << QStringLiteral("http://www.pelandor.example") << 1;
+        QTest::newRow("icône du site, connecté")
+            << QStringLiteral("icones(2)") << true << R::Annuler
+            << QStringLiteral("http://www.pelandor.example") << 1;
+        QTest::newRow("forum hors ligne, Ok continue")
+            << QStringLiteral("lib_email(3)") << false << R::Ok
+            << QStringLiteral("http://www.pelandor.example/Forum/Forum.htm") << 3;
+        QTest::newRow("FAQ hors ligne, Annuler arrête")
+            << QStringLiteral("lib_email(4)") << false << R::Annuler << QString() << 3;
+        QTest::newRow("FAQ, connecté")
+            << QStringLiteral("icones(4)") << true << R::Annuler
+            << QStringLiteral("http://www.pelandor.example/Comptes/FAQ.htm") << 1;
+    }
+    void lien() {
+        QFETCH(QString, controle);
+        QFETCH(bool, connecte);
+        QFETCH(BoiteSysteme::Reponse, choix);
+        QFETCH(QString, adresse);
+        QFETCH(int, questions);
+        m_faux.connexion->etat = connecte;
+        m_faux.boite->reponse = choix;
+        const bool forum = controle.endsWith(u"(3)") || controle.endsWith(u"(4)");
+        ouvrir(forum ? QStringLiteral("2") : QStringLiteral("1"));
+
+        QTest::mouseClick(this->controle<QLabel>(controle), Qt::LeftButton);
+        QCOMPARE(m_faux.connexion->questions, questions);
+        if (adresse.isEmpty()) {
+            QVERIFY(m_faux.lanceur->lancements.isEmpty());
+        } else {
+            QCOMPARE(m_faux.lanceur->lancements.size(), 1);
+            QCOMPARE(m_faux.lanceur->lancements[0].programme, navigateur());
+            QCOMPARE(m_faux.lanceur->lancements[0].arguments, QStringList{adresse});
+        }
+        QVERIFY(fenetre().isVisible());
+    }
+
+    void lienAuClavier() {
+        ouvrir(QStringLiteral("1"));
+        QTest::keyClick(controle<QLabel>(QStringLiteral("lib_email(1)")), Qt::Key_Return);
+        QCOMPARE(m_faux.lanceur->lancements.size(), 1);
+    }
+
+    void lienSansNavigateur() {
+        QVERIFY(test::ecrire(libcalc().fichier_ini, "[Options]\r\n"));
+        ouvrir(QStringLiteral("1"));
+        QTest::mouseClick(controle<QLabel>(QStringLiteral("lib_email(2)")), Qt::LeftButton);
+        QCOMPARE(m_faux.boite->messages.size(), 1);
+        QCOMPARE(m_faux.boite->messages[0].titre, QStringLiteral("Navigateur Internet"));
+        QCOMPARE(m_faux.connexion->questions, 0);
+        QVERIFY(m_faux.lanceur->lancements.isEmpty());
+    }
+
+    void lancementEchoue() {
+        m_faux.lanceur->pid = 0;
+        ouvrir(QStringLiteral("1"));
+        QTest::mouseClick(controle<QLabel>(QStringLiteral("lib_email(1)")), Qt::LeftButton);
+        QCOMPARE(m_faux.boite->messages.size(), 1);
+        QCOMPARE(m_faux.boite->messages[0].titre, QStringLiteral("Erreurs"));
+        QVERIFY(m_faux.boite->messages[0].texte.contains(u"Pelandor - lib_email"));
+    }
+
+    void copieAdresse_data() {
+        QTest::addColumn<QString>("controle");
+        QTest::newRow("double clic sur la carte") << QStringLiteral("img_adresse(1)");
+        QTest::newRow("double clic sur une ligne") << QStringLiteral("libellesfixe(102)");
+    }
+    void copieAdresse() {
+        QFETCH(QString, controle);
+        ouvrir(QStringLiteral("1"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("avant"));
+        QString titre, texte;
+        lireProchainMessage(&titre, &texte);
+        QTest::mouseDClick(this->controle<QWidget>(controle), Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("Pelandor\r\nService Orvaline\r\n12, rue des Cadrans\r\n"
+                                "99000 Horlogeville\r\nTél :\r\n01 99 00 12 34\r\n"));
+        QCOMPARE(titre.trimmed(), QStringLiteral("Contacter Pelandor"));
+        QCOMPARE(texte, QStringLiteral("L'adresse est dans le Presse-Papier.")); // the box trims
+    }
+
+    void carteForumNeCopiePas() {
+        ouvrir(QStringLiteral("2"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("avant"));
+        QTest::mouseDClick(controle<QWidget>(QStringLiteral("img_adresse(2)")), Qt::LeftButton, {},
+                           QPoint(2, 2));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("avant"));
+    }
+
+    void cadreDeSurvol() {
+        ouvrir(QStringLiteral("1"));
+        auto* cadre = controle<QFrame>(QStringLiteral("bord_icon(1)"));
+        auto* icone1 = controle<QLabel>(QStringLiteral("icones(1)"));
+        auto* icone2 = controle<QLabel>(QStringLiteral("icones(2)"));
+        auto entrer = [](QWidget* w) {
+            QEnterEvent e(QPointF(1, 1), QPointF(1, 1), w->mapToGlobal(QPointF(1, 1)));
+            QCoreApplication::sendEvent(w, &e);
+        };
+        QVERIFY(cadre->isHidden());
+        entrer(icone2);
+        QVERIFY(cadre->isVisible());
+        QVERIFY(cadre->geometry().contains(icone2->geometry()));
+        entrer(icone1); // placed only while hidden: it stays around icon 2
+        QVERIFY(cadre->geometry().contains(icone2->geometry()));
+
+        auto* carte = controle<QFrame>(QStringLiteral("img_adresse(1)"));
+        QMouseEvent deplacement(
+            QEvent::MouseMove, QPointF(carte->width() - 3, carte->height() - 3),
+            carte->mapToGlobal(QPointF(carte->width() - 3, carte->height() - 3)), Qt::NoButton,
+            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(carte, &deplacement);
+        QVERIFY(cadre->isHidden());
+    }
+};
+
+QTEST_MAIN(TestPelandor)
+#include "tst_pelandor.moc"
