@@ -72,15 +72,6 @@ private slots:
         }
     }
 
-    void fichierIniAbsent() {
-        libcalc().fichier_ini = m_dossier.filePath(QStringLiteral("absent.ini"));
-        QString chemin;
-        qint16 trouve = 1;
-        lirenavigateur(chemin, trouve);
-        QCOMPARE(trouve, qint16(0));
-        QCOMPARE(m_faux.boite->messages.size(), 1);
-    }
-
     void connexion_data() {
         QTest::addColumn<QList<bool>>("reponses");
         QTest::addColumn<qint16>("demander");

@@ -146,16 +146,6 @@ private slots:
         QCOMPARE(m_faux.lanceur->lancements.size(), 1);
     }
 
-    void lienSansNavigateur() {
-        QVERIFY(test::ecrire(libcalc().fichier_ini, "[Options]\r\n"));
-        ouvrir(QStringLiteral("1"));
-        QTest::mouseClick(controle<QLabel>(QStringLiteral("lib_email(2)")), Qt::LeftButton);
-        QCOMPARE(m_faux.boite->messages.size(), 1);
-        QCOMPARE(m_faux.boite->messages[0].titre, QStringLiteral("Navigateur Internet"));
-        QCOMPARE(m_faux.connexion->questions, 0);
-        QVERIFY(m_faux.lanceur->lancements.isEmpty());
-    }
-
     void lancementEchoue() {
         m_faux.lanceur->pid = 0;
         ouvrir(QStringLiteral("1"));
