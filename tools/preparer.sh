@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-paquets=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-dejavu-core)
+paquets=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
+    xdg-utils)
 manquants=()
 for p in "${paquets[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
