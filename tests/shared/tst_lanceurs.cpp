@@ -19,6 +19,15 @@ class TestLanceurs : public QObject {
         return m_faux.boite->messages.isEmpty() ? QString() : m_faux.boite->messages.last().texte;
     }
 
+    // Exactly one message, with the information icon, was shown.
+    void seulMessage(const QString& titre, const QString& texte) {
+        QCOMPARE(m_faux.boite->messages.size(), 1);
+        const auto& m = m_faux.boite->messages.first();
+        QCOMPARE(m.icone, BoiteSysteme::Icone::Information);
+        QCOMPARE(m.titre, titre);
+        QCOMPARE(m.texte, texte);
+    }
+
 private slots:
     void init() {
         m_faux = test::installerFaux();
@@ -82,11 +91,7 @@ private slots:
         m_faux.lanceur->installes = installes;
         m_faux.lanceur->pid = 0;
         lancercalculatrice(1);
-        QCOMPARE(m_faux.boite->messages.size(), 1);
-        const auto& m = m_faux.boite->messages.first();
-        QCOMPARE(m.icone, BoiteSysteme::Icone::Information);
-        QCOMPARE(m.titre, QStringLiteral("Calculatrice Windows"));
-        QCOMPARE(m.texte, texte);
+        seulMessage(QStringLiteral("Calculatrice Windows"), texte);
         // A failed start leaves nothing to close on the way out.
         fermercalculatrice();
         QVERIFY(m_faux.lanceur->arretes.isEmpty());
@@ -155,12 +160,9 @@ private slots:
         m_faux.lanceur->installes = installes;
         m_faux.lanceur->pid = 0;
         lancerpanneau(2);
-        QCOMPARE(m_faux.boite->messages.size(), 1);
-        const auto& m = m_faux.boite->messages.first();
-        QCOMPARE(m.icone, BoiteSysteme::Icone::Information);
-        QCOMPARE(m.titre, QStringLiteral("Paramètres Windows"));
-        QCOMPARE(m.texte, QStringLiteral("Impossible de lancer la commande suivante : \r\n") +
-                              commande + QStringLiteral(" "));
+        seulMessage(QStringLiteral("Paramètres Windows"),
+                    QStringLiteral("Impossible de lancer la commande suivante : \r\n") + commande +
+                        QStringLiteral(" "));
     }
 
     // The real launcher: a process it started counts as running until it ends, and the

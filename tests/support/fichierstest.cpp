@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fichierstest.h"
 
+#include "shared/libcalc.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -26,6 +28,15 @@ bool droitsIgnores(const QString& dossier) {
     QFile::setPermissions(sonde, QFile::ReadOwner | QFile::WriteOwner);
     QFile::remove(sonde);
     return ignores;
+}
+
+bool preparerNavigateur(const QString& dossier, const QString& navigateur) {
+    libcalc() = Libcalc{};
+    libcalc().saut_ligne = QStringLiteral("\r\n");
+    libcalc().chemin_appli = dossier;
+    libcalc().fichier_ini = QDir(dossier).filePath(QStringLiteral("Orvaline.ini"));
+    return ecrire(navigateur, "#!/bin/sh\n") &&
+           ecrire(libcalc().fichier_ini, "[Options]\r\nNavigateur=" + navigateur.toUtf8() + "\r\n");
 }
 
 } // namespace orvaline::test

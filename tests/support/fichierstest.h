@@ -14,4 +14,8 @@ bool ecrire(const QString& chemin, const QByteArray& contenu);
 // be checked in the given folder.
 bool droitsIgnores(const QString& dossier);
 
+// A fresh shared state for a window that starts the browser: the program's folder is
+// `dossier`, whose settings file names the file `navigateur`, created there.
+bool preparerNavigateur(const QString& dossier, const QString& navigateur);
+
 } // namespace orvaline::test

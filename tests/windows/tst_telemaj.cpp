@@ -27,13 +27,7 @@ class TestTeleMaj : public QObject {
 private slots:
     void init() {
         m_faux = test::installerFaux();
-        libcalc() = Libcalc{};
-        libcalc().saut_ligne = QStringLiteral("\r\n");
-        libcalc().chemin_appli = m_dossier.path();
-        libcalc().fichier_ini = m_dossier.filePath(QStringLiteral("Orvaline.ini"));
-        QVERIFY(test::ecrire(navigateur(), "#!/bin/sh\n"));
-        QVERIFY(test::ecrire(libcalc().fichier_ini,
-                             "[Options]\r\nNavigateur=" + navigateur().toUtf8() + "\r\n"));
+        QVERIFY(test::preparerNavigateur(m_dossier.path(), navigateur()));
         m_sorties = 0;
         fenetre().sortie = [this] { ++m_sorties; };
         fenetre().charger();
