@@ -1,20 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help: each topic opens its page, F1 opens the page of the window it is typed in (modal
-// windows included, and the help then stays usable), the pages link only to pages that exist.
+// windows included, and the help then stays usable), the pages link only to pages that exist,
+// and what they quote and show is what the program writes.
+#include "core/calculatricetemps.h"
+#include "core/calculdates.h"
+#include "core/unitesdate.h"
 #include "faux.h"
 #include "shared/libcalc.h"
+#include "windows/about/pelandor.h"
 #include "windows/aide/afficheraide.h"
 #include "windows/aide/fenetreaide.h"
 #include "windows/calendar/fenetrecalendrier.h"
 #include "windows/main/fenetreprincipale.h"
 #include "windows/options/confopt.h"
+#include "windows/update/telemaj.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -49,6 +58,79 @@ void dansLeModal(const QString& nom, std::function<void(QWidget*)> action) {
     });
     minuteur->start();
 }
+
+QString lirePage(const QString& page) {
+    QFile f(QStringLiteral(":/help/") + page);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+QStringList pages() {
+    return QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")});
+}
+
+// A caption as a page quotes it: no mnemonic, no colon after a label, either apostrophe.
+QString normaliser(QString texte) {
+    texte.remove(u'&');
+    texte.replace(u'’', u'\'');
+    texte = texte.simplified();
+    if (texte.endsWith(u':')) texte = texte.chopped(1).trimmed();
+    return texte;
+}
+
+void textesDe(QWidget* fenetre, QSet<QString>& textes) {
+    auto ajouter = [&textes](const QString& t) { textes.insert(normaliser(t)); };
+    auto controles = fenetre->findChildren<QWidget*>();
+    controles << fenetre;
+    for (QWidget* c : controles) {
+        ajouter(c->windowTitle());
+        ajouter(c->toolTip());
+        if (auto* l = qobject_cast<QLabel*>(c)) ajouter(l->text());
+        if (auto* b = qobject_cast<QAbstractButton*>(c)) ajouter(b->text());
+        if (auto* g = qobject_cast<QGroupBox*>(c)) ajouter(g->title());
+        if (auto* l = qobject_cast<QListWidget*>(c))
+            for (int i = 0; i < l->count(); ++i)
+                ajouter(l->item(i)->text());
+    }
+    for (QAction* a : fenetre->findChildren<QAction*>())
+        ajouter(a->text());
+}
+
+// Replays a tape figure of a page on the calculator: each operand line is typed, each operator
+// pressed, then "=". The tape comes back as the box shows it, aligned on the right.
+QStringList bandeRejouee(const QStringList& figure) {
+    static const QRegularExpression duree(
+        QStringLiteral("^([+=-]?) *(\\d+) J  (\\d+):(\\d+):(\\d+)$"));
+    static const QRegularExpression nombre(QStringLiteral("^([x/]) +(\\S+)$"));
+    const QString operateurs = QStringLiteral("+-x/");
+    CalculatriceTemps calc;
+    for (const QString& ligne : figure) {
+        const auto n = nombre.match(ligne.trimmed());
+        const auto d = duree.match(ligne.trimmed());
+        const QString oper = n.hasMatch() ? n.captured(1) : d.captured(1);
+        if ((!n.hasMatch() && !d.hasMatch()) || oper == u"=") continue;
+        if (!oper.isEmpty()) calc.com_oper(int(operateurs.indexOf(oper)) + 1, u',');
+        for (int i = n.hasMatch() ? 4 : 1; i <= 4; ++i)
+            calc.saisir(i, n.hasMatch() ? n.captured(2) : d.captured(i + 1));
+        if (!oper.isEmpty()) calc.com_oper(5, u',');
+    }
+    QStringList lignes = calc.sais_histo().split(u'\n');
+    while (!lignes.isEmpty() && lignes.first().isEmpty())
+        lignes.removeFirst();
+    while (!lignes.isEmpty() && lignes.last().isEmpty())
+        lignes.removeLast();
+    qsizetype largeur = 0;
+    for (QString& l : lignes)
+        largeur = qMax(largeur, (l = l.endsWith(u' ') ? l.chopped(1) : l).size());
+    for (QString& l : lignes)
+        if (!l.isEmpty()) l = l.rightJustified(largeur);
+    return lignes;
+}
+
+int ligneUnite(const QString& texte) {
+    for (int i = 0; i < int(tableUnites().size()); ++i)
+        if (tableUnites()[std::size_t(i)].texteLigne == texte) return i;
+    return -1;
+}
 } // namespace
 
 class TestAide : public QObject {
@@ -82,7 +164,7 @@ private slots:
         QTest::newRow("102: la calculatrice de dates") << 102 << "Calculatrice de Dates";
         QTest::newRow("103: la calculatrice de temps") << 103 << "Calculatrice de Temps";
         QTest::newRow("502: le calendrier") << 502 << "Calendrier";
-        QTest::newRow("516: le contact") << 516 << "Contacter l'Auteur";
+        QTest::newRow("516: le contact") << 516 << "Contacter l’Auteur";
         QTest::newRow("un sujet inconnu mène au sommaire") << 7 << "Sommaire";
     }
     void sujets() {
@@ -97,14 +179,10 @@ private slots:
 
     // Every link of every page leads to a page of the program; nothing comes from outside.
     void liensDesPages() {
-        const QStringList pages =
-            QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")});
-        QVERIFY(pages.size() >= 7);
+        QVERIFY(pages().size() >= 7);
         const QRegularExpression lien(QStringLiteral("(href|src)=\"([^\"]*)\""));
-        for (const QString& page : pages) {
-            QFile f(QStringLiteral(":/help/") + page);
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            const QString texte = QString::fromUtf8(f.readAll());
+        for (const QString& page : pages()) {
+            const QString texte = lirePage(page);
             QVERIFY2(texte.contains(u"<title>"), qPrintable(page));
             for (const auto& m : lien.globalMatch(texte)) {
                 const QString cible = m.captured(2);
@@ -116,17 +194,75 @@ private slots:
         }
     }
 
-    // The pages share one style sheet: a title is drawn in the program's blue.
-    void styleCommun() {
-        QVERIFY(afficheraide(502));
-        const QTextDocument* doc = aide().navigateur()->document();
-        bool titreVu = false;
-        for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-            if (b.blockFormat().headingLevel() != 1) continue;
-            titreVu = true;
-            QCOMPARE(b.charFormat().foreground().color(), QColor(0x00, 0x00, 0xC0));
+    // Every caption a page quotes between « » is a text of the windows (captions, titles,
+    // bubbles, menus, list rows, in both modes of the time calculator) or a message the
+    // calculators give.
+    void citationsDesPages() {
+        QSet<QString> textes;
+        auto* multiplier = m_fenetre->findChild<QPushButton*>(QStringLiteral("com_oper(3)"));
+        textesDe(m_fenetre.get(), textes);
+        multiplier->click();
+        textesDe(m_fenetre.get(), textes);
+        m_fenetre->findChild<QPushButton*>(QStringLiteral("com_clear(2)"))->click();
+        libcalc().param_msg[1] = QStringLiteral("1");
+        Pelandor::instance().charger();
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{&ConfOpt::instance(), &FenetreCalendrier::instance(),
+                                             &Pelandor::instance(), &TeleMaj::instance(), &aide()})
+            textesDe(w, textes);
+        // The date calculator's four refusals: no date, a wrong date, no increment, a wrong end.
+        const QString jour = QStringLiteral("01/01/2024");
+        for (const auto& [depart, fin] : std::initializer_list<std::pair<QString, QString>>{
+                 {{}, {}}, {QStringLiteral("x"), {}}, {jour, {}}, {jour, QStringLiteral("x")}})
+            textes.insert(normaliser(calculdates({depart, {}, fin, 3}).message));
+        CalculatriceTemps division, somme;
+        division.com_oper(4, u',');
+        textes.insert(normaliser(division.com_oper(5, u',').avis.value_or(Avis{}).texte));
+        somme.saisir(1, QStringLiteral("20000"));
+        somme.com_oper(1, u',');
+        somme.saisir(1, QStringLiteral("20000"));
+        textes.insert(somme.com_oper(5, u',').erreur.value_or(Erreur{}).description);
+
+        const QRegularExpression citation(QStringLiteral("«\\s*([^»]*?)\\s*»"));
+        for (const QString& page : pages()) {
+            QTextDocument document;
+            document.setHtml(lirePage(page));
+            for (const auto& m : citation.globalMatch(document.toPlainText()))
+                QVERIFY2(textes.contains(normaliser(m.captured(1))),
+                         qPrintable(page + QStringLiteral(": « ") + m.captured(1) + u'»'));
         }
-        QVERIFY(titreVu);
+    }
+
+    // Every tape figure is the tape the calculator prints for the same calculation, and
+    // every worked example of the date calculator gives the result it shows.
+    void exemplesDesPages() {
+        const QRegularExpression figure(QStringLiteral("<pre class=\"bande\">\n(.*?)\n?</pre>"),
+                                        QRegularExpression::DotMatchesEverythingOption);
+        int figures = 0;
+        for (const QString& page : pages())
+            for (const auto& m : figure.globalMatch(lirePage(page))) {
+                const QStringList lignes = m.captured(1).split(u'\n');
+                QCOMPARE(lignes, bandeRejouee(lignes));
+                ++figures;
+            }
+        QVERIFY(figures >= 1);
+
+        const QString dates = lirePage(QStringLiteral("calculatricedates.html"));
+        const QString exemples = dates.section(QStringLiteral("id=\"exemples\""), 1)
+                                     .section(QStringLiteral("<h2"), 0, 0);
+        const QRegularExpression ligne(QStringLiteral(
+            "<tr><td>([^<(]*)[^<]*</td><td>([^<(]*)[^<]*</td><td>([^<]*)</td><td>([^<]*)</td>"));
+        int lignes = 0;
+        for (const auto& m : ligne.globalMatch(exemples)) {
+            const QString deux = m.captured(2).trimmed();
+            const bool intervalle = deux.contains(u'/');
+            const EntreeCalculDates entree{m.captured(1).trimmed(), intervalle ? QString() : deux,
+                                           intervalle ? deux : QString(),
+                                           ligneUnite(m.captured(3))};
+            QCOMPARE(calculdates(entree).calcul.value_or(QString()), m.captured(4));
+            ++lignes;
+        }
+        QVERIFY(lignes >= 10);
     }
 
     void navigation() {
@@ -152,12 +288,6 @@ private slots:
             QVERIFY2(i && !i->text(QAccessible::Name).trimmed().isEmpty(),
                      qPrintable(w->objectName()));
         }
-    }
-
-    void echapFerme() {
-        QVERIFY(afficheraide(103));
-        QTest::keyClick(aide().navigateur(), Qt::Key_Escape);
-        QVERIFY(!aide().isVisible());
     }
 
     void toucheF1DansLaFenetrePrincipale() {

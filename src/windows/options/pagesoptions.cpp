@@ -138,8 +138,20 @@ void ConfOpt::construirePageDates() {
         u"[Inser]  sélectionne la Date du Jour."};
     // A hint that runs over two lines keeps its lines together.
     static const int hauts[7] = {1920, 2160, 2460, 2700, 3000, 3240, 3480};
+    // The hints keep their wording; the bubbles name the keys as French keyboards print them.
+    static const char16_t* const bulles[7] = {
+        u" Page suiv. : un mois de moins ; Page préc. : un mois de plus ",
+        u" Page suiv. : un mois de moins ; Page préc. : un mois de plus ",
+        u" Flèche Bas ou - du pavé numérique : un jour de moins ; Flèche Haut ou + : un jour de "
+        u"plus ",
+        u" Flèche Bas ou - du pavé numérique : un jour de moins ; Flèche Haut ou + : un jour de "
+        u"plus ",
+        u" Origine : le premier jour du mois en cours ",
+        u" Fin : le dernier jour du mois en cours ",
+        u" Inser : la date du jour "};
     for (int i = 0; i < 7; ++i)
-        nouveauLibelle(cadre, QString::fromUtf16(touches[i]), 360, hauts[i], 5320);
+        nouveauLibelle(cadre, QString::fromUtf16(touches[i]), 360, hauts[i], 5320)
+            ->setToolTip(QString::fromUtf16(bulles[i]));
     nouveauLibelle(cadre, QStringLiteral("Vous pouvez tester le résultat avec la Zone de Test :"),
                    240, 3900, 5440);
     QLabel* zone = nouveauLibelle(cadre, QStringLiteral("Zone de Test :"), 360, 4455, 1320);
@@ -194,8 +206,14 @@ void ConfOpt::construirePageNombres() {
         u"[Flèche Bas] et [Flèche Haut] pour décrémenter ou incrémenter",
         u"la valeur d'une unité."};
     static const int hauts[4] = {1920, 2160, 2460, 2700};
+    static const char16_t* const bulles[4] = {
+        u" Page suiv. : 10 de moins ; Page préc. : 10 de plus ",
+        u" Page suiv. : 10 de moins ; Page préc. : 10 de plus ",
+        u" Flèche Bas : 1 de moins ; Flèche Haut : 1 de plus ",
+        u" Flèche Bas : 1 de moins ; Flèche Haut : 1 de plus "};
     for (int i = 0; i < 4; ++i)
-        nouveauLibelle(cadre, QString::fromUtf16(touches[i]), 360, hauts[i], 5320);
+        nouveauLibelle(cadre, QString::fromUtf16(touches[i]), 360, hauts[i], 5320)
+            ->setToolTip(QString::fromUtf16(bulles[i]));
     nouveauLibelle(cadre, QStringLiteral("Vous pouvez tester le résultat avec la Zone de Test :"),
                    240, 3120, 5440);
     QLabel* zone = nouveauLibelle(cadre, QStringLiteral("Zone de Test :"), 360, 3675, 1320);
