@@ -165,7 +165,8 @@ private slots:
         for (QStringView l : {fabricant::nom, fabricant::adresse[0], fabricant::adresse[1],
                               fabricant::adresse[2], QStringView(u"Tél :"), fabricant::telephone})
             lignes << l.toString();
-        QCOMPARE(QGuiApplication::clipboard()->text(), lignes.join(u"\r\n") + u"\r\n");
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 lignes.join(u"\r\n") + QStringLiteral("\r\n"));
         QCOMPARE(titre.trimmed(), QStringLiteral("Contacter Pelandor"));
         QCOMPARE(texte, QStringLiteral("L'adresse est dans le Presse-Papier.")); // the box trims
     }
