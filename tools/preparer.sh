@@ -7,6 +7,12 @@ cd "$(dirname "$0")/.."
 
 paquets=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
     xdg-utils)
+# The Debian package and the checks of its metadata.
+paquets+=(dpkg-dev file appstream desktop-file-utils)
+# The screen-reader walk (tools/parcours-atspi.sh), only on request: it needs a virtual screen.
+if [ -n "${ORVALINE_LECTEUR_ECRAN:-}" ]; then
+    paquets+=(xvfb xauth dbus at-spi2-core python3-gi gir1.2-atspi-2.0)
+fi
 manquants=()
 for p in "${paquets[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -6,3 +6,13 @@ cd "$(dirname "$0")/.."
 bash tools/preparer.sh
 cd build
 ctest --output-on-failure -j "$(nproc)"
+cd ..
+bash tools/verifier-bureau.sh build
+# What a screen reader finds in every window; skipped (77) when its tools are not installed.
+code=0
+bash tools/parcours-atspi.sh build/orvaline || code=$?
+case $code in
+    0) ;;
+    77) echo "Parcours AT-SPI ignoré : xvfb, at-spi2-core ou python3-gi manquent." ;;
+    *) exit "$code" ;;
+esac

@@ -1,26 +1,89 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "shared/libcalc.h"
 #include "shared/polices.h"
+#include "windows/common/accessibilite.h"
 #include "windows/main/fenetreprincipale.h"
 #include "windows/startup/numver.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
+#include <cstdio>
 
 using namespace orvaline;
 
+namespace {
+void traduireQt(QTranslator& traduction) {
+    if (traduction.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&traduction);
+}
+
+const char* const essayez = "Essayez « orvaline --help ».\n";
+
+struct LigneDeCommande {
+    QCommandLineParser parseur;
+    LigneDeCommande() {
+        parseur.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                             QStringLiteral("Affiche cette aide et quitte.")));
+        parseur.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                                             QStringLiteral("Affiche la version et quitte.")));
+    }
+};
+
+// --help and --version answer on the terminal, with no display needed, before any window or
+// the single-copy lock. -1 means: start the program.
+int repondreSansFenetre(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTranslator traduction;
+    traduireQt(traduction);
+    LigneDeCommande ligne;
+    // Qt's own options (-platform ...) are only known to the window system's application, so
+    // single-dash errors wait for the second reading; a long option is ours or wrong.
+    const QStringList arguments = QCoreApplication::arguments();
+    ligne.parseur.parse(arguments);
+    for (const QString& a : arguments.mid(1))
+        if (a.startsWith(u"--") && a != u"--" && a != u"--help" && a != u"--version") {
+            std::fprintf(stderr, "orvaline : option inconnue « %s ».\n%s", qPrintable(a), essayez);
+            return 2;
+        }
+    if (ligne.parseur.isSet(QStringLiteral("help"))) {
+        std::fputs("Utilisation : orvaline [options]\n"
+                   "Orvaline, calculatrice de dates et de durées.\n\n"
+                   "Options :\n"
+                   "  -h, --help     Affiche cette aide et quitte.\n"
+                   "  -v, --version  Affiche la version et quitte.\n",
+                   stdout);
+        return 0;
+    }
+    if (ligne.parseur.isSet(QStringLiteral("version"))) {
+        std::printf("Orvaline %s\n", qPrintable(versionTexte()));
+        return 0;
+    }
+    return -1;
+}
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (const int code = repondreSansFenetre(argc, argv); code >= 0) return code;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvaline"));
-    QApplication::setApplicationVersion(QStringLiteral("1.3"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/orvaline.svg")));
-    installerPolices();
+    QApplication::setApplicationVersion(versionTexte());
     // Qt's own dialogs (the file chooser) speak French like the rest of the program.
     QTranslator traductionQt;
-    if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traductionQt);
+    traduireQt(traductionQt);
+    LigneDeCommande ligne;
+    if (!ligne.parseur.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "orvaline : %s\n%s", qPrintable(ligne.parseur.errorText()), essayez);
+        return 2;
+    }
+    installerAccessibilite();
+
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/orvaline.svg")));
+    installerPolices();
 
     // Both windows live as long as the program; the main window is created when the
     // start-up window hands over.

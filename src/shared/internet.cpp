@@ -7,6 +7,7 @@
 #include "platform/lanceur.h"
 #include "platform/services.h"
 #include "shared/attente.h"
+#include "shared/fabricant.h"
 #include "shared/fichiers.h"
 #include "shared/libcalc.h"
 
@@ -17,19 +18,18 @@ const QString& sautLigne() {
     static const QString defaut = QStringLiteral("\r\n");
     return libcalc().saut_ligne.isEmpty() ? defaut : libcalc().saut_ligne;
 }
-
-const QString hote = QStringLiteral("www.pelandor.example");
 } // namespace
 
 namespace adresses {
 QString installateur() {
-    return QStringLiteral("http://") + hote + QStringLiteral("/Orvaline/Install.exe");
+    return QStringLiteral("http://") + fabricant::hoteTelechargement.toString() +
+           QStringLiteral("/Orvaline/Install.exe");
 }
 QString courrielSupport() {
-    return QStringLiteral("mailto:support@pelandor.example");
+    return QStringLiteral("mailto:") + fabricant::courriel.toString();
 }
 QString site() {
-    return QStringLiteral("http://") + hote;
+    return fabricant::site.toString();
 }
 QString forum() {
     return site() + QStringLiteral("/Forum/Forum.htm");

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shared/fabricant.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -30,9 +32,9 @@ struct Libcalc {
 
 Libcalc& libcalc();
 
-// The version text shown in titles and the start-up window.
+// The version text shown in titles and the start-up window: the CMake project's version.
 inline QString versionTexte() {
-    return QStringLiteral("1.3");
+    return fabricant::version.toString();
 }
 
 // Fills the shared state in its order; each step that fails leaves its variable as it was.

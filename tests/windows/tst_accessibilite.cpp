@@ -4,6 +4,7 @@
 #include "faux.h"
 #include "shared/libcalc.h"
 #include "windows/calendar/fenetrecalendrier.h"
+#include "windows/common/accessibilite.h"
 #include "windows/main/fenetreprincipale.h"
 #include "windows/options/confopt.h"
 
@@ -24,18 +25,31 @@ QString nomAccessible(QWidget* w) {
     return i ? i->text(QAccessible::Name).trimmed() : QString();
 }
 
-// Controls the keyboard reaches in the window, as the user currently sees it.
+QString nomDe(QWidget* w) {
+    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                     : w->objectName();
+}
+
+// Controls the keyboard reaches in the window, as the user currently sees it, that have no
+// name; and labels the reader would announce by a name not their own, or pictures without a
+// name that it would announce at all.
 QStringList sansNom(QWidget* fenetre) {
     QStringList manquants;
+    for (QLabel* l : fenetre->findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(fenetre)) continue;
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(l);
+        const QString nom = i->text(QAccessible::Name);
+        if (!l->pixmap().isNull() && nom.isEmpty() && !i->state().invisible)
+            manquants << nomDe(l) + QStringLiteral(" (image annoncée)");
+        else if (nom != l->accessibleName() && nom != l->text())
+            manquants << nomDe(l) + QStringLiteral(" annoncé « ") + nom + u'»';
+    }
     const auto controles = fenetre->findChildren<QWidget*>();
     for (QWidget* w : controles) {
         if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(fenetre) || !w->isEnabled())
             continue;
         if (w->objectName() == u"img_focus" || w->focusProxy()) continue;
-        if (nomAccessible(w).isEmpty())
-            manquants << (w->objectName().isEmpty()
-                              ? QString::fromLatin1(w->metaObject()->className())
-                              : w->objectName());
+        if (nomAccessible(w).isEmpty()) manquants << nomDe(w);
     }
     return manquants;
 }
@@ -48,6 +62,7 @@ class TestAccessibilite : public QObject {
 private slots:
     void initTestCase() {
         test::installerFaux();
+        installerAccessibilite();
         libcalc().saut_ligne = QStringLiteral("\r\n");
         libcalc().chemin_appli = m_dossier.path();
     }

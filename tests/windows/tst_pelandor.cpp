@@ -3,6 +3,7 @@
 // the clipboard and the hover frames.
 #include "faux.h"
 #include "fichierstest.h"
+#include "shared/fabricant.h"
 #include "shared/libcalc.h"
 #include "windows/about/pelandor.h"
 
@@ -96,20 +97,19 @@ private slots:
         using R = BoiteSysteme::Reponse;
         QTest::newRow("courriel sans connexion ni question")
             << QStringLiteral("lib_email(1)") << false << R::Annuler
-            << QStringLiteral("mailto:support@pelandor.example") << 0;
+            << QStringLiteral("mailto:") + fabricant::courriel.toString() << 0;
         QTest::newRow("site, connecté") << QStringLiteral("lib_email(2)") << true << R::Annuler
-                                        << QStringLiteral("http://www.pelandor.example") << 1;
+                                        << fabricant::site.toString() << 1;
         QTest::newRow("icône du site, connecté")
-            << QStringLiteral("icones(2)") << true << R::Annuler
-            << QStringLiteral("http://www.pelandor.example") << 1;
+            << QStringLiteral("icones(2)") << true << R::Annuler << fabricant::site.toString() << 1;
         QTest::newRow("forum hors ligne, Ok continue")
             << QStringLiteral("lib_email(3)") << false << R::Ok
-            << QStringLiteral("http://www.pelandor.example/Forum/Forum.htm") << 3;
+            << fabricant::site.toString() + QStringLiteral("/Forum/Forum.htm") << 3;
         QTest::newRow("FAQ hors ligne, Annuler arrête")
             << QStringLiteral("lib_email(4)") << false << R::Annuler << QString() << 3;
         QTest::newRow("FAQ, connecté")
             << QStringLiteral("icones(4)") << true << R::Annuler
-            << QStringLiteral("http://www.pelandor.example/Comptes/FAQ.htm") << 1;
+            << fabricant::site.toString() + QStringLiteral("/Comptes/FAQ.htm") << 1;
     }
     void lien() {
         QFETCH(QString, controle);
@@ -161,9 +161,12 @@ private slots:
         QString titre, texte;
         lireProchainMessage(&titre, &texte);
         QTest::mouseDClick(this->controle<QWidget>(controle), Qt::LeftButton, {}, QPoint(2, 2));
+        QStringList lignes;
+        for (QStringView l : {fabricant::nom, fabricant::adresse[0], fabricant::adresse[1],
+                              fabricant::adresse[2], QStringView(u"Tél :"), fabricant::telephone})
+            lignes << l.toString();
         QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QStringLiteral("Pelandor\r\nService Orvaline\r\n12, rue des Cadrans\r\n"
-                                "99000 Horlogeville\r\nTél :\r\n01 99 00 12 34\r\n"));
+                 lignes.join(u"\r\n") + QStringLiteral("\r\n"));
         QCOMPARE(titre.trimmed(), QStringLiteral("Contacter Pelandor"));
         QCOMPARE(texte, QStringLiteral("L'adresse est dans le Presse-Papier.")); // the box trims
     }

@@ -2,6 +2,7 @@
 // The update window: the browser on the installer after confirmation, then the way out.
 #include "faux.h"
 #include "fichierstest.h"
+#include "shared/fabricant.h"
 #include "shared/internet.h"
 #include "shared/libcalc.h"
 #include "windows/update/telemaj.h"
@@ -72,9 +73,10 @@ private slots:
         QCOMPARE(m_faux.lanceur->lancements.size(), lancements);
         if (lancements == 1) {
             QCOMPARE(m_faux.lanceur->lancements[0].programme, navigateur());
-            QCOMPARE(
-                m_faux.lanceur->lancements[0].arguments,
-                QStringList{QStringLiteral("http://www.pelandor.example/Orvaline/Install.exe")});
+            QCOMPARE(m_faux.lanceur->lancements[0].arguments,
+                     QStringList{QStringLiteral("http://") +
+                                 fabricant::hoteTelechargement.toString() +
+                                 QStringLiteral("/Orvaline/Install.exe")});
         }
         QCOMPARE(m_sorties, sorties);
         QCOMPARE(m_faux.boite->messages.size(), erreur ? 1 : 0);

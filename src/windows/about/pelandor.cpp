@@ -4,6 +4,7 @@
 #include "core/erreur.h"
 #include "core/nombres.h"
 #include "shared/etat.h"
+#include "shared/fabricant.h"
 #include "shared/fenetres.h"
 #include "shared/internet.h"
 #include "shared/libcalc.h"
@@ -178,14 +179,15 @@ void Pelandor::nouveauLien(QWidget* parent, int index, const QString& texte, con
 
 void Pelandor::construireCarteContact() {
     QFrame* carte = img_adresse[1];
-    static const char16_t* adresse[6] = {
-        u"Pelandor", u"Service Orvaline", u"12, rue des Cadrans", u"99000 Horlogeville",
-        u"Tél :",    u"01 99 00 12 34"};
+    // The maker's card, as set when the program was built.
+    const QStringView adresse[6] = {
+        fabricant::nom, fabricant::adresse[0], fabricant::adresse[1], fabricant::adresse[2],
+        u"Tél :",       fabricant::telephone};
     for (int i = 0; i < 4; ++i)
-        nouveauLibelle(carte, 100 + i, QString::fromUtf16(adresse[i]), 240 + 255 * i);
+        nouveauLibelle(carte, 100 + i, adresse[i].toString(), 240 + 255 * i);
     libellesfixe[100]->setFont(police(QStringLiteral("Verdana"), 8.25, true));
-    nouveauLibelle(carte, 104, QString::fromUtf16(adresse[4]), 1320)->setFixedWidth(px(600));
-    nouveauLibelle(carte, 105, QString::fromUtf16(adresse[5]), 1320)->move(px(960), px(1320));
+    nouveauLibelle(carte, 104, adresse[4].toString(), 1320)->setFixedWidth(px(600));
+    nouveauLibelle(carte, 105, adresse[5].toString(), 1320)->move(px(960), px(1320));
     nouveauLibelle(carte, 107, QStringLiteral("Cliquez sur l'adresse ci-dessous pour"), 1860);
     nouveauLibelle(carte, 108, QStringLiteral("envoyer un E-Mail :"), 2115);
     nouveauLien(carte, 1, QStringLiteral("Support Pelandor"), QStringLiteral("courriel"), 2580);

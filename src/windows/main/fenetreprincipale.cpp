@@ -49,7 +49,7 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
     // Kept out of sight: the focus is parked here after some modal windows.
     img_focus = new QWidget(centre);
     img_focus->setObjectName(QStringLiteral("img_focus"));
-    img_focus->setFocusPolicy(Qt::StrongFocus);
+    img_focus->setFocusPolicy(Qt::ClickFocus); // a parking spot, never a Tab stop
     img_focus->setAccessibleName(QStringLiteral(" "));
     img_focus->setGeometry(0, 0, 1, 1);
 
