@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 paquets=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
-    xdg-utils)
+    xdg-utils locales)
 # The Debian package and the checks of its metadata.
 paquets+=(dpkg-dev file appstream desktop-file-utils)
 # The screen-reader walk (tools/parcours-atspi.sh), only on request: it needs a virtual screen.
@@ -25,6 +25,16 @@ if [ ${#manquants[@]} -gt 0 ]; then
     if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
     $sudo apt-get update -q
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${manquants[@]}"
+fi
+
+# The tests also run under the French locale, where the decimal mark is a comma.
+if ! locale -a 2>/dev/null | grep -qix 'fr_FR.utf-\?8'; then
+    echo "Génération de la locale fr_FR.UTF-8"
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+    $sudo sed -i 's/^# *\(fr_FR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^fr_FR.UTF-8 UTF-8' /etc/locale.gen || echo 'fr_FR.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen
 fi
 
 options=()

@@ -4,6 +4,8 @@
 #include "core/historique.h"
 #include "core/nombres.h"
 
+#include <cmath>
+#include <initializer_list>
 #include <limits>
 
 namespace orvaline {
@@ -34,6 +36,14 @@ Reponse focusSur(int index) {
     Reponse r;
     r.focus = index;
     return r;
+}
+
+// A field too long for a double reads as an infinity: that is an overflow, and no such
+// value may reach the tape.
+bool finis(std::initializer_list<double> valeurs) {
+    for (double v : valeurs)
+        if (!std::isfinite(v)) return false;
+    return true;
 }
 
 Reponse depassement() {
@@ -86,9 +96,13 @@ Reponse CalculatriceTemps::operateur(const QString& symbole, QChar symboleDecima
     if (m_operation == symbole) return {};
     // A different operator while one is pending does not compute: the fields as they stand
     // replace the stored operand.
+    std::array<double, 4> valeurs{};
+    for (int i = 0; i < 4; ++i)
+        valeurs[i] = lireNombre(m_sais_time[i]);
+    if (!finis({valeurs[0], valeurs[1], valeurs[2], valeurs[3]})) return depassement();
     m_operation = symbole;
     for (int i = 0; i < 4; ++i) {
-        m_memoire[i] = lireNombre(m_sais_time[i]);
+        m_memoire[i] = valeurs[i];
         m_lib_mem[i] = m_sais_time[i].trimmed();
         m_sais_time[i] = zero();
     }
@@ -113,6 +127,7 @@ Reponse CalculatriceTemps::egal(QChar symboleDecimal) {
     QString texte = m_sais_time[3].trimmed();
     remplacervirgule(texte);
     const double se2 = lireNombre(texte);
+    if (!finis({jo2, hr2, mn2, se2})) return depassement();
 
     // The divisor loses its decimals, so 0,4 divides by zero. A divisor beyond 32 bits is an
     // overflow, reported below once the operand is on the tape.

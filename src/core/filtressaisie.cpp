@@ -68,24 +68,66 @@ std::optional<std::pair<QStringView, int>> pasDate(ToucheRelachee t) {
     return std::nullopt;
 }
 
-QString garderDate(QStringView texte) {
-    QString garde;
-    for (QChar c : texte)
-        if (chiffre(c) || (c == separateur && garde.size() < longueurDate)) garde += c;
-    return garde;
+// Keys that only move the caret or select when Shift is held.
+bool selectionne(ToucheRelachee t) {
+    return t.majuscule &&
+           parmi(t.code, {Qt::Key_Home, Qt::Key_End, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
+                          Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown});
 }
 
-TexteCurseur completer(QString garde, int curseur, QDate aujourdhui) {
+// Modifiers and Tab change no text: filtering on their release could only disturb a
+// selection the user is making (Shift+End, Ctrl+A) or the one Tab made.
+bool sansEffet(int code) {
+    return parmi(code, {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Meta, Qt::Key_Alt, Qt::Key_AltGr,
+                        Qt::Key_Tab, Qt::Key_Backtab});
+}
+
+// The caret of a trimmed text.
+int curseurSansBlancs(const TexteCurseur& champ) {
+    qsizetype blancs = 0;
+    while (blancs < champ.texte.size() && champ.texte[blancs].isSpace())
+        ++blancs;
+    return qMax(0, champ.curseur - int(blancs));
+}
+
+// What a filter keeps, the caret following the characters before it that went.
+struct Garde {
+    QString texte;
+    int curseur = 0;
+};
+
+Garde garderDate(QStringView texte, int curseur, bool completion) {
+    Garde g{{}, curseur};
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        const QChar c = texte[i];
+        // With completion a separator may just have been put where the user types one.
+        const bool garder = chiffre(c) || (c == separateur && g.texte.size() < longueurDate &&
+                                           !(completion && g.texte.endsWith(separateur)));
+        if (garder)
+            g.texte += c;
+        else if (i < curseur)
+            --g.curseur;
+    }
+    g.curseur = borner(g.curseur, g.texte);
+    return g;
+}
+
+TexteCurseur completer(Garde g, QDate aujourdhui) {
+    QString& garde = g.texte;
     const qsizetype l = garde.size();
     if (l > longueurMaxSaisie) garde.truncate(longueurMaxSaisie);
     // Completion follows the two-digit layout "dd/mm/" only. A user who types separators
     // after one-digit fields ("1/2/") is left alone rather than given a second separator.
     switch (l) {
     case 2:
+        if (selonModele(garde, u"99")) garde += separateur;
+        return aLaFin(garde);
     case 5:
-        if (selonModele(garde, l == 2 ? u"99" : u"99/99")) {
-            garde += separateur;
-            if (l == 5) garde += ecrireDate(aujourdhui).mid(6);
+        if (selonModele(garde, u"99/99")) {
+            // The year is a guess: left selected, the year typed next replaces it.
+            const QString annee = ecrireDate(aujourdhui).mid(6);
+            garde += separateur + annee;
+            return {garde, int(l) + 1, int(annee.size())};
         }
         return aLaFin(garde);
     case 3:
@@ -98,13 +140,14 @@ TexteCurseur completer(QString garde, int curseur, QDate aujourdhui) {
     default:
         break;
     }
-    return {garde, borner(curseur, garde)};
+    return {garde, borner(g.curseur, garde)};
 }
 
 } // namespace
 
 std::optional<TexteCurseur> filtredate(const TexteCurseur& champ, bool completion,
                                        ToucheRelachee touche, QDate aujourdhui) {
+    if (selectionne(touche) || sansEffet(touche.code)) return std::nullopt;
     if (touche.code == Qt::Key_End) {
         QString quinze = QStringLiteral("15/") + moisAnnee(aujourdhui);
         return aLaFin(dernierjourmois(quinze));
@@ -130,9 +173,9 @@ std::optional<TexteCurseur> filtredate(const TexteCurseur& champ, bool completio
         }
     }
 
-    QString garde = garderDate(texte);
-    if (!completion) return aLaFin(garde);
-    return completer(std::move(garde), champ.curseur, aujourdhui);
+    Garde garde = garderDate(texte, curseurSansBlancs(champ), completion);
+    if (!completion) return aLaFin(garde.texte);
+    return completer(std::move(garde), aujourdhui);
 }
 
 std::optional<TexteCurseur> filtrenombre(const TexteCurseur& champ, bool negatifs, bool pas,
@@ -141,21 +184,20 @@ std::optional<TexteCurseur> filtrenombre(const TexteCurseur& champ, bool negatif
     const QChar autre = symbole == u',' ? u'.' : u',';
     QString texte = champ.texte.trimmed();
 
-    if (parmi(touche.code, {Qt::Key_Backspace, Qt::Key_End, Qt::Key_Home, Qt::Key_Left,
+    if (selectionne(touche) || sansEffet(touche.code) ||
+        parmi(touche.code, {Qt::Key_Backspace, Qt::Key_End, Qt::Key_Home, Qt::Key_Left,
                             Qt::Key_Right, Qt::Key_Print, Qt::Key_Delete}))
         return std::nullopt;
 
     if (pas && parmi(touche.code, {Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Down})) {
-        const auto valeur =
-            lireNombreRegional(texte.isEmpty() ? QStringView(u"0") : QStringView(texte), symbole);
-        if (valeur) {
-            const double ecart = touche.code == Qt::Key_PageUp     ? 10
-                                 : touche.code == Qt::Key_PageDown ? -10
-                                 : touche.code == Qt::Key_Up       ? 1
-                                                                   : -1;
-            double somme = *valeur + ecart;
-            if (somme == 0 || (!negatifs && somme < 0)) somme = 0; // also drops a "-0"
-            return aLaFin(formeGenerale(somme, symbole));
+        const int ecart = touche.code == Qt::Key_PageUp     ? 10
+                          : touche.code == Qt::Key_PageDown ? -10
+                          : touche.code == Qt::Key_Up       ? 1
+                                                            : -1;
+        if (auto somme = ajouterEntier(texte.isEmpty() ? QStringView(u"0") : QStringView(texte),
+                                       ecart, symbole)) {
+            if (!negatifs && somme->startsWith(u'-')) *somme = QStringLiteral("0");
+            return aLaFin(*somme);
         }
     }
 
@@ -164,43 +206,23 @@ std::optional<TexteCurseur> filtrenombre(const TexteCurseur& champ, bool negatif
         if (i >= 0) texte[i] = symbole;
     }
 
-    QString garde;
+    const int curseur = curseurSansBlancs(champ);
+    Garde garde{{}, curseur};
     bool decimale = false;
-    for (QChar c : texte) {
-        if (chiffre(c)) {
-            garde += c;
-        } else if (c == symbole && !decimale) {
-            garde += c;
-            decimale = true;
-        }
-    }
-    if (negatifs && texte.contains(u'-')) garde.prepend(u'-');
-    return TexteCurseur{garde, borner(champ.curseur, garde)};
-}
-
-std::optional<double> lireNombreRegional(QStringView texte, QChar symbole) {
-    texte = texte.trimmed();
-    QString normal;
-    qsizetype i = 0;
-    if (i < texte.size() && (texte[i] == u'+' || texte[i] == u'-')) normal += texte[i++];
-    bool chiffres = false, decimale = false;
-    for (; i < texte.size(); ++i) {
+    for (qsizetype i = 0; i < texte.size(); ++i) {
         const QChar c = texte[i];
-        if (chiffre(c)) {
-            chiffres = true;
-            normal += c;
-        } else if (c == symbole && !decimale) {
-            decimale = true;
-            normal += u'.';
-        } else {
-            return std::nullopt;
+        if (chiffre(c) || (c == symbole && !decimale)) {
+            decimale = decimale || c == symbole;
+            garde.texte += c;
+        } else if (i < curseur) {
+            --garde.curseur;
         }
     }
-    if (!chiffres) return std::nullopt;
-    bool ok = false;
-    const double valeur = normal.toDouble(&ok);
-    if (!ok) return std::nullopt;
-    return valeur;
+    if (negatifs && texte.contains(u'-')) {
+        garde.texte.prepend(u'-');
+        ++garde.curseur;
+    }
+    return TexteCurseur{garde.texte, borner(garde.curseur, garde.texte)};
 }
 
 } // namespace orvaline

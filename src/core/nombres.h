@@ -9,7 +9,8 @@ namespace orvaline {
 
 // The leading decimal number of a text: blanks are skipped, "." is the only decimal
 // separator, reading stops at the first character that cannot continue the number and a
-// text without a leading number reads as 0. "1,5" reads as 1.
+// text without a leading number reads as 0. "1,5" reads as 1. A number too large for a
+// double reads as an infinity, which callers must treat as an overflow.
 double lireNombre(QStringView texte);
 
 // Rounds to the nearest whole value, halves going to the even neighbour (2.5 -> 2, 3.5 -> 4).
@@ -37,6 +38,13 @@ inline qint32 divisionEntiere(qint32 a, qint32 b) {
 inline QString texteEntier(qint64 valeur) {
     return QString::number(valeur);
 }
+
+// A plain signed decimal written with the given decimal symbol (blanks around it allowed, no
+// grouping, no exponent) plus a whole step. The sum is made on the digits themselves, so it
+// is exact at any length (10^20 + 1 stays distinct, 0,7 - 1 is -0,3), and written as the
+// shortest plain text of that value: no exponent, no leading zeros, no trailing decimal
+// zeros, no "-0". Nothing when the text is no such number.
+std::optional<QString> ajouterEntier(QStringView texte, int pas, QChar symboleDecimal);
 
 // A number in its general form: up to 15 significant digits, no grouping, exponent form for
 // very large or very small values, with the given decimal symbol.

@@ -227,5 +227,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestCalculDates)
+QTEST_GUILESS_MAIN(TestCalculDates)
 #include "tst_calculdates.moc"

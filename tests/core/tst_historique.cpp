@@ -41,5 +41,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestHistorique)
+QTEST_GUILESS_MAIN(TestHistorique)
 #include "tst_historique.moc"

@@ -5,6 +5,7 @@
 #include <limits>
 
 using namespace orvaline;
+using namespace Qt::StringLiterals;
 
 class TestNombres : public QObject {
     Q_OBJECT
@@ -27,6 +28,9 @@ private slots:
         QTest::newRow("signe seul") << "-" << 0.0;
         QTest::newRow("commence par le point") << ".5" << 0.5;
         QTest::newRow("très long") << "12345678901234567890" << 12345678901234567890.0;
+        QTest::newRow("au-delà d'un double")
+            << QString(400, u'9') << std::numeric_limits<double>::infinity();
+        QTest::newRow("sous le plus petit double") << u"0."_s + QString(400, u'0') + u'1' << 0.0;
     }
     void lecture() {
         QFETCH(QString, texte);
@@ -106,5 +110,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestNombres)
+QTEST_GUILESS_MAIN(TestNombres)
 #include "tst_nombres.moc"

@@ -221,5 +221,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestTextesDates)
+QTEST_GUILESS_MAIN(TestTextesDates)
 #include "tst_textesdates.moc"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The date frame driven as a user drives it: keys typed into the real fields, units clicked,
 // buttons pressed; the fields, the result and the history read back.
+#include "core/textesdates.h"
 #include "faux.h"
 #include "shared/libcalc.h"
 #include "windows/main/fenetreprincipale.h"
@@ -220,9 +221,6 @@ private slots:
         QTest::addColumn<bool>("pave");
         QTest::addColumn<QString>("attendu");
 
-        const QString annee = QString::number(QDate::currentDate().year());
-        QTest::newRow("completion adds the year")
-            << "sais_date(1)" << true << "3101" << 0 << false << QStringLiteral("31/01/") + annee;
         QTest::newRow("without completion only filters")
             << "sais_date(2)" << false << "3a1 01" << 0 << false << "3101";
         QTest::newRow("keypad plus a day on")
@@ -246,6 +244,42 @@ private slots:
         if (derniere != 0) touche(Qt::Key(derniere), pave ? Qt::KeypadModifier : Qt::NoModifier);
         QTEST(champ(nom)->text(), "attendu");
         QCOMPARE(champ(nom)->cursorPosition(), int(champ(nom)->text().size()));
+    }
+
+    // Dates typed the ways people type them, with completion on, into an empty field or over
+    // a date selected with Ctrl+A or with End then Shift+Home.
+    void dateTapee_data() {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<int>("selection"); // 0 empty field, 1 Ctrl+A, 2 End then Shift+Home
+        QTest::addColumn<QString>("date");
+        const QString annee = QString::number(QDate::currentDate().year());
+        QTest::newRow("with its slashes") << "25/03/2024" << 0 << "25/03/2024";
+        QTest::newRow("one-digit day and month") << "1/2/2024" << 0 << "01/02/2024";
+        QTest::newRow("two-digit year") << "01/02/24" << 0 << "01/02/2024";
+        QTest::newRow("digits only, over Ctrl+A") << "25032024" << 1 << "25/03/2024";
+        QTest::newRow("day and month only, over Shift+Home")
+            << "2503" << 2 << QStringLiteral("25/03/") + annee;
+        QTest::newRow("day/month, over Ctrl+A") << "14/07" << 1 << QStringLiteral("14/07/") + annee;
+    }
+    void dateTapee() {
+        QFETCH(QString, tape);
+        QFETCH(int, selection);
+        libcalc().opt_saisdate = 1;
+        QLineEdit* date = champ(QStringLiteral("sais_date(1)"));
+        if (selection != 0) {
+            taper(QStringLiteral("01/12/2025"));
+            if (selection == 1) {
+                touche(Qt::Key_A, Qt::ControlModifier);
+            } else {
+                touche(Qt::Key_End);
+                touche(Qt::Key_Home, Qt::ShiftModifier);
+            }
+            QCOMPARE(date->selectedText(), date->text());
+        }
+        taper(tape);
+        QString texte = date->text();
+        QVERIFY2(validerdate(texte), qPrintable(date->text()));
+        QTEST(texte, "date");
     }
 
     void pasJour_data() {

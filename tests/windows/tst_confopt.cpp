@@ -279,12 +279,17 @@ private slots:
     void zoneDateSuitLaCase() {
         QFETCH(QString, sortie);
         QFETCH(QByteArray, enregistre);
-        QString avec, sans;
+        QString avec, remplacee, sans;
         qint16 optionPendant = -1;
         dansOptions([&](QWidget* d) {
             auto* zone = ctl<QLineEdit>(d, QStringLiteral("sais_date"));
             QTest::keyClicks(zone, QStringLiteral("2503"));
             avec = zone->text();
+            // A date selected whole is replaced by the one typed.
+            QTest::keyClick(zone, Qt::Key_End);
+            QTest::keyClick(zone, Qt::Key_Home, Qt::ShiftModifier);
+            QTest::keyClicks(zone, QStringLiteral("14/07/2024"));
+            remplacee = zone->text();
             ctl<QCheckBox>(d, QStringLiteral("case_saisdate"))->click();
             QTest::keyClicks(zone, QStringLiteral("2503"));
             sans = zone->text();
@@ -292,6 +297,7 @@ private slots:
             cliquer(d, sortie);
         });
         QCOMPARE(avec, QStringLiteral("25/03/") + QString::number(QDate::currentDate().year()));
+        QCOMPARE(remplacee, QStringLiteral("14/07/2024"));
         QCOMPARE(sans, QStringLiteral("2503"));
         QCOMPARE(optionPendant, qint16(1));
         QVERIFY(lire(libcalc().fichier_ini).contains(enregistre + "\r\n"));

@@ -102,8 +102,23 @@ private slots:
         QCOMPARE(bande(1)->textCursor().position(), texteBande().size());
     }
 
+    void multiplicationEnModeNombre_data() {
+        QTest::addColumn<QStringList>("duree");
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QStringList>("resultat");
+        QTest::addColumn<QString>("bande");
+        QTest::newRow("1 h x 2,5") << QStringList({u"0"_s, u"1"_s, u"0"_s, u"0"_s}) << u"2,5"_s
+                                   << QStringList({u"0"_s, u"2"_s, u"30"_s, u"0"_s})
+                                   << u"\n 000 J  01:00:00 \nx             2,5 \n"
+                                      "= 000 J  02:30:00 \n"_s;
+        QTest::newRow("3 s x 0,5, half to even")
+            << QStringList({u"0"_s, u"0"_s, u"0"_s, u"3"_s}) << u"0,5"_s
+            << QStringList({u"0"_s, u"0"_s, u"0"_s, u"2"_s})
+            << u"\n 000 J  00:00:03 \nx             0,5 \n= 000 J  00:00:02 \n"_s;
+    }
     void multiplicationEnModeNombre() {
-        taperDuree({u"0"_s, u"1"_s, u"0"_s, u"0"_s});
+        QFETCH(QStringList, duree);
+        taperDuree(duree);
         cliquer("com_oper", 3);
         for (int i = 1; i <= 3; ++i)
             QVERIFY(!champ(i)->isVisible());
@@ -112,11 +127,11 @@ private slots:
         QCOMPARE(champ(4)->text(), QString());
         QCOMPARE(QApplication::focusWidget(), champ(4));
 
-        QTest::keyClicks(champ(4), u"2,5"_s);
+        QFETCH(QString, nombre);
+        QTest::keyClicks(champ(4), nombre);
         cliquer("com_oper", 5);
-        QCOMPARE(champs(), QStringList({u"0"_s, u"2"_s, u"30"_s, u"0"_s}));
-        QCOMPARE(texteBande(), QStringLiteral("\n 000 J  01:00:00 \nx             2,5 \n"
-                                              "= 000 J  02:30:00 \n"));
+        QTEST(champs(), "resultat");
+        QTEST(texteBande(), "bande");
         QVERIFY(champ(1)->isVisible());
         QCOMPARE(label(u"libelles(4)"_s)->text(), u"Secondes"_s);
     }
@@ -207,11 +222,14 @@ private slots:
     }
 
     void zeroRemplaceParLaFrappe() {
-        // After an operator the days field holds "0" and has the focus: typing replaces it.
+        // After an operator the days field holds "0" and has the focus: typing replaces it,
+        // as it does in a field reached with the mouse.
         cliquer("com_oper", 1);
         QCOMPARE(m_fenetre->focusWidget(), champ(1));
         QTest::keyClicks(champ(1), u"5"_s);
-        QCOMPARE(champ(1)->text(), u"5"_s);
+        QTest::mouseClick(champ(3), Qt::LeftButton);
+        QTest::keyClicks(champ(3), u"7"_s);
+        QCOMPARE(QStringList({champ(1)->text(), champ(3)->text()}), QStringList({u"5"_s, u"7"_s}));
     }
 
     void entreeFaitLeTour() {

@@ -12,7 +12,27 @@ void ChampSaisie::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    const QString frappe = event->text();
+    if (remplacerZero && text() == u"0" && frappe.size() == 1 && frappe[0].isDigit()) selectAll();
     QLineEdit::keyPressEvent(event);
+}
+
+TexteCurseur ChampSaisie::etatFiltre() const {
+    return {text(), hasSelectedText() ? selectionStart() : cursorPosition()};
+}
+
+void ChampSaisie::appliquerFiltre(const std::optional<TexteCurseur>& reponse) {
+    if (!reponse) return;
+    if (reponse->texte == text()) {
+        if (!hasSelectedText() && reponse->selection == 0) setCursorPosition(reponse->curseur);
+        return;
+    }
+    setText(reponse->texte);
+    if (reponse->selection > 0)
+        // Anchored at the end, the caret stays where typing goes on.
+        setSelection(reponse->curseur + reponse->selection, -reponse->selection);
+    else
+        setCursorPosition(reponse->curseur);
 }
 
 void ChampSaisie::keyReleaseEvent(QKeyEvent* event) {

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/filtressaisie.h"
+
 #include <QLineEdit>
 #include <functional>
+#include <optional>
 
 namespace orvaline {
 
@@ -16,9 +19,15 @@ public:
     // Called before a key press is handled; returning true swallows the key.
     std::function<bool(QKeyEvent*)> filtreTouche;
 
-    // A field that holds a lone "0" selects it when the focus comes, so that typing replaces
-    // it instead of writing "05".
+    // A field that holds a lone "0" has it replaced by the first digit typed, however the
+    // focus came (Tab selects it, a click only places the caret), instead of writing "05".
     bool remplacerZero = false;
+
+    // The field as the entry filters see it.
+    TexteCurseur etatFiltre() const;
+    // The one way a filter's answer is written back. A text the filter keeps as it is stays
+    // untouched, so the selection and undo history survive keys that only move or select.
+    void appliquerFiltre(const std::optional<TexteCurseur>& reponse);
 
 signals:
     void toucheRelachee(int touche, Qt::KeyboardModifiers modificateurs);

@@ -44,22 +44,6 @@ bool estEntree(const QKeyEvent* e) {
     return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
 }
 
-TexteCurseur lireChamp(const QLineEdit* champ) {
-    return {champ->text(),
-            champ->hasSelectedText() ? champ->selectionStart() : champ->cursorPosition()};
-}
-
-void ecrireChamp(QLineEdit* champ, const std::optional<TexteCurseur>& filtre) {
-    if (!filtre) return;
-    // Rewriting an unchanged text would only throw away the field's undo history.
-    if (champ->text() != filtre->texte) champ->setText(filtre->texte);
-    champ->setCursorPosition(filtre->curseur);
-}
-
-ToucheRelachee toucheRelachee(int code, Qt::KeyboardModifiers modificateurs) {
-    return {code, modificateurs.testFlag(Qt::KeypadModifier)};
-}
-
 } // namespace
 
 void FenetrePrincipale::connecterCadreDates() {
@@ -83,16 +67,17 @@ void FenetrePrincipale::connecterCadreDates() {
     for (ChampSaisie* champ : {sais_date[1], sais_date[2]}) {
         connect(champ, &ChampSaisie::toucheRelachee, this,
                 [champ](int code, Qt::KeyboardModifiers mod) {
-                    ecrireChamp(champ, filtredate(lireChamp(champ), libcalc().opt_saisdate != 0,
-                                                  toucheRelachee(code, mod), QDate::currentDate()));
+                    champ->appliquerFiltre(
+                        filtredate(champ->etatFiltre(), libcalc().opt_saisdate != 0,
+                                   ToucheRelachee::depuis(code, mod), QDate::currentDate()));
                 });
     }
     // The increment is signed and always steps from the keyboard.
     connect(sais_increment, &ChampSaisie::toucheRelachee, this,
             [this](int code, Qt::KeyboardModifiers mod) {
-                ecrireChamp(sais_increment,
-                            filtrenombre(lireChamp(sais_increment), true, true,
-                                         toucheRelachee(code, mod), libcalc().symbole_decimal));
+                sais_increment->appliquerFiltre(
+                    filtrenombre(sais_increment->etatFiltre(), true, true,
+                                 ToucheRelachee::depuis(code, mod), libcalc().symbole_decimal));
             });
 
     connect(com_date, &QPushButton::clicked, this, [this] { calculdates(); });

@@ -120,16 +120,9 @@ void FenetrePrincipale::quitterChampTemps(int index) {
 void FenetrePrincipale::filtrerChampTemps(int index, int touche,
                                           Qt::KeyboardModifiers modificateurs) {
     ChampSaisie* champ = sais_time[std::size_t(index)];
-    const int curseur =
-        champ->hasSelectedText() ? champ->selectionStart() : champ->cursorPosition();
-    const auto filtre = filtrenombre({champ->text(), curseur}, false, libcalc().opt_saisnombre != 0,
-                                     {touche, modificateurs.testFlag(Qt::KeypadModifier)},
-                                     libcalc().symbole_decimal);
-    // A text the filter keeps as it is stays untouched, so a selection (made by Tab or with
-    // Shift) survives the release of the key that made it.
-    if (!filtre || filtre->texte == champ->text()) return;
-    champ->setText(filtre->texte);
-    champ->setCursorPosition(filtre->curseur);
+    champ->appliquerFiltre(filtrenombre(champ->etatFiltre(), false, libcalc().opt_saisnombre != 0,
+                                        ToucheRelachee::depuis(touche, modificateurs),
+                                        libcalc().symbole_decimal));
 }
 
 } // namespace orvaline

@@ -236,34 +236,18 @@ void ConfOpt::comCalendrier() {
     donnerfocus(sais_date);
 }
 
-namespace {
-// Writes a filter's answer back into its field. A text the filter keeps as it is stays
-// untouched, so a selection survives the release of the key that made it.
-void appliquerFiltre(ChampSaisie* champ, const std::optional<TexteCurseur>& filtre) {
-    if (!filtre || filtre->texte == champ->text()) return;
-    champ->setText(filtre->texte);
-    champ->setCursorPosition(filtre->curseur);
-}
-
-TexteCurseur etatChamp(const ChampSaisie* champ) {
-    return {champ->text(),
-            champ->hasSelectedText() ? champ->selectionStart() : champ->cursorPosition()};
-}
-} // namespace
-
 // The test fields follow the check boxes as they stand, not the saved options: that is
 // what lets the user try a mode before choosing it.
 void ConfOpt::filtrerDate(int touche, Qt::KeyboardModifiers modificateurs) {
-    appliquerFiltre(sais_date, filtredate(etatChamp(sais_date), case_saisdate->isChecked(),
-                                          {touche, modificateurs.testFlag(Qt::KeypadModifier)},
+    sais_date->appliquerFiltre(filtredate(sais_date->etatFiltre(), case_saisdate->isChecked(),
+                                          ToucheRelachee::depuis(touche, modificateurs),
                                           QDate::currentDate()));
 }
 
 void ConfOpt::filtrerNombre(int touche, Qt::KeyboardModifiers modificateurs) {
-    appliquerFiltre(sais_nombre,
-                    filtrenombre(etatChamp(sais_nombre), true, case_saisnombre->isChecked(),
-                                 {touche, modificateurs.testFlag(Qt::KeypadModifier)},
-                                 libcalc().symbole_decimal));
+    sais_nombre->appliquerFiltre(
+        filtrenombre(sais_nombre->etatFiltre(), true, case_saisnombre->isChecked(),
+                     ToucheRelachee::depuis(touche, modificateurs), libcalc().symbole_decimal));
 }
 
 bool ConfOpt::eventFilter(QObject* objet, QEvent* e) {
