@@ -15,6 +15,18 @@ QString ligne(const QString& entete, const QString& valeur) {
     return entete + valeur + saut;
 }
 
+// The start moved by n units, in normal form (the start is normalised in place).
+std::optional<QString> ajouterUnites(QString& depart, const DescriptionUnite& unite, qint32 n,
+                                     bool alsaceMoselle) {
+    const auto sorte = sorteJours(unite.unite);
+    if (!sorte) return ajouterdate(depart, unite.code, n);
+    const auto debut = lireDateNormale(depart);
+    const auto fin =
+        debut ? ajouterjoursouvres(*debut, n, {*sorte, alsaceMoselle}) : std::optional<QDate>();
+    if (!fin) return std::nullopt;
+    return ecrireDate(*fin);
+}
+
 } // namespace
 
 SensCalcul choisirsens(bool incrementVide, bool dateFinVide) {
@@ -67,8 +79,8 @@ ResultatCalculDates calculdates(const EntreeCalculDates& entree) {
             r.erreur = erreurs::depassement();
             return r;
         }
-        const auto resultat =
-            unite ? ajouterdate(depart, unite->code, *n) : std::optional<QString>();
+        const auto resultat = unite ? ajouterUnites(depart, *unite, *n, entree.alsaceMoselle)
+                                    : std::optional<QString>();
         if (!resultat) {
             r.erreur = erreurs::argumentIncorrect();
             return r;
@@ -86,7 +98,8 @@ ResultatCalculDates calculdates(const EntreeCalculDates& entree) {
             return r;
         }
         const QString texte =
-            texteEntier(compterintervalle(*debut, *terme, unite->unite)) + u' ' + unite->libelle;
+            texteEntier(compterintervalle(*debut, *terme, unite->unite, entree.alsaceMoselle)) +
+            u' ' + unite->libelle;
         r.calcul = texte;
         historique += ligne(QStringLiteral(" DD : "), depart);
         historique += ligne(QStringLiteral(" DF : "), fin);

@@ -22,8 +22,8 @@ qint64 rangTrimestre(QDate d) {
 
 } // namespace
 
-const std::array<DescriptionUnite, 6>& tableUnites() {
-    static const std::array<DescriptionUnite, 6> table = {{
+const std::array<DescriptionUnite, 8>& tableUnites() {
+    static const std::array<DescriptionUnite, 8> table = {{
         {UniteDate::Heures, QStringLiteral("Heures"), QStringLiteral("h"), QStringLiteral("H")},
         {UniteDate::Jours, QStringLiteral("Jours"), QStringLiteral("d"), QStringLiteral("J")},
         {UniteDate::Semaines, QStringLiteral("Semaines"), QStringLiteral("ww"),
@@ -33,6 +33,11 @@ const std::array<DescriptionUnite, 6>& tableUnites() {
          QStringLiteral("Tr.")},
         {UniteDate::Annees, QStringLiteral("Années"), QStringLiteral("yyyy"),
          QStringLiteral("Ans")},
+        // Working days are stepped by their own routine, never by a date step: no code.
+        {UniteDate::JoursOuvres, QStringLiteral("Jours ouvrés"), QString(),
+         QStringLiteral("J. ouvrés")},
+        {UniteDate::JoursOuvrables, QStringLiteral("Jours ouvrables"), QString(),
+         QStringLiteral("J. ouvrables")},
     }};
     return table;
 }
@@ -43,7 +48,13 @@ const DescriptionUnite* uniteDeLigne(int ligne) {
     return &table[std::size_t(ligne)];
 }
 
-qint32 compterintervalle(QDate debut, QDate fin, UniteDate unite) {
+std::optional<SorteJours> sorteJours(UniteDate unite) {
+    if (unite == UniteDate::JoursOuvres) return SorteJours::Ouvres;
+    if (unite == UniteDate::JoursOuvrables) return SorteJours::Ouvrables;
+    return std::nullopt;
+}
+
+qint32 compterintervalle(QDate debut, QDate fin, UniteDate unite, bool alsaceMoselle) {
     qint64 n = 0;
     switch (unite) {
     case UniteDate::Heures:
@@ -65,6 +76,10 @@ qint32 compterintervalle(QDate debut, QDate fin, UniteDate unite) {
         break;
     case UniteDate::Annees:
         n = qint64(fin.year()) - debut.year();
+        break;
+    case UniteDate::JoursOuvres:
+    case UniteDate::JoursOuvrables:
+        n = compterjoursouvres(debut, fin, {*sorteJours(unite), alsaceMoselle});
         break;
     }
     return qint32(n);

@@ -1,14 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/joursouvres.h"
+
 #include <QDate>
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace orvaline {
 
 // The units of the date calculator, in the order of the rows of its unit list.
-enum class UniteDate { Heures, Jours, Semaines, Mois, Trimestres, Annees };
+enum class UniteDate {
+    Heures,
+    Jours,
+    Semaines,
+    Mois,
+    Trimestres,
+    Annees,
+    JoursOuvres,
+    JoursOuvrables
+};
 
 struct DescriptionUnite {
     UniteDate unite;
@@ -18,7 +30,7 @@ struct DescriptionUnite {
 };
 
 // One entry per row of the unit list, row 0 first.
-const std::array<DescriptionUnite, 6>& tableUnites();
+const std::array<DescriptionUnite, 8>& tableUnites();
 
 // The row the unit list selects when the main window opens ("Mois").
 inline constexpr int ligneUniteDepart = 3;
@@ -28,8 +40,12 @@ const DescriptionUnite* uniteDeLigne(int ligne);
 
 // Units from debut to fin, counting the boundaries crossed rather than elapsed fractions:
 // hours are 24 per day, weeks count the Sundays after debut up to fin, months, quarters and
-// years compare calendar numbers and ignore the days. Negative when fin lies before debut.
-// Both dates must be valid; between years 100 and 9999 every count fits in 32 bits.
-qint32 compterintervalle(QDate debut, QDate fin, UniteDate unite);
+// years compare calendar numbers and ignore the days; working days count those after debut up
+// to fin. Negative when fin lies before debut. Both dates must be valid; between years 100
+// and 9999 every count fits in 32 bits.
+qint32 compterintervalle(QDate debut, QDate fin, UniteDate unite, bool alsaceMoselle = false);
+
+// Whether a unit counts working days, and which.
+std::optional<SorteJours> sorteJours(UniteDate unite);
 
 } // namespace orvaline

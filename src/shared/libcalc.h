@@ -25,6 +25,7 @@ struct Libcalc {
     qint16 style_xp = 0;               // 5 would mean a style without the taller caption
     qint16 opt_saisdate = 0;           // quick date entry (key "Saisdate")
     qint16 opt_saisnombre = 0;         // number stepping (key "Saisnombre")
+    qint16 opt_alsacemoselle = 0;      // working days without the Alsace-Moselle holidays too
     std::array<QString, 26> param_msg; // hand-over texts between a window and its opener
     qint16 annulation = 0;             // 1 when the last calendar or options dialog was cancelled
     QStringList sons;                  // sound names; nothing fills it, so nothing plays

@@ -82,6 +82,10 @@ bool creationfichini() {
 void lireoptions() {
     libcalc().opt_saisdate = lireoption(QStringLiteral("Saisdate"));
     libcalc().opt_saisnombre = lireoption(QStringLiteral("Saisnombre"));
+    const auto alsace =
+        lireini(libcalc().fichier_ini, sectionOptions, cleAlsaceMoselle(), tailleOption);
+    libcalc().opt_alsacemoselle =
+        qint16(std::clamp(arrondiPair(lireNombre(alsace.value_or(QString()))), 0.0, 1.0));
 }
 
 bool chargerreglages(const std::function<void()>& fermer) {

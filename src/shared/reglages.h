@@ -28,8 +28,14 @@ bool creationfichini();
 // Reads the two entry options from the settings file into `opt_saisdate` and
 // `opt_saisnombre`: a missing or empty key is first written back as "1"; the text is read
 // as a number, rounded half to even and held to 0 or 1. Where the write-back does not take
-// (a read-only file) the option reads as 0.
+// (a read-only file) the option reads as 0. The Alsace-Moselle holidays option is read too,
+// but never written back: a file without its key keeps its default lines and means off.
 void lireoptions();
+
+// The key of the Alsace-Moselle holidays option, written only once the user changes it.
+inline QString cleAlsaceMoselle() {
+    return QStringLiteral("Alsacemoselle");
+}
 
 // The settings steps of the main window's load: `fichier_ini` is placed beside `chemin_appli`
 // (or in the user's configuration folder), the file is created when missing, then the

@@ -26,7 +26,7 @@ QString historique(const QStringList& lignes) {
     return texte;
 }
 
-enum Ligne { Heures, Jours, Semaines, Mois, Trimestres, Annees };
+enum Ligne { Heures, Jours, Semaines, Mois, Trimestres, Annees, JoursOuvres, JoursOuvrables };
 
 } // namespace
 
@@ -62,6 +62,8 @@ private slots:
               "06/02/2024");
         ligne("incrément sans chiffre vaut 0", "01/01/2024", "abc", "", Mois, "01/01/2024",
               "0 Mois", "01/01/2024");
+        ligne("jours ouvrés après un week-end", "05/01/2024", "1", "", JoursOuvres, "05/01/2024",
+              "1 J. ouvrés", "08/01/2024");
         ligne("dernière année atteinte", "01/01/2024", "7975", "", Annees, "01/01/2024", "7975 Ans",
               "01/01/9999");
     }
@@ -105,6 +107,8 @@ private slots:
         ligne("fin d'année", "31/12/2023", "01/01/2024", Annees, "01/01/2024", "1 Ans");
         ligne("trimestres à rebours", "01/04/2024", "31/03/2023", Trimestres, "31/03/2023",
               "-5 Tr.");
+        ligne("jours ouvrables à rebours", "08/01/2024", "05/01/2024", JoursOuvrables, "05/01/2024",
+              "-2 J. ouvrables");
         ligne("fin abrégée réécrite", "1/1/24", " 1.3.24", Jours, "01/03/2024", "60 J");
     }
     void intervalle() {
@@ -186,6 +190,7 @@ private slots:
         ligne("date hors limites", "2147483647", "", Jours, 5, "");
         ligne("au-delà de l'an 9999", "7976", "", Annees, 5, "");
         ligne("avant l'an 100", "-1925", "", Annees, 5, "");
+        ligne("jours ouvrés hors limites", "2147483647", "", JoursOuvres, 5, "");
     }
     void erreurs() {
         QFETCH(QString, increment);

@@ -118,6 +118,7 @@ private slots:
         ligne("pas de section", "Saisdate=0\n", 1, 1,
               "Saisdate=0\n[Options]\nSaisdate=1\nSaisnombre=1\n");
         ligne("doublons", "[Options]\nSaisdate=0\nSaisdate=1\nSaisnombre=1\n", 0, 1);
+        ligne("Alsace-Moselle lue", "[Options]\nSaisdate=1\nSaisnombre=1\nAlsacemoselle=1\n", 1, 1);
     }
     void options() {
         QFETCH(QByteArray, contenu);
@@ -128,6 +129,8 @@ private slots:
         lireoptions();
         QCOMPARE(libcalc().opt_saisdate, saisdate);
         QCOMPARE(libcalc().opt_saisnombre, saisnombre);
+        // That key is never written back: without it the option is off.
+        QCOMPARE(libcalc().opt_alsacemoselle, contenu.contains("Alsacemoselle=1") ? 1 : 0);
         QCOMPARE(lire(libcalc().fichier_ini), apres.isEmpty() ? contenu : apres);
     }
 

@@ -127,6 +127,14 @@ private slots:
               {"01/01/2024", "25", "05/05/2030", "Heures", "."}, false,
               {"01/01/2024", "02/01/2024", "02/01/2024",
                "\n DD : 01/01/2024\n Inc: 25 H\n DF : 02/01/2024\n"});
+        ligne("working days skip a weekend and New Year's Day",
+              {"29/12/2023", "1", "", "Jours ouvrés", "."}, false,
+              {"29/12/2023", "02/01/2024", "02/01/2024",
+               "\n DD : 29/12/2023\n Inc: 1 J. ouvrés\n DF : 02/01/2024\n"});
+        ligne("working days between two dates, 11 November on a Saturday",
+              {"10/11/2023", "", "13/11/2023", "Jours ouvrables", "."}, true,
+              {"10/11/2023", "13/11/2023", "1 J. ouvrables",
+               "\n DD : 10/11/2023\n DF : 13/11/2023\n Int: 1 J. ouvrables\n"});
         ligne("a short start date is written in full", {"5/2/24", "1", "", "Jours", "."}, true,
               {"05/02/2024", "06/02/2024", "06/02/2024",
                "\n DD : 05/02/2024\n Inc: 1 J\n DF : 06/02/2024\n"});
@@ -166,6 +174,23 @@ private slots:
         QTEST(historique(), "lignes");
         QCOMPARE(nomFocus(), QStringLiteral("list_increment"));
         QVERIFY(m_faux.boite->messages.isEmpty());
+    }
+
+    // Good Friday and Easter Monday 2024 off in Alsace-Moselle.
+    void alsaceMoselle_data() {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("fin");
+        QTest::newRow("sans") << 0 << QStringLiteral("29/03/2024");
+        QTest::newRow("avec") << 1 << QStringLiteral("02/04/2024");
+    }
+    void alsaceMoselle() {
+        QFETCH(int, option);
+        libcalc().opt_alsacemoselle = qint16(option);
+        saisir(QStringLiteral("sais_date(1)"), QStringLiteral("28/03/2024"));
+        saisir(QStringLiteral("sais_increment"), QStringLiteral("1"));
+        cliquerUnite(QStringLiteral("Jours ouvrés"));
+        libcalc().opt_alsacemoselle = 0;
+        QTEST(champ(QStringLiteral("sais_date(2)"))->text(), "fin");
     }
 
     void incrementManquant() {

@@ -85,6 +85,30 @@ private slots:
         QCOMPARE(dateChoisie(), date);
     }
 
+    // A holiday names itself to the mouse and to a screen reader; other days stay "Jour".
+    void feries_data() {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<int>("alsace");
+        QTest::addColumn<int>("cellule");
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("Lundi de Pâques") << "15/04/2024" << 0 << 1 << "Lundi de Pâques";
+        QTest::newRow("le lendemain") << "15/04/2024" << 0 << 2 << "";
+        QTest::newRow("Vendredi saint en Alsace") << "15/03/2024" << 1 << 33 << "Vendredi saint";
+        QTest::newRow("Vendredi saint ailleurs") << "15/03/2024" << 0 << 33 << "";
+    }
+    void feries() {
+        QFETCH(QString, date);
+        QFETCH(int, alsace);
+        QFETCH(int, cellule);
+        QFETCH(QString, nom);
+        libcalc().opt_alsacemoselle = qint16(alsace);
+        ouvrir(date);
+        libcalc().opt_alsacemoselle = 0;
+        QCOMPARE(this->cellule(cellule)->toolTip(), nom);
+        QCOMPARE(this->cellule(cellule)->accessibleDescription(),
+                 nom.isEmpty() ? QStringLiteral("Jour") : nom);
+    }
+
     void moisVoisinsSurDeuxAnnees() {
         ouvrir(QStringLiteral("15/12/2025"));
         QCOMPARE(texteDe(QStringLiteral("libellesfixe(0)")), QStringLiteral("Décembre 2025"));

@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -152,6 +153,35 @@ private slots:
         QCOMPARE(vu, cochee);
     }
 
+    // The holidays list follows the box at once; the key reaches the file only on a change.
+    void alsaceMoselle_data() {
+        QTest::addColumn<QByteArray>("avant");
+        QTest::addColumn<bool>("clic");
+        QTest::addColumn<int>("feries");
+        QTest::addColumn<QByteArray>("apres"); // empty: the key is still absent
+        QTest::newRow("absente puis cochée") << QByteArray() << true << 13 << QByteArray("1");
+        QTest::newRow("absente et laissée") << QByteArray() << false << 11 << QByteArray();
+        QTest::newRow("1 puis décochée") << QByteArray("1") << true << 11 << QByteArray("0");
+    }
+    void alsaceMoselle() {
+        QFETCH(QByteArray, avant);
+        QFETCH(bool, clic);
+        QFETCH(QByteArray, apres);
+        ecrireFichier("[Options]\r\n" + (avant.isEmpty() ? avant : "Alsacemoselle=" + avant));
+        int feries = 0;
+        dansOptions([&](QWidget* d) {
+            cliquer(d, QStringLiteral("com_options(4)"));
+            if (clic) ctl<QCheckBox>(d, QStringLiteral("case_alsacemoselle"))->click();
+            feries = ctl<QListWidget>(d, QStringLiteral("list_feries"))->count();
+            cliquer(d, QStringLiteral("com_ok"));
+        });
+        QTEST(feries, "feries");
+        const QByteArray fichier = lire(libcalc().fichier_ini);
+        QCOMPARE(fichier.contains("Alsacemoselle="), !apres.isEmpty());
+        QVERIFY(apres.isEmpty() || fichier.contains("Alsacemoselle=" + apres + "\r\n"));
+        QCOMPARE(libcalc().opt_alsacemoselle, apres == "1" ? 1 : 0);
+    }
+
     void cheminLongRenduEntier() {
         const QByteArray long_ = "/opt/" + QByteArray(300, 'n') + "/navigateur";
         ecrireFichier("[Options]\r\nNavigateur=" + long_ + "\r\n");
@@ -222,6 +252,7 @@ private slots:
         QTest::newRow("dates") << 1 << "sais_date";
         QTest::newRow("nombres") << 2 << "sais_nombre";
         QTest::newRow("navigateur") << 3 << "com_selfich";
+        QTest::newRow("jours fériés") << 4 << "case_alsacemoselle";
     }
     void pages() {
         QFETCH(int, page);
@@ -230,11 +261,11 @@ private slots:
         QString focusVu;
         dansOptions([&](QWidget* d) {
             // From another page first, so that the click really changes something.
-            cliquer(d, QStringLiteral("com_options(%1)").arg(page % 3 + 1));
+            cliquer(d, QStringLiteral("com_options(%1)").arg(page % 4 + 1));
             cliquer(d, QStringLiteral("com_options(%1)").arg(page));
             const qint64 allumee =
                 ctl<QLabel>(d, QStringLiteral("img_ledon(1)"))->pixmap().cacheKey();
-            for (int i = 1; i <= 3; ++i) {
+            for (int i = 1; i <= 4; ++i) {
                 visibles << ctl<QGroupBox>(d, QStringLiteral("cadres(%1)").arg(i))->isVisible();
                 allumees
                     << (ctl<QLabel>(d, QStringLiteral("img_led(%1)").arg(i))->pixmap().cacheKey() ==
@@ -243,7 +274,7 @@ private slots:
             focusVu = d->focusWidget()->objectName();
             cliquer(d, QStringLiteral("com_annul"));
         });
-        QList<bool> attendu{false, false, false};
+        QList<bool> attendu{false, false, false, false};
         attendu[page - 1] = true;
         QCOMPARE(visibles, attendu);
         QCOMPARE(allumees, attendu);

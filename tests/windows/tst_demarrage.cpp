@@ -77,9 +77,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&f));
         QCOMPARE(f.windowTitle(), QStringLiteral("  Orvaline"));
         auto* liste = f.findChild<QListWidget*>(QStringLiteral("list_increment"));
-        QCOMPARE(liste->count(), 6);
+        // The six date units first, the working days after them.
+        QCOMPARE(liste->count(), 8);
         QCOMPARE(liste->currentItem()->text(), QStringLiteral("Mois"));
         QCOMPARE(liste->item(5)->text(), QStringLiteral("Années"));
+        QCOMPARE(liste->item(7)->text(), QStringLiteral("Jours ouvrables"));
         QVERIFY(!f.enChargement());
 
         auto* temps = f.findChild<QGroupBox*>(QStringLiteral("cadres(1)"));

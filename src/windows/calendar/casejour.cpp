@@ -18,6 +18,7 @@ const QColor grisClair(237, 237, 237);
 const QColor blanc(255, 255, 255);
 const QColor peche(255, 224, 192);
 const QColor jauneClair(255, 255, 192);
+const QColor rougeFerie(192, 0, 0);
 
 const Couleurs& couleurs(CaseJour::Jeu jeu) {
     static const Couleurs vide{grisClair, grisClair, grisClair, false};
@@ -60,10 +61,17 @@ void CaseJour::definirRepere(bool repere) {
     update();
 }
 
+void CaseJour::definirFerie(const QString& nom) {
+    m_ferie = !nom.isEmpty();
+    setToolTip(nom);
+    setAccessibleDescription(m_ferie ? nom : QStringLiteral("Jour"));
+    appliquer();
+}
+
 void CaseJour::appliquer() {
     const Couleurs& c = couleurs(m_jeu);
     const QColor fond = m_appui ? c.appui : (m_survol ? c.survol : c.repos);
-    definirCouleurs(plusPale(fond), fond, Qt::black);
+    definirCouleurs(plusPale(fond), fond, m_ferie ? rougeFerie : QColor(Qt::black));
     // Under the mouse and while pressed the day is written in bold, as when selected.
     QFont f = font();
     f.setBold(c.gras || ((m_survol || m_appui) && m_jeu != Jeu::Vide));

@@ -20,6 +20,9 @@ public:
     QColor couleurRepos() const;
     // The cell that the keyboard moves shows a dotted frame while the grid has the focus.
     void definirRepere(bool repere);
+    // A public holiday: its name as tooltip and description, its number in red. "" for a
+    // plain day.
+    void definirFerie(const QString& nom);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,6 +38,7 @@ private:
     bool m_survol = false;
     bool m_appui = false;
     bool m_repere = false;
+    bool m_ferie = false;
 };
 
 } // namespace orvaline

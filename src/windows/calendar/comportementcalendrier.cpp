@@ -2,6 +2,7 @@
 // The calendar window's load, drawing, selection, navigation and closing.
 #include "windows/calendar/fenetrecalendrier.h"
 
+#include "core/joursouvres.h"
 #include "core/nombres.h"
 #include "core/reglescalendrier.h"
 #include "core/textesdates.h"
@@ -141,6 +142,9 @@ void FenetreCalendrier::affichage() {
             cellule->setText(texte);
             cellule->definirJeu(jour ? CaseJour::Jeu::Jour : CaseJour::Jeu::Vide);
             cellule->definirRepere(false);
+            cellule->definirFerie(jour ? nomferie(QDate(anneeGrille.toInt(), mois, jour),
+                                                  libcalc().opt_alsacemoselle != 0)
+                                       : QString());
         }
         if (k == 0 && m_jourSelectionne > 0) {
             // A day the month lacks falls back to its last day.

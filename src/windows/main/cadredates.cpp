@@ -88,8 +88,14 @@ void FenetrePrincipale::construireCadreDates() {
     list_increment->setGeometry(rectTwips(3240, 960, 1455, 840));
     list_increment->setFont(normale);
     list_increment->setAccessibleName(QStringLiteral("Unité"));
-    for (const DescriptionUnite& unite : tableUnites())
+    for (const DescriptionUnite& unite : tableUnites()) {
         list_increment->addItem(unite.texteLigne);
+        // The longest units do not fit the list's width: cut with an ellipsis, whole on hover.
+        list_increment->item(list_increment->count() - 1)->setToolTip(unite.texteLigne);
+    }
+    // A horizontal scroll bar would hide a row.
+    list_increment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_increment->setTextElideMode(Qt::ElideRight);
     // Whole rows only, as a desktop list box shows them: no sliver of a row at the bottom.
     if (const int rangee = list_increment->sizeHintForRow(0); rangee > 0) {
         const int bords = 2 * list_increment->frameWidth();

@@ -134,7 +134,7 @@ void FenetrePrincipale::clicListeUnites() {
 void FenetrePrincipale::calculdates() {
     const ResultatCalculDates r =
         orvaline::calculdates({sais_date[1]->text(), sais_increment->text(), sais_date[2]->text(),
-                               list_increment->currentRow()});
+                               list_increment->currentRow(), libcalc().opt_alsacemoselle != 0});
     if (r.dateDepart) sais_date[1]->setText(*r.dateDepart);
     if (r.dateFin) sais_date[2]->setText(*r.dateFin);
     if (r.calcul) lib_calcul->setText(*r.calcul);

@@ -11,6 +11,7 @@
 #include "shared/fenetres.h"
 #include "shared/libcalc.h"
 #include "shared/polices.h"
+#include "shared/reglages.h"
 #include "windows/calendar/fenetrecalendrier.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
@@ -23,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <algorithm>
 #include <limits>
@@ -87,6 +89,7 @@ ConfOpt::ConfOpt() : QDialog(nullptr) {
     construirePageDates();
     construirePageNombres();
     construirePageNavigateur();
+    construirePageFeries();
 
     for (QCheckBox* c : {case_saisdate, case_saisnombre})
         c->installEventFilter(this);
@@ -126,6 +129,9 @@ ConfOpt::ConfOpt() : QDialog(nullptr) {
     setTabOrder(lib_navig, com_selfich);
     setTabOrder(com_selfich, com_ok);
     setTabOrder(com_ok, com_annul);
+    setTabOrder(com_selfich, case_alsacemoselle);
+    setTabOrder(case_alsacemoselle, list_feries);
+    setTabOrder(list_feries, com_ok);
 }
 
 void ConfOpt::executer() {
@@ -145,6 +151,9 @@ void ConfOpt::charger() {
     sais_nombre->clear();
     case_saisdate->setChecked(lireCase(QStringLiteral("Saisdate")));
     case_saisnombre->setChecked(lireCase(QStringLiteral("Saisnombre")));
+    m_alsaceLue = lireCase(cleAlsaceMoselle());
+    case_alsacemoselle->setChecked(m_alsaceLue);
+    remplirFeries();
     // The whole path is read, however long, so that Ok never writes back a cut one.
     const QString navigateur =
         lireini(libcalc().fichier_ini, sectionOptions, QStringLiteral("Navigateur"),
@@ -155,7 +164,7 @@ void ConfOpt::charger() {
 }
 
 void ConfOpt::comOptions(int page) {
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= 4; ++i) {
         cadres[std::size_t(i)]->setVisible(i == page);
         img_led[std::size_t(i)]->setPixmap(img_ledon[i == page ? 1 : 0]->pixmap());
     }
@@ -164,6 +173,7 @@ void ConfOpt::comOptions(int page) {
     if (page == 1) donnerfocus(sais_date);
     if (page == 2) donnerfocus(sais_nombre);
     if (page == 3) donnerfocus(com_selfich);
+    if (page == 4) donnerfocus(case_alsacemoselle);
 }
 
 void ConfOpt::comSelfich() {
@@ -199,6 +209,11 @@ void ConfOpt::comOk() {
     ecrire(QStringLiteral("Saisnombre"), saisnombre);
     e.opt_saisnombre = lireEntier16(saisnombre);
     ecrire(QStringLiteral("Navigateur"), lib_navig->text().trimmed());
+    // A file that never had the key keeps its default lines until the user changes it.
+    if (case_alsacemoselle->isChecked() != m_alsaceLue)
+        ecrire(cleAlsaceMoselle(),
+               case_alsacemoselle->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    e.opt_alsacemoselle = case_alsacemoselle->isChecked() ? 1 : 0;
 
     // The entry options still apply until the program ends; the user must know that they
     // will not come back next time (and that the browser did not change at all).

@@ -8,15 +8,16 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 
 namespace orvaline {
 
 class BoutonXp;
 class ChampSaisie;
 
-// The options dialog: quick date entry, quick number entry and the web browser, on three
-// pages. The test fields try the entry modes with the check boxes as they stand; nothing
-// reaches the settings file before Ok.
+// The options dialog: quick date entry, quick number entry, the web browser and the
+// holidays of the working days, on four pages. The test fields try the entry modes with the check
+// boxes as they stand; nothing reaches the settings file before Ok.
 class ConfOpt : public QDialog {
     Q_OBJECT
 public:
@@ -36,12 +37,15 @@ private:
     void construirePageDates();
     void construirePageNombres();
     void construirePageNavigateur();
+    void construirePageFeries();
+    // Lists this year's holidays as the Alsace-Moselle box stands, so the user sees its effect.
+    void remplirFeries();
     QGroupBox* nouveauCadre(int index, const QString& titre);
     QLabel* nouveauLibelle(QWidget* parent, const QString& texte, int gauche, int haut,
                            int largeur);
 
     void charger();
-    // Shows page 1, 2 or 3.
+    // Shows page 1 to 4.
     void comOptions(int page);
     // The day steps of the test field: 1 one day back, 2 one day forward.
     void comIncdate(int index);
@@ -56,9 +60,9 @@ private:
     QString m_nomFichier;
 
     // Controls are named as in the design; index 0 is unused where the design counts from 1.
-    std::array<QGroupBox*, 4> cadres{};
-    std::array<BoutonXp*, 4> com_options{};
-    std::array<QLabel*, 4> img_led{};
+    std::array<QGroupBox*, 5> cadres{};
+    std::array<BoutonXp*, 5> com_options{};
+    std::array<QLabel*, 5> img_led{};
     std::array<QLabel*, 2> img_ledon{};
     BoutonXp* com_ok = nullptr;
     BoutonXp* com_annul = nullptr;
@@ -74,6 +78,11 @@ private:
 
     QLineEdit* lib_navig = nullptr;
     BoutonXp* com_selfich = nullptr;
+
+    QCheckBox* case_alsacemoselle = nullptr;
+    QLabel* lib_annee = nullptr;
+    QListWidget* list_feries = nullptr;
+    bool m_alsaceLue = false; // as the file held it: the key is written only when it changes
 };
 
 // Opens the options dialog from the main window and lets the opener take the focus back.

@@ -81,9 +81,9 @@ void ConfOpt::construireGauche() {
         img_ledon[std::size_t(i)] = led;
     }
 
-    static const char16_t* const legendes[3] = {u"Saisie des Dates", u"Saisie des Nombres",
-                                                u"Navigateur Internet"};
-    for (int i = 1; i <= 3; ++i) {
+    static const char16_t* const legendes[4] = {u"Saisie des Dates", u"Saisie des Nombres",
+                                                u"Navigateur Internet", u"Jours Fériés"};
+    for (int i = 1; i <= 4; ++i) {
         const int haut = 720 + (i - 1) * 600;
         auto* led = new QLabel(this);
         led->setObjectName(nomIndexe(u"img_led", i));

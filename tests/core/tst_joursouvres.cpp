@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/joursouvres.h"
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace orvaline;
+
+namespace {
+
+QDate lire(const char* texte) {
+    return QDate::fromString(QString::fromLatin1(texte), QStringLiteral("dd/MM/yyyy"));
+}
+
+constexpr RegleJours ouvres{SorteJours::Ouvres, false};
+constexpr RegleJours ouvrables{SorteJours::Ouvrables, false};
+constexpr RegleJours ouvresAM{SorteJours::Ouvres, true};
+
+// Working days d with debut < d <= fin, one day at a time.
+qint64 compterEnMarchant(QDate debut, QDate fin, RegleJours regle) {
+    const bool arriere = fin < debut;
+    qint64 n = 0;
+    for (QDate d = (arriere ? fin : debut).addDays(1); d <= (arriere ? debut : fin);
+         d = d.addDays(1))
+        n += estjourouvre(d, regle) ? 1 : 0;
+    return arriere ? -n : n;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(RegleJours)
+
+class TestJoursOuvres : public QObject {
+    Q_OBJECT
+private slots:
+    // Dates checked by hand against a printed calendar.
+    void feries_data() {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<bool>("alsace");
+        QTest::addColumn<QString>("nom");
+        auto ligne = [](const char* date, bool alsace, const char* nom) {
+            QTest::newRow(date) << lire(date) << alsace << QString::fromUtf8(nom);
+        };
+        ligne("01/04/2024", false, "Lundi de Pâques");
+        ligne("09/05/2024", false, "Ascension");
+        ligne("20/05/2024", false, "Lundi de Pentecôte");
+        ligne("21/04/2025", false, "Lundi de Pâques");
+        ligne("29/05/2025", false, "Ascension");
+        ligne("09/06/2025", false, "Lundi de Pentecôte");
+        ligne("24/04/2000", false, "Lundi de Pâques"); // Easter 2000: 23 April
+        ligne("23/03/1818", false, "Lundi de Pâques"); // the earliest Easter
+        ligne("26/04/2038", false, "Lundi de Pâques"); // the latest Easter
+        ligne("01/05/2008", false, "Fête du Travail et Ascension");
+        ligne("29/03/2024", true, "Vendredi saint");
+        ligne("29/03/2024", false, "");
+        ligne("26/12/2024", true, "Saint-Étienne");
+        ligne("26/12/2024", false, "");
+        ligne("14/07/2024", false, "Fête nationale");
+        ligne("02/04/2024", false, "");
+    }
+    void feries() {
+        QFETCH(QDate, date);
+        QFETCH(bool, alsace);
+        QFETCH(QString, nom);
+        QCOMPARE(nomferie(date, alsace), nom);
+    }
+
+    void ajout_data() {
+        QTest::addColumn<QDate>("debut");
+        QTest::addColumn<qint64>("n");
+        QTest::addColumn<RegleJours>("regle");
+        QTest::addColumn<QDate>("attendu");
+        auto ligne = [](const char* nom, const char* debut, qint64 n, RegleJours regle,
+                        const char* attendu) {
+            QTest::newRow(nom) << lire(debut) << n << regle << lire(attendu);
+        };
+        ligne("vendredi +1 ouvré", "05/01/2024", 1, ouvres, "08/01/2024");
+        ligne("vendredi +1 ouvrable", "05/01/2024", 1, ouvrables, "06/01/2024");
+        ligne("11/11 un samedi, ouvrable", "10/11/2023", 1, ouvrables, "13/11/2023");
+        ligne("fin d'année", "29/12/2023", 1, ouvres, "02/01/2024");
+        ligne("Noël puis 26/12 en Alsace", "22/12/2023", 1, ouvresAM, "27/12/2023");
+        ligne("Pâques en Alsace", "28/03/2024", 1, ouvresAM, "02/04/2024");
+        ligne("vers le 29 février", "28/02/2024", 1, ouvres, "29/02/2024");
+        ligne("après le 29 février", "29/02/2024", 1, ouvres, "01/03/2024");
+        ligne("février 2023", "28/02/2023", 1, ouvres, "01/03/2023");
+        ligne("départ férié", "01/05/2024", 1, ouvres, "02/05/2024");
+        ligne("départ férié à rebours", "01/05/2024", -1, ouvres, "30/04/2024");
+        ligne("lundi -1", "02/01/2024", -1, ouvres, "29/12/2023");
+        ligne("dimanche -1", "07/01/2024", -1, ouvres, "05/01/2024");
+        ligne("samedi -1 ouvrable", "06/01/2024", -1, ouvrables, "05/01/2024");
+        ligne("zéro sur un dimanche", "07/01/2024", 0, ouvres, "07/01/2024");
+        ligne("une année", "31/12/2023", 252, ouvres, "31/12/2024");
+        ligne("une année à rebours", "31/12/2024", -252, ouvres, "29/12/2023");
+        ligne("au-delà de 9999", "31/12/9999", 1, ouvres, "");
+        ligne("avant l'an 100", "04/01/0100", -1, ouvres, "");
+    }
+    void ajout() {
+        QFETCH(QDate, debut);
+        QFETCH(qint64, n);
+        QFETCH(RegleJours, regle);
+        QFETCH(QDate, attendu);
+        QCOMPARE(ajouterjoursouvres(debut, n, regle).value_or(QDate()), attendu);
+    }
+
+    // Each count is also checked the other way round, negated.
+    void compte_data() {
+        QTest::addColumn<QDate>("debut");
+        QTest::addColumn<QDate>("fin");
+        QTest::addColumn<RegleJours>("regle");
+        QTest::addColumn<qint64>("attendu");
+        auto ligne = [](const char* nom, const char* debut, const char* fin, RegleJours regle,
+                        qint64 attendu) {
+            QTest::newRow(nom) << lire(debut) << lire(fin) << regle << attendu;
+        };
+        ligne("même jour", "08/01/2024", "08/01/2024", ouvres, 0);
+        ligne("week-end ouvré", "05/01/2024", "08/01/2024", ouvres, 1);
+        ligne("week-end ouvrable", "05/01/2024", "08/01/2024", ouvrables, 2);
+        ligne("11/11 un samedi", "10/11/2023", "13/11/2023", ouvrables, 1);
+        ligne("fin d'année ouvrable", "29/12/2023", "02/01/2024", ouvrables, 2);
+        ligne("29 février", "28/02/2024", "01/03/2024", ouvres, 2);
+        ligne("2024 ouvrés", "31/12/2023", "31/12/2024", ouvres, 252);
+        ligne("2024 ouvrables", "31/12/2023", "31/12/2024", ouvrables, 304);
+        ligne("2024 en Alsace", "31/12/2023", "31/12/2024", ouvresAM, 250);
+    }
+    void compte() {
+        QFETCH(QDate, debut);
+        QFETCH(QDate, fin);
+        QFETCH(RegleJours, regle);
+        QFETCH(qint64, attendu);
+        QCOMPARE(compterjoursouvres(debut, fin, regle), attendu);
+        QCOMPARE(compterjoursouvres(fin, debut, regle), -attendu);
+    }
+
+    // Random ranges over the whole span of years: the direct count equals the walk, and
+    // adding the count to the start lands on the last working day of the range.
+    void hasard() {
+        QRandomGenerator hasard(20240401);
+        const qint64 premier = QDate(100, 1, 1).toJulianDay();
+        const qint64 dernier = QDate(9999, 12, 31).toJulianDay();
+        for (int i = 0; i < 400; ++i) {
+            const QDate debut =
+                QDate::fromJulianDay(premier + hasard.bounded(qint64(dernier - premier - 900)));
+            const QDate fin = debut.addDays(hasard.bounded(-60, 900));
+            const RegleJours regle{hasard.bounded(2) ? SorteJours::Ouvres : SorteJours::Ouvrables,
+                                   hasard.bounded(2) == 1};
+            const qint64 n = compterjoursouvres(debut, fin, regle);
+            QCOMPARE(n, compterEnMarchant(debut, fin, regle));
+            if (n <= 0) continue;
+            QDate dernierOuvre = fin;
+            while (!estjourouvre(dernierOuvre, regle))
+                dernierOuvre = dernierOuvre.addDays(-1);
+            QCOMPARE(ajouterjoursouvres(debut, n, regle), std::optional(dernierOuvre));
+        }
+    }
+
+    // A day-by-day walk over the whole range would take tens of milliseconds per call.
+    void rapide() {
+        const QDate premier(100, 1, 1), dernier(9999, 12, 31);
+        QElapsedTimer chrono;
+        chrono.start();
+        qint64 n = 0;
+        for (int i = 0; i < 100; ++i) {
+            n = compterjoursouvres(premier, dernier, ouvrables);
+            QCOMPARE(ajouterjoursouvres(premier, n, ouvrables), std::optional(dernier));
+        }
+        QVERIFY2(chrono.elapsed() < 100, qPrintable(QString::number(chrono.elapsed())));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestJoursOuvres)
+#include "tst_joursouvres.moc"
