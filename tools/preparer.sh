@@ -5,8 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# xvfb, openbox and x11-utils let the tests show windows on a real X screen with a frame.
 paquets=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
-    xdg-utils)
+    xdg-utils xvfb openbox x11-utils)
 manquants=()
 for p in "${paquets[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
