@@ -14,25 +14,17 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace orvaline;
 
 namespace {
-// Clicks Ok in the next modal message box and keeps its title and text.
+// Keeps the title and text of the next message box, then answers it.
 void lireProchainMessage(QString* titre, QString* texte) {
-    auto* minuteur = new QTimer;
-    minuteur->setInterval(5);
-    QObject::connect(minuteur, &QTimer::timeout, [=] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w || w->objectName() != u"usermsgbox" || !w->isVisible()) return;
-        minuteur->stop();
-        minuteur->deleteLater();
+    test::quandModal(QStringLiteral("usermsgbox"), [=](QWidget* w) {
         *titre = w->windowTitle();
         *texte = w->findChild<QLabel*>(QStringLiteral("libelles"))->text();
         test::repondreAuProchainModal(QStringLiteral("Ok"));
     });
-    minuteur->start();
 }
 } // namespace
 

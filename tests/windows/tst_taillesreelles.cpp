@@ -16,7 +16,6 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace orvaline;
 
@@ -64,23 +63,6 @@ QRect mesurer(const QWidget* fenetre, QSize attendu) {
     return r;
 }
 
-// Runs `action` in the modal window named `nom` once it is up; closes it after a while if
-// it never comes, so the test fails instead of hanging.
-void dansLeModal(const QString& nom, std::function<void(QWidget*)> action) {
-    auto* minuteur = new QTimer(qApp);
-    auto essais = std::make_shared<int>(0);
-    minuteur->setInterval(20);
-    QObject::connect(minuteur, &QTimer::timeout, minuteur, [=] {
-        QWidget* w = QApplication::activeModalWidget();
-        const bool pret = w && w->objectName() == nom && w->isVisible();
-        if (!pret && ++*essais < 250) return;
-        minuteur->stop();
-        minuteur->deleteLater();
-        if (pret) action(w);
-        if (w) w->close();
-    });
-    minuteur->start();
-}
 } // namespace
 
 class TestTaillesReelles : public QObject {
@@ -116,7 +98,10 @@ private slots:
             f.show();
             r = mesurer(&f, attendu);
         } else {
-            dansLeModal(fenetre, [&](QWidget* w) { r = mesurer(w, attendu); });
+            test::quandModal(fenetre, [&](QWidget* w) {
+                r = mesurer(w, attendu);
+                w->close();
+            });
             if (fenetre == u"calend")
                 FenetreCalendrier::instance().executer();
             else
