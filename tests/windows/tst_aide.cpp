@@ -116,19 +116,6 @@ private slots:
         }
     }
 
-    // The pages share one style sheet: a title is drawn in the program's blue.
-    void styleCommun() {
-        QVERIFY(afficheraide(502));
-        const QTextDocument* doc = aide().navigateur()->document();
-        bool titreVu = false;
-        for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-            if (b.blockFormat().headingLevel() != 1) continue;
-            titreVu = true;
-            QCOMPARE(b.charFormat().foreground().color(), QColor(0x00, 0x00, 0xC0));
-        }
-        QVERIFY(titreVu);
-    }
-
     void navigation() {
         QVERIFY(afficheraide(0));
         auto* precedent = aide().findChild<QPushButton*>(QStringLiteral("com_precedent"));
