@@ -84,7 +84,7 @@ private:
         const QMargins cadre = cadreDe(m_fenetre);
         if (cadre.isNull()) {
             // No window manager frames it (or not yet): wait a little, then leave it.
-            if (++m_essais > 100) m_minuteur.stop();
+            if (++m_essais > 300) m_minuteur.stop();
             return;
         }
         m_minuteur.stop();

@@ -20,7 +20,7 @@ export DISPLAY=":$(head -n1 "$travail/ecran")"
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 # The window manager is ready once it has announced itself on the root window.
-for _ in $(seq 100); do
+for _ in $(seq 200); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.05
 done

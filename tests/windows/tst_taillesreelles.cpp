@@ -59,7 +59,7 @@ QRect mesurer(const QWidget* fenetre, QSize attendu) {
             return qAbs(r.width() - attendu.width()) <= 1 &&
                    qAbs(r.height() - attendu.height()) <= 1;
         },
-        3000));
+        8000));
     return r;
 }
 
