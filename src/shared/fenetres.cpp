@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <cmath>
 
@@ -25,22 +26,102 @@ Placement calculerPlacement(int largeur, int hauteur, int largeurEcran, int haut
     return p;
 }
 
+namespace {
+// The frame the window manager draws, once one of our windows has been framed: the next
+// windows are sized right from the start. Until then, a usual title bar and border.
+QMargins g_cadreVu(4, 27, 4, 4);
+
+QMargins cadreDe(const QWidget* fenetre) {
+    const QRect e = fenetre->frameGeometry(), i = fenetre->geometry();
+    return {i.left() - e.left(), i.top() - e.top(), e.right() - i.right(), e.bottom() - i.bottom()};
+}
+
+bool sansCadre(const QWidget* fenetre) {
+    return fenetre->windowFlags().testFlag(Qt::FramelessWindowHint);
+}
+
+// Gives the window the client size that makes its outer size the designed one, and puts
+// its outer top-left corner where the placement says.
+void appliquer(QWidget* fenetre, QSize exterieur, QPoint coin, QMargins cadre) {
+    const QSize client(std::max(1, exterieur.width() - cadre.left() - cadre.right()),
+                       std::max(1, exterieur.height() - cadre.top() - cadre.bottom()));
+    if (fenetre->minimumSize() == fenetre->maximumSize() && fenetre->size() != client)
+        fenetre->setFixedSize(client);
+    else
+        fenetre->resize(client);
+    fenetre->move(coin);
+}
+
+// The frame is only known once the window manager has framed the window, some time after
+// it is shown; until then the size rests on the last frame seen. This watcher sets the size
+// again from the real frame as soon as it appears.
+class Recadrage : public QObject {
+public:
+    explicit Recadrage(QWidget* fenetre) : QObject(fenetre), m_fenetre(fenetre) {
+        setObjectName(QStringLiteral("recadrage"));
+        m_minuteur.setInterval(10);
+        connect(&m_minuteur, &QTimer::timeout, this, &Recadrage::verifier);
+        fenetre->installEventFilter(this);
+    }
+    void viser(QSize exterieur, QPoint coin) {
+        m_exterieur = exterieur;
+        m_coin = coin;
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Show) {
+            m_essais = 0;
+            m_minuteur.start();
+        } else if (e->type() == QEvent::Hide) {
+            m_minuteur.stop();
+        }
+        return false;
+    }
+
+private:
+    void verifier() {
+        const QMargins cadre = cadreDe(m_fenetre);
+        if (cadre.isNull()) {
+            // No window manager frames it (or not yet): wait a little, then leave it.
+            if (++m_essais > 300) m_minuteur.stop();
+            return;
+        }
+        m_minuteur.stop();
+        g_cadreVu = cadre;
+        if (m_fenetre->frameGeometry() != QRect(m_coin, m_exterieur))
+            appliquer(m_fenetre, m_exterieur, m_coin, cadre);
+    }
+
+    QWidget* m_fenetre;
+    QTimer m_minuteur;
+    QSize m_exterieur;
+    QPoint m_coin;
+    int m_essais = 0;
+};
+} // namespace
+
 void dimensionnerfenetre(QWidget* fenetre, int largeur, int hauteur) {
     if (!fenetre) return;
     QRect ecran(0, 0, 1024, 768);
     if (const QScreen* s = QGuiApplication::primaryScreen()) ecran = s->availableGeometry();
+    // Screen and window alike in twips, so the comparison and the centring agree.
     const Placement p = calculerPlacement(largeur, hauteur, ecran.width() * twipsParPixel,
                                           ecran.height() * twipsParPixel);
-    // Designed sizes are outer sizes; take the frame off to get the client size. Before the
-    // window manager has framed the window, allow for a usual title bar and border.
-    QSize cadre(8, 31);
-    const QRect exterieur = fenetre->frameGeometry(), interieur = fenetre->geometry();
-    if (fenetre->isVisible() && exterieur != interieur) cadre = exterieur.size() - interieur.size();
-    const QSize client(std::max(1, px(p.largeur) - cadre.width()),
-                       std::max(1, px(p.hauteur) - cadre.height()));
-    fenetre->resize(client);
-    fenetre->move(ecran.left() + int(std::lround(p.gauche / twipsParPixel)),
-                  ecran.top() + int(std::lround(p.haut / twipsParPixel)));
+    const QSize exterieur(px(p.largeur), px(p.hauteur));
+    const QPoint coin(ecran.left() + int(std::lround(p.gauche / twipsParPixel)),
+                      ecran.top() + int(std::lround(p.haut / twipsParPixel)));
+    if (sansCadre(fenetre)) {
+        appliquer(fenetre, exterieur, coin, {});
+        return;
+    }
+    QMargins cadre = cadreDe(fenetre);
+    if (cadre.isNull()) cadre = g_cadreVu;
+    appliquer(fenetre, exterieur, coin, cadre);
+    auto* recadrage =
+        fenetre->findChild<Recadrage*>(QStringLiteral("recadrage"), Qt::FindDirectChildrenOnly);
+    if (!recadrage) recadrage = new Recadrage(fenetre);
+    recadrage->viser(exterieur, coin);
 }
 
 namespace {

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -60,29 +61,6 @@ private slots:
         QCOMPARE(m_faux.boite->messages.size(), avertissements);
     }
 
-    void texteAvertissement() {
-        m_faux.regionaux->decimal = QStringLiteral("#");
-        m_faux.regionaux->milliers = QStringLiteral(" ");
-        verifiersymboledecimal();
-        QCOMPARE(m_faux.boite->messages.size(), 1);
-        const auto& m = m_faux.boite->messages.first();
-        QCOMPARE(m.titre, QStringLiteral("Symbole Décimal"));
-        QCOMPARE(m.icone, BoiteSysteme::Icone::Information);
-        QVERIFY(m.texte.startsWith(QStringLiteral("Attention ! \r\n\r\nLe programme n'est pas ")));
-        QVERIFY(m.texte.contains(QStringLiteral("sont : \r\n\r\n    - Le point \r\n    - La "
-                                                "virgule \r\n\r\nVous devez")));
-        QVERIFY(m.texte.endsWith(QStringLiteral("onglets [Nombres] et [Symbole Monétaire]. ")));
-    }
-
-    void ordreDate() {
-        m_faux.regionaux->jourDAbord = true;
-        verifierordredate();
-        QCOMPARE(int(libcalc().ordre_date), 1);
-        m_faux.regionaux->jourDAbord = false;
-        verifierordredate();
-        QCOMPARE(int(libcalc().ordre_date), 2);
-    }
-
     void placement_data() {
         QTest::addColumn<int>("largeur");
         QTest::addColumn<int>("hauteur");
@@ -114,6 +92,19 @@ private slots:
         QCOMPARE(p.haut, haut);
         QCOMPARE(p.hauteur, hauteurFinale);
         QCOMPARE(p.largeur, largeur);
+    }
+
+    // A real window lands in the middle of the screen, at its designed outer size.
+    void fenetreCentree() {
+        QWidget w;
+        dimensionnerfenetre(&w, 8500, 5950);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect ecran = QGuiApplication::primaryScreen()->availableGeometry();
+        QTRY_COMPARE(w.frameGeometry().size(), QSize(567, 397));
+        const QRect r = w.frameGeometry();
+        QVERIFY(qAbs((r.left() - ecran.left()) - (ecran.right() - r.right())) <= 1);
+        QVERIFY(qAbs((r.top() - ecran.top()) - (ecran.bottom() - r.bottom())) <= 1);
     }
 
     void rapportErreur() {
@@ -194,25 +185,6 @@ private slots:
         f.close();
         VerrouInstance verrou(chemin);
         QVERIFY(verrou.acquerir());
-    }
-
-    void initialisationRemplitLEtat() {
-        initialisation();
-        const Libcalc& e = libcalc();
-        QCOMPARE(e.saut_ligne, QStringLiteral("\r\n"));
-        QVERIFY(!e.chemin_appli.endsWith(u'/'));
-        QCOMPARE(e.noms_mois[0], QStringLiteral("Tous"));
-        QCOMPARE(e.noms_mois[2], QStringLiteral("Février"));
-        QCOMPARE(e.noms_mois[12], QStringLiteral("Décembre"));
-        QCOMPARE(e.separateur_date, QStringLiteral("/"));
-        QCOMPARE(e.format_date, QStringLiteral("dd/mm/yyyy"));
-        QCOMPARE(e.date_jour, QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
-        QCOMPARE(e.annee_jour, QString::number(QDate::currentDate().year()));
-        QCOMPARE(int(e.opt_saisdate), 1);
-        QCOMPARE(int(e.opt_saisnombre), 1);
-        QCOMPARE(int(e.ordre_date), 1);
-        QCOMPARE(int(e.symbole_decimal), 1);
-        QCOMPARE(int(e.windows_xp), 0);
     }
 };
 

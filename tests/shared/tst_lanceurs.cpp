@@ -5,11 +5,26 @@
 #include "platform/lanceur.h"
 #include "shared/lanceurs.h"
 #include "shared/libcalc.h"
+#include "shared/sortie.h"
 
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
+#include <cstdio>
 
 using namespace orvaline;
+
+namespace {
+// Field n of /proc/<pid>/stat, counted from 1 as the kernel documents them.
+QByteArray champStat(qint64 pid, int n) {
+    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray texte = f.readAll();
+    return texte.mid(texte.lastIndexOf(')') + 2).split(' ').value(n - 3);
+}
+} // namespace
 
 class TestLanceurs : public QObject {
     Q_OBJECT
@@ -34,29 +49,6 @@ private slots:
         fermercalculatrice(); // forget what an earlier test started
         libcalc() = Libcalc{};
         libcalc().saut_ligne = QStringLiteral("\r\n");
-    }
-
-    void calculatricePremiereTrouvee_data() {
-        QTest::addColumn<QStringList>("installes");
-        QTest::addColumn<QString>("attendu");
-        QTest::newRow("GNOME") << QStringList{QStringLiteral("gnome-calculator"),
-                                              QStringLiteral("xcalc")}
-                               << QStringLiteral("/usr/bin/gnome-calculator");
-        QTest::newRow("KDE avant Qalculate")
-            << QStringList{QStringLiteral("qalculate-qt"), QStringLiteral("kcalc")}
-            << QStringLiteral("/usr/bin/kcalc");
-        QTest::newRow("xcalc seule")
-            << QStringList{QStringLiteral("xcalc")} << QStringLiteral("/usr/bin/xcalc");
-    }
-    void calculatricePremiereTrouvee() {
-        QFETCH(QStringList, installes);
-        QFETCH(QString, attendu);
-        m_faux.lanceur->installes = installes;
-        lancercalculatrice(1);
-        QCOMPARE(m_faux.lanceur->lancements.size(), 1);
-        QCOMPARE(m_faux.lanceur->lancements[0].programme, attendu);
-        QVERIFY(m_faux.lanceur->lancements[0].arguments.isEmpty());
-        QVERIFY(m_faux.boite->messages.isEmpty());
     }
 
     void calculatriceUneSeuleCopie() {
@@ -118,34 +110,6 @@ private slots:
         QVERIFY(m_faux.lanceur->vivants.contains(777));
     }
 
-    void panneau_data() {
-        QTest::addColumn<QStringList>("installes");
-        QTest::addColumn<QString>("programme");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("GNOME") << QStringList{QStringLiteral("gnome-control-center"),
-                                              QStringLiteral("systemsettings")}
-                               << QStringLiteral("/usr/bin/gnome-control-center")
-                               << QStringList{QStringLiteral("region")};
-        QTest::newRow("KDE") << QStringList{QStringLiteral("systemsettings"),
-                                            QStringLiteral("cinnamon-settings")}
-                             << QStringLiteral("/usr/bin/systemsettings")
-                             << QStringList{QStringLiteral("kcm_regionandlang")};
-        QTest::newRow("Xfce, sans argument")
-            << QStringList{QStringLiteral("xfce4-settings-manager")}
-            << QStringLiteral("/usr/bin/xfce4-settings-manager") << QStringList{};
-    }
-    void panneau() {
-        QFETCH(QStringList, installes);
-        QFETCH(QString, programme);
-        QFETCH(QStringList, arguments);
-        m_faux.lanceur->installes = installes;
-        lancerpanneau(2);
-        QCOMPARE(m_faux.lanceur->lancements.size(), 1);
-        QCOMPARE(m_faux.lanceur->lancements[0].programme, programme);
-        QCOMPARE(m_faux.lanceur->lancements[0].arguments, arguments);
-        QVERIFY(m_faux.boite->messages.isEmpty());
-    }
-
     void panneauEchecs_data() {
         QTest::addColumn<QStringList>("installes");
         QTest::addColumn<QString>("commande");
@@ -165,23 +129,63 @@ private slots:
                         QStringLiteral(" "));
     }
 
-    // The real launcher: a process it started counts as running until it ends, and the
-    // request to end reaches it.
+    // The real launcher: a process it started counts as running until it ends, even while
+    // its memory grows (only its start time identifies it), and the request to end reaches it.
     void processusReel() {
-        const QString sleep = QStandardPaths::findExecutable(QStringLiteral("sleep"));
-        if (sleep.isEmpty()) QSKIP("no sleep program");
+        const QString sh = QStandardPaths::findExecutable(QStringLiteral("sh"));
+        if (sh.isEmpty() || !QFile::exists(QStringLiteral("/proc/self/stat")))
+            QSKIP("no sh or no /proc");
         LanceurProcessus lanceur;
         QVERIFY(!lanceur.enCours(0));
         QVERIFY(!lanceur.enCours(-1));
-        const qint64 pid = lanceur.demarrer(sleep, {QStringLiteral("30")});
+        const qint64 pid = lanceur.demarrer(
+            sh, {QStringLiteral("-c"),
+                 QStringLiteral("sleep 0.2; a=x; for i in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 "
+                                "17 18 19 20 21 22; do a=$a$a; done; sleep 30")});
         QVERIFY(pid > 0);
+        const QByteArray memoire = champStat(pid, 23);
+        QTRY_VERIFY_WITH_TIMEOUT(champStat(pid, 23) != memoire, 5000);
         QVERIFY(lanceur.enCours(pid));
         // A process it did not start is never its own.
         QVERIFY(!LanceurProcessus().enCours(pid));
         lanceur.arreter(pid);
         QTRY_VERIFY_WITH_TIMEOUT(!lanceur.enCours(pid), 5000);
     }
+
+    // Leaving the program closes the calculator it started. The way out ends the process, so
+    // a copy of this test program leaves and says what it was asked to end.
+    void sortieFermeLaCalculatrice() {
+        QProcess copie;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("ORVALINE_TEST_SORTIE"), QStringLiteral("1"));
+        copie.setProcessEnvironment(env);
+        copie.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(copie.waitForFinished(10000));
+        QCOMPARE(copie.exitCode(), 0);
+        QCOMPARE(copie.readAllStandardOutput().trimmed(), QByteArray("arrêtés : 4242"));
+    }
 };
 
-QTEST_MAIN(TestLanceurs)
+// The copy's side of sortieFermeLaCalculatrice: the user's own calculator (777) runs beside
+// the one the program starts (4242).
+static void sortirAvecUneCalculatrice() {
+    test::Faux f = test::installerFaux();
+    f.lanceur->installes = {QStringLiteral("xcalc")};
+    f.lanceur->vivants = {777};
+    lancercalculatrice(1);
+    ajouterAvantSortie([f] {
+        QByteArray ids;
+        for (qint64 id : f.lanceur->arretes)
+            ids += ' ' + QByteArray::number(id);
+        std::printf("arrêtés :%s\n", ids.constData());
+    });
+    fermerappli();
+}
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("ORVALINE_TEST_SORTIE")) sortirAvecUneCalculatrice();
+    TestLanceurs t;
+    return QTest::qExec(&t, argc, argv);
+}
 #include "tst_lanceurs.moc"

@@ -78,32 +78,35 @@ Faux installerFaux() {
     return f;
 }
 
-void repondreAuProchainModal(const QString& texte, int delaiMs) {
+void quandModal(const QString& nom, std::function<void(QWidget*)> action, int delaiMs) {
     auto* minuteur = new QTimer(qApp);
-    auto* chrono = new QElapsedTimer;
+    auto chrono = std::make_shared<QElapsedTimer>();
     chrono->start();
-    minuteur->setInterval(10);
+    minuteur->setInterval(5);
     QObject::connect(minuteur, &QTimer::timeout, minuteur, [=] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal) {
-            const auto boutons = modal->findChildren<QAbstractButton*>();
-            for (QAbstractButton* b : boutons) {
-                if (b->isVisible() && b->text() == texte) {
-                    minuteur->stop();
-                    b->click();
-                    minuteur->deleteLater();
-                    delete chrono;
-                    return;
-                }
-            }
-        }
-        if (chrono->elapsed() > delaiMs) {
-            minuteur->stop();
-            minuteur->deleteLater();
-            delete chrono;
-        }
+        QWidget* w = QApplication::activeModalWidget();
+        const bool pret = w && w->isVisible() && (nom.isEmpty() || w->objectName() == nom);
+        if (!pret && chrono->elapsed() < delaiMs) return;
+        minuteur->stop();
+        minuteur->deleteLater();
+        if (pret)
+            action(w);
+        else if (w)
+            w->close();
     });
     minuteur->start();
+}
+
+void repondreAuProchainModal(const QString& texte, int delaiMs) {
+    quandModal(
+        QString(),
+        [texte](QWidget* modal) {
+            const auto boutons = modal->findChildren<QAbstractButton*>();
+            for (QAbstractButton* b : boutons)
+                if (b->isVisible() && b->text() == texte) return b->click();
+            modal->close();
+        },
+        delaiMs);
 }
 
 } // namespace orvaline::test

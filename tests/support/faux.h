@@ -10,6 +10,9 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
+
+class QWidget;
 
 namespace orvaline::test {
 
@@ -103,8 +106,13 @@ struct Faux {
 };
 Faux installerFaux();
 
-// Clicks the button whose text is `texte` in the next modal dialog that opens (within the
-// given time), so that tests never wait for a human.
+// Runs `action` in the modal window named `nom` (any, when empty) once it is up, inside its
+// own event loop. When none comes within the given time, the modal window then open is
+// closed, so that a test fails on its checks instead of hanging.
+void quandModal(const QString& nom, std::function<void(QWidget*)> action, int delaiMs = 5000);
+
+// Clicks the button whose text is `texte` in the next modal dialog that opens, so that tests
+// never wait for a human; closes the dialog when it has no such button.
 void repondreAuProchainModal(const QString& texte, int delaiMs = 5000);
 
 } // namespace orvaline::test

@@ -20,29 +20,14 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 using namespace orvaline;
 
 namespace {
-// Runs `action` in the modal window named `nom` once it is up, inside its own event loop.
-void quandModal(const QString& nom, std::function<void(QWidget*)> action) {
-    auto* minuteur = new QTimer;
-    minuteur->setInterval(5);
-    QObject::connect(minuteur, &QTimer::timeout, [minuteur, nom, action] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w || w->objectName() != nom || !w->isVisible()) return;
-        minuteur->stop();
-        minuteur->deleteLater();
-        action(w);
-    });
-    minuteur->start();
-}
-
 // Opens the options dialog as the main window does and runs `action` in it, which closes it.
 void dansOptions(std::function<void(QWidget*)> action) {
-    quandModal(QStringLiteral("confopt"), std::move(action));
+    test::quandModal(QStringLiteral("confopt"), std::move(action));
     afficheroptions();
 }
 
@@ -139,6 +124,7 @@ private slots:
         QTest::addColumn<bool>("cochee");
         QTest::newRow("7 ramené à 1") << QByteArray("7") << true;
         QTest::newRow("0.5 arrondi au pair 0") << QByteArray("0.5") << false;
+        QTest::newRow("0.6 arrondi à 1, pas tronqué") << QByteArray("0.6") << true;
         QTest::newRow("un mot vaut 0") << QByteArray("oui") << false;
     }
     void caseAuChargement() {
@@ -371,7 +357,7 @@ private slots:
         dansOptions([&](QWidget* d) {
             auto* zone = ctl<QLineEdit>(d, QStringLiteral("sais_date"));
             zone->setText(QStringLiteral("15/03/2025"));
-            quandModal(QStringLiteral("calend"), [&](QWidget* cal) {
+            test::quandModal(QStringLiteral("calend"), [&](QWidget* cal) {
                 montre = ctl<QLabel>(cal, QStringLiteral("lib_date"))->text();
                 for (auto* c : cal->findChildren<QLabel*>())
                     if (c->objectName().startsWith(u"lib_jour(") && c->text() == u"20")
@@ -400,7 +386,7 @@ private slots:
         QVERIFY(ctl(&f, QStringLiteral("com_outil(4)"))->isEnabled());
         f.findChild<QWidget*>(QStringLiteral("sais_time(2)"))->setFocus();
         bool ouvert = false;
-        quandModal(QStringLiteral("confopt"), [&](QWidget* d) {
+        test::quandModal(QStringLiteral("confopt"), [&](QWidget* d) {
             ouvert = true;
             cliquer(d, QStringLiteral("com_annul"));
         });

@@ -14,7 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -30,14 +30,46 @@ class TestDemarrage : public QObject {
 private slots:
     void init() { m_faux = test::installerFaux(); }
 
+    // Each tool button brings up what its picture promises. (Before the refused copy, whose
+    // way out would end the modal windows' event loops.)
+    void boutonsOutils_data() {
+        QTest::addColumn<int>("outil");
+        QTest::addColumn<QString>("modal");
+        QTest::addColumn<int>("cadre"); // the calculator on show afterwards
+        QTest::newRow("calendrier") << 1 << "calend" << 3;
+        QTest::newRow("calculatrice de temps") << 2 << "" << 1;
+        QTest::newRow("calculatrice de dates") << 3 << "" << 2;
+        QTest::newRow("options") << 4 << "confopt" << 3;
+    }
+    void boutonsOutils() {
+        QFETCH(int, outil);
+        QFETCH(QString, modal);
+        QFETCH(int, cadre);
+        libcalc().chemin_appli = m_dossier.path();
+        FenetrePrincipale f;
+        f.charger();
+        f.show();
+        // Start on the other calculator, so that a switch shows.
+        f.menuMode(cadre == 1 ? 3 : 1);
+        QString ouvert;
+        if (!modal.isEmpty())
+            test::quandModal(modal, [&](QWidget* w) {
+                ouvert = w->objectName();
+                w->close();
+            });
+        f.findChild<QPushButton*>(QStringLiteral("com_outil(%1)").arg(outil))->click();
+        QCOMPARE(ouvert, modal);
+        if (cadre != 3) {
+            QVERIFY(f.findChild<QGroupBox*>(QStringLiteral("cadres(%1)").arg(cadre))->isVisible());
+            QVERIFY(
+                !f.findChild<QGroupBox*>(QStringLiteral("cadres(%1)").arg(3 - cadre))->isVisible());
+        }
+    }
+
     void passageALaFenetrePrincipale() {
         bool montree = false;
         QElapsedTimer chrono;
         NumVer numver([&] { montree = true; }, m_dossier.filePath(QStringLiteral("a.lock")));
-        QCOMPARE(numver.findChild<QLabel*>(QStringLiteral("libelles(1)"))->text(),
-                 QStringLiteral("Version 1.3"));
-        QCOMPARE(numver.findChild<QLabel*>(QStringLiteral("libelles(0)"))->text(),
-                 QStringLiteral("Orvaline"));
         QVERIFY(QGuiApplication::overrideCursor());
         QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
         chrono.start();
@@ -75,7 +107,6 @@ private slots:
         f.charger();
         f.show();
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        QCOMPARE(f.windowTitle(), QStringLiteral("  Orvaline"));
         auto* liste = f.findChild<QListWidget*>(QStringLiteral("list_increment"));
         // The six date units first, the working days after them.
         QCOMPARE(liste->count(), 8);

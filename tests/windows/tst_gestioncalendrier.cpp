@@ -10,26 +10,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
 using namespace orvaline;
 
 namespace {
-// Runs an action in the calendar once it is the modal window, as a user would answer it.
-void dansLeCalendrier(std::function<void(QWidget*)> action) {
-    auto* minuteur = new QTimer(qApp);
-    minuteur->setInterval(10);
-    QObject::connect(minuteur, &QTimer::timeout, minuteur, [=] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal->objectName() != u"calend" || !modal->isVisible()) return;
-        minuteur->stop();
-        minuteur->deleteLater();
-        action(modal);
-    });
-    minuteur->start();
-}
-
 // Through the window, as the desktop delivers it: press, release, then the second press
 // that becomes the double-click.
 void doubleClic(QWidget* w) {
@@ -89,7 +73,7 @@ private slots:
         champ(index)->setText(QStringLiteral(" 15/03/2025"));
         champ(3 - index)->setFocus();
         QString montre;
-        dansLeCalendrier([&](QWidget* cal) {
+        test::quandModal(QStringLiteral("calend"), [&](QWidget* cal) {
             montre = cal->findChild<QLabel*>(QStringLiteral("lib_date"))->text();
             QWidget* vingt = celluleDuJour(cal, QStringLiteral("20"));
             if (geste == u"double") {
@@ -117,7 +101,7 @@ private slots:
         champ(2)->setText(QString());
         QString montre;
         bool annulerVisible = true;
-        dansLeCalendrier([&](QWidget* cal) {
+        test::quandModal(QStringLiteral("calend"), [&](QWidget* cal) {
             montre = cal->findChild<QLabel*>(QStringLiteral("lib_date"))->text();
             annulerVisible = cal->findChild<QPushButton*>(QStringLiteral("com_annul"))->isVisible();
             QTest::mouseClick(celluleDuJour(cal, QStringLiteral("1")), Qt::LeftButton);

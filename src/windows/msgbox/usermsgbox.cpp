@@ -100,9 +100,11 @@ void UserMsgBox::charger() {
     setWindowTitle(legende);
 
     // The label first takes its natural size: one line per line break, as wide as the
-    // longest line.
+    // longest line. The box is reused, so the fixed size a wrapped message left goes first.
     QString affiche = texte;
     affiche.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_texte->setMinimumSize(0, 0);
+    m_texte->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     m_texte->setWordWrap(false);
     m_texte->setText(affiche);
     m_texte->adjustSize();
@@ -114,10 +116,6 @@ void UserMsgBox::charger() {
         const int h = m_texte->heightForWidth(px(msgLargeurMaxTexte));
         m_texte->setFixedHeight(h);
         hauteurTexte = enTwips(h);
-    } else {
-        m_texte->setMinimumSize(0, 0);
-        m_texte->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        m_texte->adjustSize();
     }
     m_texte->move(px(msgGaucheTexte), px(msgHautTexte));
 
