@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace orvaline;
 
@@ -88,6 +90,16 @@ private slots:
                               ici(QStringLiteral("bloque/Orvaline.ini")) +
                               QStringLiteral("\r\n\r\nLe Programme va se terminer."));
         QCOMPARE(libcalc().opt_saisdate, -1);
+        // The program itself then ends with a failure status.
+        const pid_t enfant = ::fork();
+        if (enfant == 0) {
+            chargerreglages();
+            ::_exit(0);
+        }
+        int statut = 0;
+        QCOMPARE(::waitpid(enfant, &statut, 0), enfant);
+        QVERIFY(WIFEXITED(statut));
+        QCOMPARE(WEXITSTATUS(statut), 1);
     }
 
     void options_data() {
