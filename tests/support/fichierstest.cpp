@@ -21,18 +21,6 @@ bool ecrire(const QString& chemin, const QByteArray& contenu) {
     return f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size();
 }
 
-bool droitsIgnores(const QString& dossier) {
-    const QString sonde = QDir(dossier).filePath(QStringLiteral("sonde-droits"));
-    ecrire(sonde, "x");
-    QFile::setPermissions(sonde, QFile::ReadOwner);
-    QFile f(sonde);
-    const bool ignores = f.open(QIODevice::WriteOnly | QIODevice::Append);
-    f.close();
-    QFile::setPermissions(sonde, QFile::ReadOwner | QFile::WriteOwner);
-    QFile::remove(sonde);
-    return ignores;
-}
-
 bool commeUtilisateurOrdinaire(const QString& dossier, const std::function<bool()>& essai) {
     if (::geteuid() != 0) return essai();
     // The folder and its files go to "nobody", who then runs the check in a child process.

@@ -11,10 +11,6 @@ namespace orvaline::test {
 QByteArray lire(const QString& chemin);
 // Writes the bytes, replacing the file; false when it cannot be written.
 bool ecrire(const QString& chemin, const QByteArray& contenu);
-// Whether this user writes through file permissions (root does): then refused writes cannot
-// be checked in the given folder.
-bool droitsIgnores(const QString& dossier);
-
 // Runs `essai` as a user whom file permissions bind, so that refused writes can be checked
 // even when the tests run as root (then in a child process, as "nobody", after handing
 // `dossier` and its files over). True when `essai` gave true.
