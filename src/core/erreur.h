@@ -30,8 +30,17 @@ inline Erreur typeIncompatible() {
 inline Erreur fichierIntrouvable() {
     return {53, QStringLiteral("Fichier introuvable")};
 }
+inline Erreur fichierIntrouvable(const QString& chemin) {
+    return {53, QStringLiteral("Fichier introuvable : ") + chemin};
+}
 inline Erreur accesRefuse() {
     return {75, QStringLiteral("Erreur d'accès au chemin/fichier")};
+}
+inline Erreur nonExecutable(const QString& chemin) {
+    return {75, QStringLiteral("Ce fichier n'est pas un programme exécutable : ") + chemin};
+}
+inline Erreur demarrageImpossible(const QString& chemin) {
+    return {5, QStringLiteral("Le programme n'a pas pu démarrer : ") + chemin};
 }
 } // namespace erreurs
 

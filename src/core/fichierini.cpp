@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QList>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace orvaline {
 
@@ -72,7 +73,11 @@ Analyse analyser(const QByteArray& brut, bool premiere) {
     if (egal < 0) return {};
     const QString nom = t.left(egal).trimmed();
     if (nom.isEmpty()) return {};
-    return {Genre::Cle, nom, t.mid(egal + 1).trimmed()};
+    QString valeur = t.mid(egal + 1).trimmed();
+    // A value in double quotes reads without them, as the platform's profile reader gives it.
+    if (valeur.size() >= 2 && valeur.front() == u'"' && valeur.back() == u'"')
+        valeur = valeur.mid(1, valeur.size() - 2);
+    return {Genre::Cle, nom, valeur};
 }
 
 bool memeNom(const QString& a, const QString& b) {
@@ -109,6 +114,15 @@ bool contientSaut(const QString& t) {
     return t.contains(u'\n') || t.contains(u'\r');
 }
 
+// Names are compared after trimming and read from UTF-8: anything that does not come back
+// the same way (controls, a byte-order mark, lone surrogates) is refused.
+bool nomLisible(const QString& nom) {
+    if (nom.trimmed().isEmpty() || !nom.isValidUtf16()) return false;
+    return std::none_of(nom.begin(), nom.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c == QChar(0xFEFF);
+    });
+}
+
 bool echec(QString* erreur, const QString& raison) {
     if (erreur) *erreur = raison;
     return false;
@@ -116,42 +130,54 @@ bool echec(QString* erreur, const QString& raison) {
 
 } // namespace
 
-std::optional<QString> lireini(const QString& fichier, const QString& section, const QString& cle,
-                               qint16 taille) {
-    if (fichier.isEmpty() || taille <= 0 || section.trimmed().isEmpty() || cle.trimmed().isEmpty())
-        return std::nullopt;
-    QFile f(fichier);
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+bool nomSectionValide(const QString& section) {
+    const QString nom = section.trimmed();
+    return nomLisible(nom) && !nom.contains(u']');
+}
+
+bool nomCleValide(const QString& cle) {
+    const QString nom = cle.trimmed();
+    return nomLisible(nom) && !nom.contains(u'=') && !nom.startsWith(u'[') &&
+           !nom.startsWith(u';') && !nom.startsWith(u'#');
+}
+
+std::optional<QString> lireiniContenu(const QByteArray& contenu, const QString& section,
+                                      const QString& cle, qint16 taille) {
+    if (taille <= 0 || section.trimmed().isEmpty() || cle.trimmed().isEmpty()) return std::nullopt;
     QString valeur;
-    if (chercher(decouper(f.readAll()), section.trimmed(), cle.trimmed(), &valeur).cle < 0)
+    if (chercher(decouper(contenu), section.trimmed(), cle.trimmed(), &valeur).cle < 0)
         return std::nullopt;
     if (valeur.isEmpty()) return std::nullopt;
     QString coupee = valeur.left(taille - 1);
     if (!coupee.isEmpty() && coupee.back().isHighSurrogate()) coupee.chop(1);
-    return coupee.trimmed();
+    coupee = coupee.trimmed();
+    if (coupee.isEmpty()) return std::nullopt;
+    return coupee;
 }
 
-bool ecrireini(const QString& section, const QString& cle, const QString& valeur,
-               const QString& fichier, QString* erreur) {
+std::optional<QString> lireini(const QString& fichier, const QString& section, const QString& cle,
+                               qint16 taille) {
+    if (fichier.isEmpty() || taille <= 0) return std::nullopt;
+    QFile f(fichier);
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    return lireiniContenu(f.readAll(), section, cle, taille);
+}
+
+bool ecrireiniContenu(QByteArray& contenu, const QString& section, const QString& cle,
+                      const QString& valeur, QString* erreur) {
     const QString nomSection = section.trimmed();
     const QString nomCle = cle.trimmed();
-    if (fichier.isEmpty()) return echec(erreur, QStringLiteral("Aucun fichier indiqué"));
     // A name or value that would break the line layout could plant other keys in the file.
-    if (nomSection.isEmpty() || nomSection.contains(u']') || contientSaut(nomSection) ||
-        nomCle.isEmpty() || nomCle.contains(u'=') || nomCle.startsWith(u'[') ||
-        nomCle.startsWith(u';') || nomCle.startsWith(u'#') || contientSaut(nomCle) ||
-        contientSaut(valeur))
-        return echec(erreur, QStringLiteral("Section, clé ou valeur impossible à écrire"));
+    if (!nomSectionValide(nomSection))
+        return echec(erreur, QStringLiteral("Nom de section invalide : « %1 »").arg(section));
+    if (!nomCleValide(nomCle))
+        return echec(erreur, QStringLiteral("Nom de clé invalide : « %1 »").arg(cle));
+    if (contientSaut(valeur) || valeur.contains(QChar(0)) || !valeur.isValidUtf16())
+        return echec(erreur, QStringLiteral("Valeur impossible à écrire sur une ligne pour la "
+                                            "clé « %1 »")
+                                 .arg(nomCle));
 
-    QByteArray avant;
-    if (QFileInfo::exists(fichier)) {
-        // Never rebuild a file that could not be read: its content would be lost.
-        QFile f(fichier);
-        if (!f.open(QIODevice::ReadOnly)) return echec(erreur, f.errorString());
-        avant = f.readAll();
-    }
-
-    QList<Ligne> lignes = decouper(avant);
+    QList<Ligne> lignes = decouper(contenu);
     QByteArray fin("\r\n");
     for (const Ligne& l : lignes) {
         if (!l.fin.isEmpty()) {
@@ -172,10 +198,26 @@ bool ecrireini(const QString& section, const QString& cle, const QString& valeur
         lignes.append({(u'[' + nomSection + u']').toUtf8(), fin});
         lignes.append({ligneCle, fin});
     }
+    contenu = assembler(lignes);
+    return true;
+}
 
-    const QByteArray apres = assembler(lignes);
-    if (apres == avant) return true;
+bool ecrireini(const QString& section, const QString& cle, const QString& valeur,
+               const QString& fichier, QString* erreur) {
+    if (fichier.isEmpty()) return echec(erreur, QStringLiteral("Aucun fichier indiqué"));
+    QByteArray avant;
+    if (QFileInfo::exists(fichier)) {
+        // Never rebuild a file that could not be read: its content would be lost.
+        QFile f(fichier);
+        if (!f.open(QIODevice::ReadOnly)) return echec(erreur, f.errorString());
+        avant = f.readAll();
+    }
+    QByteArray apres = avant;
+    if (!ecrireiniContenu(apres, section, cle, valeur, erreur)) return false;
+    if (apres == avant && QFileInfo::exists(fichier)) return true;
     QSaveFile sortie(fichier);
+    // A writable file in a folder that refuses new files is written in place.
+    sortie.setDirectWriteFallback(true);
     if (!sortie.open(QIODevice::WriteOnly)) return echec(erreur, sortie.errorString());
     if (sortie.write(apres) != apres.size()) return echec(erreur, sortie.errorString());
     if (!sortie.commit()) return echec(erreur, sortie.errorString());

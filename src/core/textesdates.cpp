@@ -116,21 +116,21 @@ std::optional<QString> ajouterdate(QString& date, QStringView unite, qint64 nomb
     // Beyond this many months every result is out of range anyway; it keeps QDate's int
     // arithmetic safe.
     constexpr qint64 moisMax = 12 * (anneeMax + 1);
+    // The count is checked before it is multiplied, so that no count overflows.
     auto enMois = [&](qint64 facteur) -> QDate {
-        const qint64 mois = nombre * facteur;
-        if (mois > moisMax || mois < -moisMax) return {};
-        return depart->addMonths(int(mois));
+        if (nombre > moisMax / facteur || nombre < -moisMax / facteur) return {};
+        return depart->addMonths(int(nombre * facteur));
     };
     constexpr qint64 joursMax = 366LL * (anneeMax + 1);
-    auto enJours = [&](qint64 jours) -> QDate {
-        if (jours > joursMax || jours < -joursMax) return {};
-        return depart->addDays(jours);
+    auto enJours = [&](qint64 jours, qint64 facteur) -> QDate {
+        if (jours > joursMax / facteur || jours < -joursMax / facteur) return {};
+        return depart->addDays(jours * facteur);
     };
     QDate resultat;
     if (unite == u"d")
-        resultat = enJours(nombre);
+        resultat = enJours(nombre, 1);
     else if (unite == u"ww" || unite == u"w")
-        resultat = enJours(7 * nombre);
+        resultat = enJours(nombre, 7);
     else if (unite == u"m")
         resultat = enMois(1);
     else if (unite == u"q")
@@ -141,7 +141,7 @@ std::optional<QString> ajouterdate(QString& date, QStringView unite, qint64 nomb
         // Hours are added to midnight; only the date is kept.
         qint64 jours = nombre / 24;
         if (nombre % 24 != 0 && nombre < 0) --jours;
-        resultat = enJours(jours);
+        resultat = enJours(jours, 1);
     } else
         return std::nullopt;
     if (!dansLesLimites(resultat)) return std::nullopt;

@@ -11,6 +11,9 @@
 #include "shared/fichiers.h"
 #include "shared/libcalc.h"
 
+#include <QFileInfo>
+#include <limits>
+
 namespace orvaline {
 
 namespace {
@@ -44,14 +47,21 @@ void lirenavigateur(QString& chemin, qint16& trouve) {
     chemin.clear();
     const QString& nl = sautLigne();
     QString message;
-    if (const auto valeur = lireini(libcalc().fichier_ini, QStringLiteral("Options"),
-                                    QStringLiteral("Navigateur"), 150)) {
+    if (const auto valeur =
+            lireini(libcalc().fichier_ini, QStringLiteral("Options"), QStringLiteral("Navigateur"),
+                    std::numeric_limits<qint16>::max())) {
         chemin = *valeur;
-        if (testerfichier(chemin)) {
+        if (!testerfichier(chemin))
+            message =
+                QStringLiteral("Le Programme de Navigation est introuvable :") + nl + nl + chemin;
+        else if (!QFileInfo(chemin).isExecutable())
+            message = QStringLiteral("Le Programme de Navigation n'est pas un programme "
+                                     "exécutable :") +
+                      nl + nl + chemin;
+        else {
             trouve = 1;
             return;
         }
-        message = QStringLiteral("Le Programme de Navigation est introuvable :") + nl + nl + chemin;
     } else {
         message = QStringLiteral("Vous devez tout d'abord définir") + nl +
                   QStringLiteral("le Programme de Navigation Internet à") + nl +
@@ -82,8 +92,12 @@ void verifierconnexion(qint16 demander, qint16& connecte) {
     if (reponse == BoiteSysteme::Reponse::Ok) connecte = 1;
 }
 
-bool lancernavigateur(const QString& chemin, const QString& adresse) {
-    return plateforme::lanceur().demarrer(chemin, {adresse}) != 0;
+std::optional<Erreur> lancernavigateur(const QString& chemin, const QString& adresse) {
+    if (plateforme::lanceur().demarrer(chemin, {adresse}) != 0) return std::nullopt;
+    const QFileInfo info(chemin);
+    if (!info.isFile()) return erreurs::fichierIntrouvable(chemin);
+    if (!info.isExecutable()) return erreurs::nonExecutable(chemin);
+    return erreurs::demarrageImpossible(chemin);
 }
 
 } // namespace orvaline

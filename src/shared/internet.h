@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/erreur.h"
+
 #include <QString>
+#include <optional>
 
 namespace orvaline {
 
@@ -17,8 +20,9 @@ QString forum();
 QString faq();
 } // namespace adresses
 
-// The browser chosen in the options: its path (without surrounding blanks) and 1 in `trouve`
-// when that program exists. Otherwise `trouve` is 0 and the user has been told what to do.
+// The browser chosen in the options: its path (whole, without surrounding blanks) and 1 in
+// `trouve` when that program exists and can be run. Otherwise `trouve` is 0 and the user has been
+// told what to do.
 void lirenavigateur(QString& chemin, qint16& trouve);
 
 // Asks up to three times, half a second apart, whether the computer is connected. 1 in
@@ -27,7 +31,8 @@ void lirenavigateur(QString& chemin, qint16& trouve);
 void verifierconnexion(qint16 demander, qint16& connecte);
 
 // Starts the browser with the address as its only argument, never through a shell, so no
-// path or address can run a command. False when it could not start.
-bool lancernavigateur(const QString& chemin, const QString& adresse);
+// path or address can run a command. When it could not start, the error says why: no such
+// file, not a program, or a start that failed.
+std::optional<Erreur> lancernavigateur(const QString& chemin, const QString& adresse);
 
 } // namespace orvaline

@@ -40,7 +40,7 @@ inline QString cleAlsaceMoselle() {
 // The settings steps of the main window's load: `fichier_ini` is placed beside `chemin_appli`
 // (or in the user's configuration folder), the file is created when missing, then the
 // options are read. When the file cannot be created, `fermer` runs (by default the exit
-// routine, which does not come back); false comes back from any other `fermer`.
-bool chargerreglages(const std::function<void()>& fermer = fermerappli);
+// routine with status 1, which does not come back); false comes back from any other `fermer`.
+bool chargerreglages(const std::function<void()>& fermer = [] { fermerappli(1); });
 
 } // namespace orvaline

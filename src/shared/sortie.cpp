@@ -20,7 +20,7 @@ void ajouterAvantSortie(std::function<void()> routine) {
     routines().push_back(std::move(routine));
 }
 
-void fermerappli() {
+void fermerappli(int statut) {
     for (const auto& routine : routines())
         routine();
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -28,7 +28,7 @@ void fermerappli() {
     // The settings file is only ever replaced whole, so nothing is left half-written; leave
     // without tearing the windows down one by one.
     std::fflush(nullptr);
-    std::_Exit(0);
+    std::_Exit(statut);
 }
 
 } // namespace orvaline

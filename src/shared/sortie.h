@@ -7,8 +7,9 @@ namespace orvaline {
 
 // The one way out of the program: runs what was registered for the way out (closing the
 // desktop calculator the program started, releasing the single-copy lock), then ends the
-// program at once, without further window events.
-[[noreturn]] void fermerappli();
+// program at once, without further window events. A start that ends on a fatal error leaves
+// with a status other than 0.
+[[noreturn]] void fermerappli(int statut = 0);
 
 void ajouterAvantSortie(std::function<void()> routine);
 

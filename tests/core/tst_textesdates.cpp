@@ -2,6 +2,7 @@
 #include "core/textesdates.h"
 
 #include <QTest>
+#include <limits>
 
 using namespace orvaline;
 
@@ -146,11 +147,11 @@ private slots:
         QTest::newRow("en deçà de 100") << "01/01/0100"
                                         << "d" << qint64(-1) << "";
         QTest::newRow("énorme en mois") << "01/01/2024"
-                                        << "m" << qint64(2147483647) << "";
+                                        << "yyyy" << std::numeric_limits<qint64>::max() << "";
         QTest::newRow("énorme en jours") << "01/01/2024"
-                                         << "ww" << qint64(-2147483648LL) << "";
+                                         << "ww" << std::numeric_limits<qint64>::min() << "";
         QTest::newRow("énorme en heures") << "01/01/2024"
-                                          << "h" << qint64(2147483647) << "";
+                                          << "h" << std::numeric_limits<qint64>::min() << "";
         QTest::newRow("jusqu'à 9999") << "01/01/2024"
                                       << "yyyy" << qint64(7975) << "01/01/9999";
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The regional checks, window placement, the error report, the waits and the single-copy lock.
 #include "faux.h"
+#include "fichierstest.h"
 #include "platform/verrouinstance.h"
 #include "shared/attente.h"
 #include "shared/fenetres.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -170,21 +172,33 @@ private slots:
         QVERIFY(premiere->acquerir());
         QVERIFY(premiere->acquerir());
         QVERIFY(!seconde.acquerir());
-        // Once the first copy is gone, the next one starts.
+        // Once the first copy is gone, so is its lock file, and the next one starts.
         premiere.reset();
+        QVERIFY(!QFile::exists(chemin));
         QVERIFY(seconde.acquerir());
     }
 
+    void verrouAbandonneRepris_data() {
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<int>("droits");
+        const QByteArray hote = QSysInfo::machineHostName().toUtf8();
+        const int lecture = int(QFile::ReadOwner | QFile::WriteOwner);
+        QTest::newRow("vide") << QByteArray() << lecture;
+        QTest::newRow("illisible") << QByteArray("1\n") << 0;
+        QTest::newRow("n'importe quoi") << QByteArray("\xFF\x00zz\n\n") << lecture;
+        QTest::newRow("processus mort") << "999999\nOrvaline\n" + hote + "\n" << lecture;
+        // Process 1 runs, but it is not Orvaline.
+        QTest::newRow("numéro repris") << "1\nOrvaline\n" + hote + "\n" << lecture;
+    }
     void verrouAbandonneRepris() {
-        // A lock file left by a copy that crashed names a process that no longer runs.
+        QFETCH(QByteArray, contenu);
+        QFETCH(int, droits);
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("orvaline.lock"));
-        QFile f(chemin);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("999999\nOrvaline\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-        f.close();
-        VerrouInstance verrou(chemin);
-        QVERIFY(verrou.acquerir());
+        QVERIFY(test::ecrire(chemin, contenu));
+        QFile::setPermissions(chemin, QFile::Permissions(droits));
+        QVERIFY(test::commeUtilisateurOrdinaire(dossier.path(),
+                                                [&] { return VerrouInstance(chemin).acquerir(); }));
     }
 };
 

@@ -17,7 +17,8 @@ class TestInternet : public QObject {
     test::Faux m_faux{};
     QTemporaryDir m_dossier;
 
-    QString cheminProgramme() const { return m_dossier.filePath(QStringLiteral("navig")); }
+    // Longer than any short buffer, and executable.
+    QString cheminProgramme() const { return m_dossier.filePath(QString(200, u'n')); }
 
 private slots:
     void init() {
@@ -25,7 +26,8 @@ private slots:
         libcalc() = Libcalc{};
         libcalc().saut_ligne = QStringLiteral("\r\n");
         libcalc().fichier_ini = m_dossier.filePath(QStringLiteral("Orvaline.ini"));
-        QVERIFY(test::ecrire(cheminProgramme(), "#!/bin/sh\n"));
+        QVERIFY(test::preparerNavigateur(m_dossier.path(), cheminProgramme()));
+        QVERIFY(test::ecrire(cheminProgramme() + QStringLiteral("-texte"), "x"));
     }
 
     void navigateur_data() {
@@ -40,6 +42,12 @@ private slots:
             << QStringLiteral("Navigateur=%1") << qint16(1) << QString();
         QTest::newRow("blancs autour retirés")
             << QStringLiteral("Navigateur=   %1   ") << qint16(1) << QString();
+        QTest::newRow("entre guillemets")
+            << QStringLiteral("Navigateur=\"%1\"") << qint16(1) << QString();
+        QTest::newRow("pas exécutable")
+            << QStringLiteral("Navigateur=%1-texte") << qint16(0)
+            << QStringLiteral("Le Programme de Navigation n'est pas un programme exécutable :"
+                              "\r\n\r\n%1-texte");
         QTest::newRow("clé absente") << QStringLiteral("Saisdate=1") << qint16(0) << aDefinir;
         QTest::newRow("clé vide") << QStringLiteral("Navigateur=") << qint16(0) << aDefinir;
         QTest::newRow("fichier absent")
@@ -116,15 +124,33 @@ private slots:
             QCOMPARE(m_faux.boite->messages[0].titre, QStringLiteral("Connexion Internet"));
     }
 
-    void lancementUnSeulArgument() {
+    void lancement_data() {
+        QTest::addColumn<qint64>("pid");
+        QTest::addColumn<QString>("suffixe"); // added to the program's path
+        QTest::addColumn<int>("numero");      // 0: started
+        QTest::addColumn<QString>("motif");
+        QTest::newRow("démarré") << qint64(42) << QString() << 0 << QString();
+        QTest::newRow("introuvable") << qint64(0) << QStringLiteral("-absent") << 53
+                                     << QStringLiteral("Fichier introuvable : %1-absent");
+        QTest::newRow("pas exécutable")
+            << qint64(0) << QStringLiteral("-texte") << 75
+            << QStringLiteral("Ce fichier n'est pas un programme exécutable : %1-texte");
+        QTest::newRow("échec du démarrage")
+            << qint64(0) << QString() << 5
+            << QStringLiteral("Le programme n'a pas pu démarrer : %1");
+    }
+    void lancement() {
+        QFETCH(qint64, pid);
+        QFETCH(QString, suffixe);
+        QFETCH(int, numero);
+        QFETCH(QString, motif);
+        // The address goes whole, as the one argument, never through a shell.
         const QString adresse = QStringLiteral("http://h/a b;rm -rf ~");
-        QVERIFY(lancernavigateur(QStringLiteral("/opt/mon navigateur/nav"), adresse));
-        QCOMPARE(m_faux.lanceur->lancements.size(), 1);
-        QCOMPARE(m_faux.lanceur->lancements[0].programme,
-                 QStringLiteral("/opt/mon navigateur/nav"));
-        QCOMPARE(m_faux.lanceur->lancements[0].arguments, QStringList{adresse});
-        m_faux.lanceur->pid = 0;
-        QVERIFY(!lancernavigateur(QStringLiteral("/x"), adresse));
+        m_faux.lanceur->pid = pid;
+        const auto erreur = lancernavigateur(cheminProgramme() + suffixe, adresse);
+        QCOMPARE(m_faux.lanceur->lancements.value(0).arguments, QStringList{adresse});
+        QCOMPARE(erreur.has_value(), numero != 0);
+        if (erreur) QCOMPARE(*erreur, (Erreur{numero, motif.arg(cheminProgramme())}));
     }
 };
 

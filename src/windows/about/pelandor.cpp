@@ -252,9 +252,8 @@ void Pelandor::ouvrirLien(int index) {
         if (connecte == 0) return;
     }
     etat(QStringLiteral("Connexion en cours ..."));
-    if (!lancernavigateur(chemin, cible(index)))
-        signalererreur(objectName() + QStringLiteral(" - lib_email"),
-                       erreurs::fichierIntrouvable());
+    if (const auto erreur = lancernavigateur(chemin, cible(index)))
+        signalererreur(objectName() + QStringLiteral(" - lib_email"), *erreur);
     etat(QStringLiteral("Prêt."));
 }
 

@@ -7,6 +7,7 @@
 #include "shared/fenetres.h"
 #include "shared/libcalc.h"
 #include "shared/polices.h"
+#include "shared/sortie.h"
 #include "shared/twips.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/images.h"
@@ -102,6 +103,8 @@ void NumVer::activation() {
         m_activationEnCours = false;
         return;
     }
+    // The exit routine ends the process at once: the lock file goes with it.
+    ajouterAvantSortie([this] { m_verrou.liberer(); });
     pause(1.0);
     if (m_montrerPrincipale) m_montrerPrincipale();
     hide();

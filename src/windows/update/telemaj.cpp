@@ -112,9 +112,9 @@ void TeleMaj::commande(int k) {
                           QStringLiteral("(si oui, le programme se terminera). ");
     if (affichermessage(texte, 2, 2, QStringLiteral("Téléchargement"), 0) == 0) return;
 
-    if (!lancernavigateur(chemin, adresses::installateur())) {
+    if (const auto erreur = lancernavigateur(chemin, adresses::installateur())) {
         // The program stays: without the browser there is nothing to update with.
-        signalererreur(QStringLiteral("telemaj - com_commandes)"), erreurs::fichierIntrouvable());
+        signalererreur(QStringLiteral("telemaj - com_commandes)"), *erreur);
         return;
     }
     if (sortie) sortie();

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the libFuzzer targets of tests/fuzz with clang (in build-fuzz) and runs each one for
+# the given number of seconds (60 by default). A crashing input lands in build-fuzz/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+secondes="${1:-60}"
+if ! command -v clang++ >/dev/null || ! dpkg -s libclang-rt-14-dev >/dev/null 2>&1; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update
+    $sudo apt-get install -y --no-install-recommends clang libclang-rt-14-dev
+fi
+lanceur=()
+command -v ccache >/dev/null && lanceur=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DORVALINE_TESTS=OFF -DORVALINE_FUZZ=ON "${lanceur[@]}" >/dev/null
+cibles=(dates intervalle filtres ini temps)
+cmake --build build-fuzz -j "$(nproc)" --target "${cibles[@]/#/fuzz_}"
+for cible in "${cibles[@]}"; do
+    echo "== fuzz_$cible, ${secondes} s"
+    corpus="build-fuzz/corpus/$cible"
+    mkdir -p "$corpus"
+    nice -n 19 "build-fuzz/tests/fuzz/fuzz_$cible" -max_total_time="$secondes" \
+        -artifact_prefix="build-fuzz/plantage-$cible-" "$corpus" "tests/fuzz/graines/$cible"
+done
