@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shared/polices.h"
+#include "windows/common/images.h"
 #include "windows/main/fenetreprincipale.h"
 #include "windows/startup/numver.h"
 
@@ -14,7 +15,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvaline"));
     QApplication::setApplicationVersion(QStringLiteral("1.3"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/orvaline.svg")));
+    // Drawn once here: an icon read from the SVG file would load every image-format plugin.
+    QIcon icone;
+    for (int cote : {32, 64})
+        icone.addPixmap(imageSvg(QStringLiteral("orvaline"), QSize(cote, cote)));
+    QApplication::setWindowIcon(icone);
     installerPolices();
     // Qt's own dialogs (the file chooser) speak French like the rest of the program.
     QTranslator traductionQt;
