@@ -21,17 +21,19 @@ int main(int argc, char* argv[]) {
         icone.addPixmap(imageSvg(QStringLiteral("orvaline"), QSize(cote, cote)));
     QApplication::setWindowIcon(icone);
     installerPolices();
-    // Qt's own dialogs (the file chooser) speak French like the rest of the program.
     QTranslator traductionQt;
-    if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traductionQt);
 
     // Both windows live as long as the program; the main window is created when the
     // start-up window hands over.
     QPointer<FenetrePrincipale> principale;
     NumVer* demarrage = nullptr;
     demarrage = new NumVer([&] {
+        // Qt's own texts (field menus, the file chooser) speak French like the rest of the
+        // program; the start-up window shows none of them, so they are read only now.
+        if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"),
+                              QStringLiteral("_"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(&traductionQt);
         principale = new FenetrePrincipale;
         principale->afficherVersion = [&] { demarrage->afficherVersion(); };
         principale->charger();
