@@ -11,6 +11,7 @@
 #   BINAIRES=/other/build tools/mesurer-demarrage.sh   measures programs built elsewhere
 #   BANC=file tools/mesurer-demarrage.sh   takes the handler timings from an earlier banc output
 set -euo pipefail
+export LC_ALL=C.UTF-8
 cd "$(dirname "$0")/.."
 tours=${1:-7}
 calculs=${2:-10000}
@@ -19,14 +20,14 @@ if [ -z "${BINAIRES:-}" ]; then
     cmake --build build --target orvaline fenetrenue banc -j "$(nproc)" >/dev/null
 fi
 
-ecran=:$((90 + RANDOM % 50))
-Xvfb "$ecran" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-# A runtime folder of our own: a copy of Orvaline running elsewhere must not hold our lock.
+# A screen and a runtime folder of our own: other screens and a copy of Orvaline running
+# elsewhere (its single-copy lock) must not meet ours. The server picks a free screen number.
 runtime=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$runtime/ecran" >/dev/null 2>&1 &
+xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$runtime"' EXIT
-export DISPLAY=$ecran QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$runtime
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+until [ -s "$runtime/ecran" ]; do sleep 0.05; done
+export DISPLAY=:$(head -n 1 "$runtime/ecran") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$runtime
 
 maintenant() { date +%s%N; }
 rss() { awk '/VmRSS/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0; }
@@ -39,11 +40,15 @@ mesurer() {
     debut=$(maintenant)
     "$programme" >/dev/null 2>&1 &
     pid=$!
-    until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do sleep 0.005; done
+    until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
+        kill -0 "$pid" 2>/dev/null || { echo "$programme a fini sans fenêtre" >&2; exit 1; }
+        sleep 0.005
+    done
     fin=$(maintenant)
     memoire=$(rss "$pid")
     if [ "$principale" = oui ]; then
         until xdotool search --onlyvisible --name "^  Orvaline$" >/dev/null 2>&1; do
+            kill -0 "$pid" 2>/dev/null || { echo "$programme a fini avant sa fenêtre" >&2; exit 1; }
             sleep 0.02
         done
     fi
@@ -73,9 +78,13 @@ declare -A banc
 while read -r nom valeur; do banc[$nom]=$valeur; done < <(if [ -n "${BANC:-}" ]; then cat "$BANC"; else "$binaires/banc" "$calculs" 2>/dev/null; fi)
 b() { echo "${banc[$1]:-?}"; }
 
-ligne() { printf '%-48s %12s %12s %8s\n' "$@"; }
+# Pads by characters, not bytes: the labels hold accents and guillemets.
+ligne() {
+    local largeur=$((50 + $(printf %s "$1" | wc -c) - $(printf %s "$1" | wc -m)))
+    printf "%-${largeur}s %10s %12s %8s\n" "$@"
+}
 rapport() { awk -v a="$1" -v b="$2" 'BEGIN { if (b + 0 > 0 && a + 0 > 0) printf "%.2f", a / b; else print "-" }'; }
-n=$(printf "%'d" "$calculs" 2>/dev/null || echo "$calculs")
+n=$(echo "$calculs" | sed -e ':a' -e 's/\([0-9]\)\([0-9]\{3\}\)\($\| \)/\1 \2\3/;ta')
 echo "Orvaline contre une fenêtre Qt nue ($tours tours, médianes; temps des gestionnaires en µs)"
 ligne "" "Orvaline" "fenêtre nue" "rapport"
 ligne "première fenêtre visible (ms)" "$to" "$tn" "$(rapport "$to" "$tn")"

@@ -115,8 +115,8 @@ int main(int argc, char* argv[]) {
         for (; entrees < cible; ++entrees)
             calculDate();
         const QByteArray nom = "date_" + QByteArray::number(cible);
-        publier(nom.constData(), mediane(5, calculDate));
-        entrees += 5;
+        publier(nom.constData(), mediane(9, calculDate));
+        entrees += 9;
     }
 
     principale.menuMode(1);
@@ -128,8 +128,8 @@ int main(int argc, char* argv[]) {
             QApplication::processEvents();
         }
         const QByteArray nom = "bande_" + QByteArray::number(cible);
-        publier(nom.constData(), mediane(5, operationBande));
-        calculs += 5;
+        publier(nom.constData(), mediane(9, operationBande));
+        calculs += 9;
     }
     touches("longue");
     return 0;
