@@ -6,7 +6,7 @@
 #    after Orvaline's main window (the bare window: two seconds after it appeared);
 #  - the handler timings of tools/banc (tape operation after 10, 1,000 and N calculations,
 #    date calculation after 10 and N history entries, key release in a date and a time field).
-# Prints one table. Needs xvfb and xdotool (tools/preparer.sh installs them).
+# Prints one table. Needs xvfb and xdotool (apt-get install xvfb xdotool).
 #   tools/mesurer-demarrage.sh [runs] [N]          (default 7 runs, N = 10000)
 #   BINAIRES=/other/build tools/mesurer-demarrage.sh   measures programs built elsewhere
 #   BANC=file tools/mesurer-demarrage.sh   takes the handler timings from an earlier banc output
