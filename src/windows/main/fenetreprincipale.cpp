@@ -52,8 +52,11 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
 }
 
 FenetrePrincipale::~FenetrePrincipale() {
-    // Modal windows must not call back into a window that is gone.
+    // Modal windows must not call back into a window that is gone, nor its fields, which lose
+    // the focus while the window is torn down.
     definirRetourModal({});
+    for (ChampSaisie* champ : findChildren<ChampSaisie*>())
+        champ->disconnect(this);
 }
 
 void FenetrePrincipale::charger() {
