@@ -30,6 +30,13 @@ CadreDates::CadreDates(QWidget* parent)
     connecter();
 }
 
+CadreDates::~CadreDates() {
+    // Its fields lose the focus while the window is torn down: they must not call back into
+    // a frame that is already half gone.
+    for (ChampSaisie* champ : findChildren<ChampSaisie*>())
+        champ->disconnect(this);
+}
+
 QWidget* CadreDates::premierChamp() const {
     return sais_date[1];
 }

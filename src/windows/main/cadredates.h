@@ -19,6 +19,7 @@ class CadreDates : public QGroupBox {
     Q_OBJECT
 public:
     explicit CadreDates(QWidget* parent);
+    ~CadreDates() override;
 
     // Empty fields, an empty history and the default unit.
     void charger();

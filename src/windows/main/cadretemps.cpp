@@ -33,6 +33,13 @@ CadreTemps::CadreTemps(QWidget* parent)
     connecter();
 }
 
+CadreTemps::~CadreTemps() {
+    // Its fields lose the focus while the window is torn down: they must not call back into
+    // a frame that is already half gone.
+    for (ChampSaisie* champ : findChildren<ChampSaisie*>())
+        champ->disconnect(this);
+}
+
 QWidget* CadreTemps::premierChamp() const {
     return sais_time[1];
 }

@@ -20,6 +20,7 @@ class CadreTemps : public QGroupBox {
     Q_OBJECT
 public:
     explicit CadreTemps(QWidget* parent);
+    ~CadreTemps() override;
 
     // Idle, fields at "0", nothing stored, an empty tape.
     void charger();

@@ -52,11 +52,8 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
 }
 
 FenetrePrincipale::~FenetrePrincipale() {
-    // Modal windows must not call back into a window that is gone, nor its fields, which lose
-    // the focus while the window is torn down.
+    // Modal windows must not call back into a window that is gone.
     definirRetourModal({});
-    for (ChampSaisie* champ : findChildren<ChampSaisie*>())
-        champ->disconnect(this);
 }
 
 void FenetrePrincipale::charger() {
