@@ -6,6 +6,7 @@
 #include "core/calculdates.h"
 #include "core/unitesdate.h"
 #include "faux.h"
+#include "lignes.h"
 #include "shared/libcalc.h"
 #include "windows/about/pelandor.h"
 #include "windows/aide/afficheraide.h"
@@ -36,6 +37,7 @@
 #include <memory>
 
 using namespace orvaline;
+using test::ligne;
 
 namespace {
 FenetreAide& aide() {
@@ -158,14 +160,14 @@ private slots:
     void sujets_data() {
         QTest::addColumn<int>("sujet");
         QTest::addColumn<QString>("titre");
-        QTest::newRow("0: le sommaire") << 0 << "Sommaire";
-        QTest::newRow("11: les options") << 11 << "Options";
-        QTest::newRow("12: la mise à jour") << 12 << "Télécharger la Dernière Version";
-        QTest::newRow("102: la calculatrice de dates") << 102 << "Calculatrice de Dates";
-        QTest::newRow("103: la calculatrice de temps") << 103 << "Calculatrice de Temps";
-        QTest::newRow("502: le calendrier") << 502 << "Calendrier";
-        QTest::newRow("516: le contact") << 516 << "Contacter l’Auteur";
-        QTest::newRow("un sujet inconnu mène au sommaire") << 7 << "Sommaire";
+        ligne("0: le sommaire", 0, "Sommaire");
+        ligne("11: les options", 11, "Options");
+        ligne("12: la mise à jour", 12, "Télécharger la Dernière Version");
+        ligne("102: la calculatrice de dates", 102, "Calculatrice de Dates");
+        ligne("103: la calculatrice de temps", 103, "Calculatrice de Temps");
+        ligne("502: le calendrier", 502, "Calendrier");
+        ligne("516: le contact", 516, "Contacter l’Auteur");
+        ligne("un sujet inconnu mène au sommaire", 7, "Sommaire");
     }
     void sujets() {
         QFETCH(int, sujet);
@@ -328,10 +330,8 @@ private slots:
     void toucheF1DansUneFenetreModale_data() {
         QTest::addColumn<QString>("fenetre");
         QTest::addColumn<QString>("titre");
-        QTest::newRow("le calendrier") << "calend"
-                                       << "Calendrier";
-        QTest::newRow("les options") << "confopt"
-                                     << "Options";
+        ligne("le calendrier", "calend", "Calendrier");
+        ligne("les options", "confopt", "Options");
     }
     void toucheF1DansUneFenetreModale() {
         QFETCH(QString, fenetre);

