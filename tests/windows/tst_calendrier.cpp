@@ -113,15 +113,6 @@ private slots:
         QCOMPARE(texteDe(QStringLiteral("lib_jouap(204)")), QStringLiteral("1"));
     }
 
-    // Choosing February keeps the selected day, pulled back to the month's end.
-    void fevrier() {
-        ouvrir(QStringLiteral("31/01/2024"));
-        enfant<QListWidget>(QStringLiteral("list_mois"))->setCurrentRow(1);
-        QCOMPARE(dateChoisie(), QStringLiteral("29/02/2024"));
-        QCOMPARE(cellule(32)->text(), QStringLiteral("29"));
-        QVERIFY(cellule(33)->text().isEmpty());
-    }
-
     void listeDesAnnees_data() {
         QTest::addColumn<QString>("etendue");
         QTest::addColumn<QString>("date");
@@ -143,16 +134,6 @@ private slots:
         QCOMPARE(annees->item(annees->count() - 1)->text(), derniere);
         QCOMPARE(dateChoisie(), choisie);
         QCOMPARE(annees->currentItem()->text(), choisie.right(4));
-    }
-
-    // What the field holds need not be a date: the calendar then opens on today, with both
-    // lists and the grids agreeing.
-    void texteQuiNestPasUneDate() {
-        ouvrir(QStringLiteral("15/13/2025"));
-        QCOMPARE(dateChoisie(), QStringLiteral("15/08/2026"));
-        QCOMPARE(enfant<QListWidget>(QStringLiteral("list_mois"))->currentRow(), 7);
-        QCOMPARE(enfant<QListWidget>(QStringLiteral("list_annee"))->currentItem()->text(),
-                 QStringLiteral("2026"));
     }
 
     void boutonsDesMois_data() {
