@@ -1,60 +1,102 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Start-up benchmark: starts Orvaline and a bare Qt 6 window alternately on a private virtual
-# screen, several times, and prints side by side the median time until the first window is
-# visible and the resident memory at that moment (and, for Orvaline, once its main window is
-# up). Needs xvfb and xdotool (apt-get install xvfb xdotool).
-#   tools/mesurer-demarrage.sh [runs]      (default 7)
+# Benchmark, in one run on a private virtual screen:
+#  - Orvaline and a bare Qt 6 window started alternately several times: median time until the
+#    first window is visible, resident memory at that moment, and resident memory two seconds
+#    after Orvaline's main window (the bare window: two seconds after it appeared);
+#  - the handler timings of tools/banc (tape operation after 10, 1,000 and N calculations,
+#    date calculation after 10 and N history entries, key release in a date and a time field).
+# Prints one table. Needs xvfb and xdotool (apt-get install xvfb xdotool).
+#   tools/mesurer-demarrage.sh [runs] [N]          (default 7 runs, N = 10000)
+#   BINAIRES=/other/build tools/mesurer-demarrage.sh   measures programs built elsewhere
+#   BANC=file tools/mesurer-demarrage.sh   takes the handler timings from an earlier banc output
 set -euo pipefail
+export LC_ALL=C.UTF-8
 cd "$(dirname "$0")/.."
 tours=${1:-7}
-cmake --build build --target orvaline fenetrenue -j "$(nproc)" >/dev/null
+calculs=${2:-10000}
+binaires=${BINAIRES:-build}
+if [ -z "${BINAIRES:-}" ]; then
+    cmake --build build --target orvaline fenetrenue banc -j "$(nproc)" >/dev/null
+fi
 
-ecran=:$((90 + RANDOM % 50))
-Xvfb "$ecran" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+# A screen and a runtime folder of our own: other screens and a copy of Orvaline running
+# elsewhere (its single-copy lock) must not meet ours. The server picks a free screen number.
+runtime=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$runtime/ecran" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$ecran QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$runtime"' EXIT
+until [ -s "$runtime/ecran" ]; do sleep 0.05; done
+export DISPLAY=:$(head -n 1 "$runtime/ecran") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$runtime
 
 maintenant() { date +%s%N; }
 rss() { awk '/VmRSS/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0; }
 
-# Prints "milliseconds kilobytes [kilobytes-later]" for one start of the program.
+# Prints "milliseconds kilobytes-at-first-window kilobytes-two-seconds-later" for one start.
+# For Orvaline the later figure is taken two seconds after its main window is up.
 mesurer() {
-    local programme=$1 attendre_principale=$2
-    local debut fin pid
-    local verrou="${XDG_RUNTIME_DIR:-/tmp}"
+    local programme=$1 principale=$2
+    local debut fin pid memoire apres
     debut=$(maintenant)
     "$programme" >/dev/null 2>&1 &
     pid=$!
-    until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do sleep 0.005; done
+    until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
+        kill -0 "$pid" 2>/dev/null || { echo "$programme a fini sans fenêtre" >&2; exit 1; }
+        sleep 0.005
+    done
     fin=$(maintenant)
-    local memoire apres=""
     memoire=$(rss "$pid")
-    if [ "$attendre_principale" = oui ]; then
-        until xdotool search --onlyvisible --name "^  Orvaline$" >/dev/null 2>&1; do sleep 0.02; done
-        sleep 0.5
-        apres=$(rss "$pid")
+    if [ "$principale" = oui ]; then
+        until xdotool search --onlyvisible --name "^  Orvaline$" >/dev/null 2>&1; do
+            kill -0 "$pid" 2>/dev/null || { echo "$programme a fini avant sa fenêtre" >&2; exit 1; }
+            sleep 0.02
+        done
     fi
-    kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
+    sleep 2
+    apres=$(rss "$pid")
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
     echo "$(((fin - debut) / 1000000)) $memoire $apres"
 }
 
 mediane() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : int((v[NR/2]+v[NR/2+1])/2)}'; }
 
-t_o=() m_o=() p_o=() t_n=() m_n=()
-for i in $(seq "$tours"); do
-    read -r t m p < <(mesurer build/orvaline oui); t_o+=("$t"); m_o+=("$m"); p_o+=("$p")
-    read -r t m _ < <(mesurer build/fenetrenue non); t_n+=("$t"); m_n+=("$m")
+t_o=() m_o=() p_o=() t_n=() m_n=() p_n=()
+for _ in $(seq "$tours"); do
+    read -r t m p < <(mesurer "$binaires/orvaline" oui)
+    t_o+=("$t") m_o+=("$m") p_o+=("$p")
+    read -r t m p < <(mesurer "$binaires/fenetrenue" non)
+    t_n+=("$t") m_n+=("$m") p_n+=("$p")
 done
+med() { printf '%s\n' "$@" | mediane; }
+to=$(med "${t_o[@]}") tn=$(med "${t_n[@]}")
+mo=$(med "${m_o[@]}") mn=$(med "${m_n[@]}")
+po=$(med "${p_o[@]}") pn=$(med "${p_n[@]}")
 
-to=$(printf '%s\n' "${t_o[@]}" | mediane); tn=$(printf '%s\n' "${t_n[@]}" | mediane)
-mo=$(printf '%s\n' "${m_o[@]}" | mediane); mn=$(printf '%s\n' "${m_n[@]}" | mediane)
-po=$(printf '%s\n' "${p_o[@]}" | mediane)
-printf '%-34s %12s %14s\n' "" "Orvaline" "fenêtre nue"
-printf '%-34s %9s ms %11s ms\n' "première fenêtre visible (médiane)" "$to" "$tn"
-printf '%-34s %9s kB %11s kB\n' "mémoire résidente à ce moment" "$mo" "$mn"
-printf '%-34s %9s kB\n' "mémoire, fenêtre principale" "$po"
-awk -v a="$to" -v b="$tn" -v c="$mo" -v d="$mn" 'BEGIN {
-    printf "rapports : temps %.2f, mémoire %.2f (sur %d tours)\n", a / b, c / d, '"$tours"' }'
+# The handler timings, "name microseconds" per line.
+declare -A banc
+while read -r nom valeur; do banc[$nom]=$valeur; done < <(if [ -n "${BANC:-}" ]; then cat "$BANC"; else "$binaires/banc" "$calculs" 2>/dev/null; fi)
+b() { echo "${banc[$1]:-?}"; }
+
+# Pads by characters, not bytes: the labels hold accents and guillemets.
+ligne() {
+    local largeur=$((50 + $(printf %s "$1" | wc -c) - $(printf %s "$1" | wc -m)))
+    printf "%-${largeur}s %10s %12s %8s\n" "$@"
+}
+rapport() { awk -v a="$1" -v b="$2" 'BEGIN { if (b + 0 > 0 && a + 0 > 0) printf "%.2f", a / b; else print "-" }'; }
+n=$(echo "$calculs" | sed -e ':a' -e 's/\([0-9]\)\([0-9]\{3\}\)\($\| \)/\1 \2\3/;ta')
+echo "Orvaline contre une fenêtre Qt nue ($tours tours, médianes; temps des gestionnaires en µs)"
+ligne "" "Orvaline" "fenêtre nue" "rapport"
+ligne "première fenêtre visible (ms)" "$to" "$tn" "$(rapport "$to" "$tn")"
+ligne "mémoire résidente, première fenêtre (kB)" "$mo" "$mn" "$(rapport "$mo" "$mn")"
+ligne "mémoire résidente, fenêtre principale (kB)" "$po" "$pn" "$(rapport "$po" "$pn")"
+ligne "bande : « + … = » après 10 calculs (µs)" "$(b bande_10)" "" ""
+ligne "bande : « + … = » après 1 000 calculs (µs)" "$(b bande_1000)" "" "$(rapport "$(b bande_1000)" "$(b bande_10)")"
+ligne "bande : « + … = » après $n calculs (µs)" "$(b "bande_$calculs")" "" "$(rapport "$(b "bande_$calculs")" "$(b bande_10)")"
+ligne "calcul de dates après 10 entrées (µs)" "$(b date_10)" "" ""
+ligne "calcul de dates après $n entrées (µs)" "$(b "date_$calculs")" "" "$(rapport "$(b "date_$calculs")" "$(b date_10)")"
+ligne "touche relâchée, champ date, bande vide (µs)" "$(b touche_date_vide)" "" ""
+ligne "touche relâchée, champ date, bande longue (µs)" "$(b touche_date_longue)" "" ""
+ligne "touche relâchée, champ heure, bande vide (µs)" "$(b touche_temps_vide)" "" ""
+ligne "touche relâchée, champ heure, bande longue (µs)" "$(b touche_temps_longue)" "" ""
+echo "(rapports des lignes de bande et de dates : par rapport à la mesure après 10)"

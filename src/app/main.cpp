@@ -2,6 +2,7 @@
 #include "shared/libcalc.h"
 #include "shared/polices.h"
 #include "windows/common/accessibilite.h"
+#include "windows/common/images.h"
 #include "windows/main/fenetreprincipale.h"
 #include "windows/startup/numver.h"
 
@@ -72,9 +73,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvaline"));
     QApplication::setApplicationVersion(versionTexte());
-    // Qt's own dialogs (the file chooser) speak French like the rest of the program.
-    QTranslator traductionQt;
-    traduireQt(traductionQt);
     LigneDeCommande ligne;
     if (!ligne.parseur.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "orvaline : %s\n%s", qPrintable(ligne.parseur.errorText()), essayez);
@@ -82,14 +80,22 @@ int main(int argc, char* argv[]) {
     }
     installerAccessibilite();
 
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/orvaline.svg")));
+    // Drawn once here: an icon read from the SVG file would load every image-format plugin.
+    QIcon icone;
+    for (int cote : {32, 64})
+        icone.addPixmap(imageSvg(QStringLiteral("orvaline"), QSize(cote, cote)));
+    QApplication::setWindowIcon(icone);
     installerPolices();
+    QTranslator traductionQt;
 
     // Both windows live as long as the program; the main window is created when the
     // start-up window hands over.
     QPointer<FenetrePrincipale> principale;
     NumVer* demarrage = nullptr;
     demarrage = new NumVer([&] {
+        // Qt's own texts (field menus, the file chooser) speak French like the rest of the
+        // program; the start-up window shows none of them, so they are read only now.
+        traduireQt(traductionQt);
         principale = new FenetrePrincipale;
         principale->afficherVersion = [&] { demarrage->afficherVersion(); };
         principale->charger();

@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace orvaline {
 
@@ -138,6 +139,8 @@ void FenetrePrincipale::construireCadreDates() {
     historique->setGeometry(rectTwips(5040, 360, 2655, 3255));
     historique->setFont(police(QStringLiteral("Fixedsys"), 9));
     historique->setReadOnly(true);
+    // Lines are only ever added: an undo history would hold a second copy of them.
+    historique->document()->setUndoRedoEnabled(false);
     historique->setLineWrapMode(QPlainTextEdit::NoWrap);
     historique->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Colours through the palette: a style sheet here would reach the scroll bar too and

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QTextOption>
 
 namespace orvaline {
@@ -115,6 +116,8 @@ void FenetrePrincipale::construireCadreTemps() {
     bande->setGeometry(rectTwips(4800, 360, 2895, 3255));
     bande->setFont(police(QStringLiteral("Fixedsys"), 9));
     bande->setReadOnly(true);
+    // Lines are only ever added: an undo history would hold a second copy of them.
+    bande->document()->setUndoRedoEnabled(false);
     bande->setLineWrapMode(QPlainTextEdit::NoWrap);
     bande->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // A palette rather than a style sheet, so the scroll bar keeps its usual look.

@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace orvaline {
 
@@ -62,13 +64,22 @@ void FenetrePrincipale::afficherCadreTemps() {
     lib_oper->setText(m_temps.lib_oper());
     lib_oper->setVisible(m_temps.lib_operVisible());
 
-    // The tape shows its last line, as a paper roll would.
+    // The tape only grows, or is emptied by "Reset": only the new lines go into the box, so
+    // a calculation costs the same on a long tape as on a short one.
     QPlainTextEdit* bande = sais_histo[1];
-    if (bande->toPlainText() != m_temps.sais_histo()) {
-        bande->setPlainText(m_temps.sais_histo());
-        bande->moveCursor(QTextCursor::End);
-        bande->ensureCursorVisible();
+    const QString& texte = m_temps.sais_histo();
+    const qsizetype affiche = bande->document()->characterCount() - 1;
+    if (affiche == texte.size()) return;
+    if (affiche > texte.size()) {
+        bande->setPlainText(texte);
+    } else {
+        QTextCursor fin(bande->document());
+        fin.movePosition(QTextCursor::End);
+        fin.insertText(texte.sliced(affiche));
     }
+    // The box shows its last line, as a paper roll would.
+    bande->moveCursor(QTextCursor::End);
+    bande->ensureCursorVisible();
 }
 
 void FenetrePrincipale::appliquerReponse(const Reponse& reponse) {
