@@ -235,8 +235,6 @@ private slots:
         cliquer("com_clear", 2);
         QCOMPARE(champs(), QStringList({u"0"_s, u"0"_s, u"0"_s, u"0"_s}));
         QVERIFY(champ(1)->isVisible());
-        QVERIFY(label(u"lib_mem(2)"_s)->text().isEmpty());
-        QVERIFY(!label(u"lib_oper"_s)->isVisible());
         QCOMPARE(texteBande(), QString());
         QCOMPARE(QApplication::focusWidget(), champ(1));
     }
