@@ -3,10 +3,12 @@
 // buttons pressed; the fields, the result and the history read back.
 #include "core/textesdates.h"
 #include "faux.h"
+#include "lignes.h"
 #include "shared/libcalc.h"
 #include "windows/main/fenetreprincipale.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,7 @@
 #include <tuple>
 
 using namespace orvaline;
+using test::ligne;
 
 class TestCadreDates : public QObject {
     Q_OBJECT
@@ -71,9 +74,23 @@ class TestCadreDates : public QObject {
         QTest::qWait(20); // the click is handled once its release has gone through
     }
 
+    // The calendar's cell showing `jour`, through the window as the desktop delivers clicks.
+    static void cliquerJour(QWidget* calendrier, const QString& jour, bool double_ = false) {
+        for (auto* c : calendrier->findChildren<QLabel*>())
+            if (c->objectName().startsWith(u"lib_jour(") && c->text() == jour) {
+                if (double_)
+                    QTest::mouseDClick(calendrier->windowHandle(), Qt::LeftButton, {},
+                                       c->mapTo(calendrier, c->rect().center()));
+                else
+                    QTest::mouseClick(c, Qt::LeftButton);
+                return;
+            }
+    }
+
 private slots:
     void init() {
         m_faux = test::installerFaux();
+        initialisation();
         libcalc().saut_ligne = QStringLiteral("\r\n");
         libcalc().chemin_appli = m_dossier.path();
         m_fenetre = std::make_unique<FenetrePrincipale>();
@@ -307,6 +324,55 @@ private slots:
         QTEST(nomFocus(), "focus");
         if (date->text() != avant) QCOMPARE(date->cursorPosition(), int(date->text().size()));
         QCOMPARE(historique(), QString());
+    }
+
+    // The calendar buttons hand their field's text over untrimmed and write the day back.
+    void calendrierDUnChamp_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("geste");
+        QTest::addColumn<QString>("attendu");
+        ligne("double-clic sur un jour", 1, "double", "20/03/2025");
+        ligne("Ok pour la date de fin", 2, "ok", "20/03/2025");
+        ligne("Annuler laisse le champ", 1, "annuler", " 15/03/2025");
+    }
+    void calendrierDUnChamp() {
+        QFETCH(int, index);
+        QFETCH(QString, geste);
+        const QString nom = QStringLiteral("sais_date(%1)").arg(index);
+        champ(nom)->setText(QStringLiteral(" 15/03/2025"));
+        champ(QStringLiteral("sais_date(%1)").arg(3 - index))->setFocus();
+        QString montre;
+        test::quandModal(QStringLiteral("calend"), [&](QWidget* cal) {
+            montre = cal->findChild<QLabel*>(QStringLiteral("lib_date"))->text();
+            cliquerJour(cal, QStringLiteral("20"), geste == u"double");
+            if (geste != u"double")
+                cal->findChild<QAbstractButton*>(geste == u"ok" ? QStringLiteral("com_ok")
+                                                                : QStringLiteral("com_annul"))
+                    ->click();
+        });
+        cliquer(QStringLiteral("com_calendrier(%1)").arg(index));
+        QCOMPARE(montre, QStringLiteral("15/03/2025"));
+        QTEST(champ(nom)->text(), "attendu");
+        // The desktop gives the main window back its activation, and with it this focus.
+        QCOMPARE(m_fenetre->focusWidget(), champ(nom));
+    }
+
+    // From the File menu the calendar only shows today: Esc closes it, no field changes.
+    void calendrierDuMenuFichier() {
+        champ(QStringLiteral("sais_date(1)"))->setText(QStringLiteral("01/01/2001"));
+        QString montre;
+        bool annulerVisible = true;
+        test::quandModal(QStringLiteral("calend"), [&](QWidget* cal) {
+            montre = cal->findChild<QLabel*>(QStringLiteral("lib_date"))->text();
+            annulerVisible = cal->findChild<QWidget*>(QStringLiteral("com_annul"))->isVisible();
+            cliquerJour(cal, QStringLiteral("1"));
+            QTest::keyClick(cal, Qt::Key_Escape);
+        });
+        m_fenetre->findChild<QAction*>(QStringLiteral("menu_fich(1)"))->trigger();
+        QCOMPARE(montre, ecrireDate(QDate::currentDate()));
+        QVERIFY(!annulerVisible);
+        QCOMPARE(champ(QStringLiteral("sais_date(1)"))->text(), QStringLiteral("01/01/2001"));
+        QCOMPARE(champ(QStringLiteral("sais_date(2)"))->text(), QString());
     }
 };
 
