@@ -16,7 +16,6 @@
 #include "windows/options/confopt.h"
 #include "windows/update/telemaj.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -260,18 +259,6 @@ private slots:
         aide().navigateur()->setSource(QUrl(QStringLiteral("options.html")));
         aide().findChild<QPushButton*>(QStringLiteral("com_sommaire"))->click();
         QCOMPARE(titreAffiche(), QStringLiteral("Sommaire"));
-    }
-
-    // What a screen reader hears: every control the keyboard reaches has a name.
-    void nomsAccessibles() {
-        QVERIFY(afficheraide(0));
-        const auto controles = aide().findChildren<QWidget*>();
-        for (QWidget* w : controles) {
-            if (w->focusPolicy() == Qt::NoFocus || !w->isVisible() || w->focusProxy()) continue;
-            QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
-            QVERIFY2(i && !i->text(QAccessible::Name).trimmed().isEmpty(),
-                     qPrintable(w->objectName()));
-        }
     }
 
     void toucheF1DansLaFenetrePrincipale() {
