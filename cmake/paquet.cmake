@@ -2,7 +2,9 @@
 # What a Linux desktop expects beside the program: menu entry, icons, software-centre metadata,
 # man page; and the Debian package made of them (cpack -G DEB in the build folder).
 
-install(FILES resources/orvaline.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+configure_file(resources/orvaline.desktop.in ${PROJECT_BINARY_DIR}/orvaline.desktop @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/orvaline.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/pictures/orvaline.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 

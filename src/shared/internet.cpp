@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shared/internet.h"
 
-#include "core/fichierini.h"
 #include "platform/boitesysteme.h"
 #include "platform/connexion.h"
 #include "platform/lanceur.h"
@@ -10,9 +9,9 @@
 #include "shared/fabricant.h"
 #include "shared/fichiers.h"
 #include "shared/libcalc.h"
+#include "shared/reglages.h"
 
 #include <QFileInfo>
-#include <limits>
 
 namespace orvaline {
 
@@ -47,9 +46,7 @@ void lirenavigateur(QString& chemin, qint16& trouve) {
     chemin.clear();
     const QString& nl = sautLigne();
     QString message;
-    if (const auto valeur =
-            lireini(libcalc().fichier_ini, QStringLiteral("Options"), QStringLiteral("Navigateur"),
-                    std::numeric_limits<qint16>::max())) {
+    if (const auto valeur = Options::lire(libcalc().fichier_ini).navigateur) {
         chemin = *valeur;
         if (!testerfichier(chemin))
             message =

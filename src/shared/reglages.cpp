@@ -13,6 +13,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <limits>
 
 namespace orvaline {
 
@@ -36,18 +37,60 @@ QByteArray contenuParDefaut() {
                              "Navigateur=/usr/bin/xdg-open\r\n");
 }
 
-qint16 lireoption(const QString& cle) {
-    const QString& fichier = libcalc().fichier_ini;
-    std::optional<QString> texte = lireini(fichier, sectionOptions, cle, tailleOption);
-    if (!texte) {
-        ecrireini(sectionOptions, cle, QStringLiteral("1"), fichier);
-        texte = lireini(fichier, sectionOptions, cle, tailleOption);
-    }
-    const double n = arrondiPair(lireNombre(texte.value_or(QString())));
-    return qint16(std::clamp(n, 0.0, 1.0));
+const QString cleSaisdate = QStringLiteral("Saisdate");
+const QString cleSaisnombre = QStringLiteral("Saisnombre");
+const QString cleNavigateur = QStringLiteral("Navigateur");
+
+bool lireCase(const QString& fichier, const QString& cle) {
+    const QString texte = lireini(fichier, sectionOptions, cle, tailleOption).value_or(QString());
+    return std::clamp(arrondiPair(lireNombre(texte)), 0.0, 1.0) == 1.0;
+}
+
+QString enTexte(bool valeur) {
+    return valeur ? QStringLiteral("1") : QStringLiteral("0");
 }
 
 } // namespace
+
+Options Options::lire(const QString& fichier) {
+    Options o;
+    o.saisdate = lireCase(fichier, cleSaisdate);
+    o.saisnombre = lireCase(fichier, cleSaisnombre);
+    o.alsacemoselle = lireCase(fichier, cleAlsaceMoselle());
+    // The whole path is read, however long, so that saving never writes back a cut one.
+    o.navigateur =
+        lireini(fichier, sectionOptions, cleNavigateur, std::numeric_limits<qint16>::max());
+    return o;
+}
+
+bool Options::enregistrer(const QString& fichier, const Options& lues) const {
+    bool enregistre = true;
+    auto ecrire = [&](const QString& cle, const QString& valeur) {
+        enregistre = ecrireini(sectionOptions, cle, valeur, fichier) && enregistre;
+    };
+    ecrire(cleSaisdate, enTexte(saisdate));
+    ecrire(cleSaisnombre, enTexte(saisnombre));
+    ecrire(cleNavigateur, navigateur.value_or(QString()).trimmed());
+    if (alsacemoselle != lues.alsacemoselle) ecrire(cleAlsaceMoselle(), enTexte(alsacemoselle));
+    return enregistre;
+}
+
+void enregistreroptions(const Options& options, const Options& lues) {
+    Libcalc& e = libcalc();
+    const bool enregistre = options.enregistrer(e.fichier_ini, lues);
+    e.opt_saisdate = options.saisdate ? 1 : 0;
+    e.opt_saisnombre = options.saisnombre ? 1 : 0;
+    e.opt_alsacemoselle = options.alsacemoselle ? 1 : 0;
+    // The entry options still apply until the program ends; the user must know that they
+    // will not come back next time (and that the browser did not change at all).
+    if (enregistre) return;
+    const QString nl = e.saut_ligne.isEmpty() ? QStringLiteral("\r\n") : e.saut_ligne;
+    plateforme::boiteSysteme().afficher(
+        BoiteSysteme::Icone::Exclamation, QStringLiteral("Orvaline"),
+        QStringLiteral("Impossible d'enregistrer les Options dans le Fichier suivant :") + nl + nl +
+            e.fichier_ini + nl + nl +
+            QStringLiteral("Les Options choisies ne sont pas enregistrées."));
+}
 
 bool dossierInscriptible(const QString& dossier) {
     const QFileInfo info(dossier.isEmpty() ? QStringLiteral("/") : dossier);
@@ -80,12 +123,16 @@ bool creationfichini() {
 }
 
 void lireoptions() {
-    libcalc().opt_saisdate = lireoption(QStringLiteral("Saisdate"));
-    libcalc().opt_saisnombre = lireoption(QStringLiteral("Saisnombre"));
-    const auto alsace =
-        lireini(libcalc().fichier_ini, sectionOptions, cleAlsaceMoselle(), tailleOption);
-    libcalc().opt_alsacemoselle =
-        qint16(std::clamp(arrondiPair(lireNombre(alsace.value_or(QString()))), 0.0, 1.0));
+    Libcalc& e = libcalc();
+    // A missing entry option is switched on in the file first; where the file refuses, the
+    // option reads as off.
+    for (const QString& cle : {cleSaisdate, cleSaisnombre})
+        if (!lireini(e.fichier_ini, sectionOptions, cle, tailleOption))
+            ecrireini(sectionOptions, cle, QStringLiteral("1"), e.fichier_ini);
+    const Options o = Options::lire(e.fichier_ini);
+    e.opt_saisdate = o.saisdate ? 1 : 0;
+    e.opt_saisnombre = o.saisnombre ? 1 : 0;
+    e.opt_alsacemoselle = o.alsacemoselle ? 1 : 0;
 }
 
 bool chargerreglages(const std::function<void()>& fermer) {

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace orvaline {
 
@@ -24,6 +25,26 @@ QString emplacementfichierini(
 // user is told that the program is about to end, and false comes back: the caller then ends
 // the program through its exit routine.
 bool creationfichini();
+
+// The options of the settings file, as the program uses them.
+struct Options {
+    bool saisdate = false;      // quick date entry
+    bool saisnombre = false;    // quick number entry
+    bool alsacemoselle = false; // the two extra holidays of Alsace-Moselle
+    // The web browser's whole path; nothing when the key is missing or empty.
+    std::optional<QString> navigateur;
+
+    // Reads the options as the file holds them: each switch is a number rounded half to even
+    // and held to 0 or 1, so that a missing or unreadable one is off.
+    static Options lire(const QString& fichier);
+    // Writes the options; the Alsace-Moselle key only when it differs from `lues` (as read
+    // before), so that a file without it keeps its default lines. False when any write failed.
+    bool enregistrer(const QString& fichier, const Options& lues) const;
+};
+
+// The options dialog's Ok: writes the options to `fichier_ini`, puts them into force for the
+// rest of the run, and tells the user when the file refused them.
+void enregistreroptions(const Options& options, const Options& lues);
 
 // Reads the two entry options from the settings file into `opt_saisdate` and
 // `opt_saisnombre`: a missing or empty key is first written back as "1"; the text is read

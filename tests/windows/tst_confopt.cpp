@@ -336,12 +336,15 @@ private slots:
     void calendrierPourLaZoneDeTest() {
         QFETCH(QString, bouton);
         QFETCH(QString, attendu);
-        QString montre, vu, focus;
+        QString montre, vu, focus, derniere;
+        libcalc().annee_jour = QStringLiteral("2026");
         dansOptions([&](QWidget* d) {
             auto* zone = ctl<QLineEdit>(d, QStringLiteral("sais_date"));
             zone->setText(QStringLiteral("15/03/2025"));
             test::quandModal(QStringLiteral("calend"), [&](QWidget* cal) {
                 montre = ctl<QLabel>(cal, QStringLiteral("lib_date"))->text();
+                auto* annees = ctl<QListWidget>(cal, QStringLiteral("list_annee"));
+                derniere = annees->item(annees->count() - 1)->text();
                 for (auto* c : cal->findChildren<QLabel*>())
                     if (c->objectName().startsWith(u"lib_jour(") && c->text() == u"20")
                         QTest::mouseClick(c, Qt::LeftButton);
@@ -353,6 +356,8 @@ private slots:
             cliquer(d, QStringLiteral("com_annul"));
         });
         QCOMPARE(montre, QStringLiteral("15/03/2025"));
+        // The dialog asks for the calendar's own span: three years, not the main window's 25.
+        QCOMPARE(derniere, QStringLiteral("2029"));
         QCOMPARE(vu, attendu);
         QCOMPARE(focus, QStringLiteral("sais_date"));
         // The dialog's own answer is the last word, whatever the calendar said.

@@ -70,13 +70,18 @@ int Pelandor::numeroCarte(const QString& texte) {
     return arrondiPair(lireNombre(texte)) >= 2 ? 2 : 1;
 }
 
-Pelandor::Pelandor() : QDialog(nullptr) {
-    setObjectName(QStringLiteral("Pelandor"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setModal(true);
+// The card travels in the first entry of the hand-over table; only these two know it.
+int Pelandor::carteDemandee() {
+    return numeroCarte(libcalc().param_msg[1]);
+}
+
+void afficherPelandor(int carte) {
+    libcalc().param_msg[1] = QString::number(carte);
+    Pelandor::instance().ouvrir();
+}
+
+Pelandor::Pelandor() : FenetreModale(QStringLiteral("Pelandor"), 516) {
     setFont(police(QStringLiteral("Verdana"), 8.25));
-    setProperty("aide", 516);
 
     auto* fond = new QFrame(this);
     fond->setObjectName(QStringLiteral("fond"));
@@ -203,18 +208,10 @@ void Pelandor::construireCarteForum() {
     nouveauLien(carte, 4, QStringLiteral("FAQ"), QStringLiteral("faq"), 1920);
 }
 
-void Pelandor::executer() {
-    charger();
-    exec();
-}
-
 void Pelandor::charger() {
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    dimensionnerfenetre(this, 6600, 5700);
-    setFixedSize(size());
+    dimensionner(6600, 5700);
 
-    const int carte = numeroCarte(libcalc().param_msg[1]);
+    const int carte = carteDemandee();
     for (int i = 1; i <= 2; ++i)
         img_adresse[std::size_t(i)]->setGeometry(
             rectTwips(gaucheCarte, hautCarte, largeurCarte, hauteurCarte));

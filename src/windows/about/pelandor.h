@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDialog>
+#include "windows/common/fenetremodale.h"
+
 #include <QString>
 #include <array>
 #include <map>
@@ -16,14 +17,13 @@ class BoutonXp;
 // The About and contact window: the maker's contact card (postal address, support mail, web
 // site) or its forum card (forum, questions and answers). Entry 1 of param_msg chooses the
 // card: 2 or more the forum card, anything else the contact card.
-class Pelandor : public QDialog {
+class Pelandor : public FenetreModale {
     Q_OBJECT
 public:
     static Pelandor& instance();
 
-    // Loads the window and shows it modally until it closes.
-    void executer();
-    void charger();
+    // The load; it runs at every showing.
+    void charger() override;
 
     // Click of lib_email(index) or icones(index): opens the link in the browser.
     void ouvrirLien(int index);
@@ -32,6 +32,8 @@ public:
 
     // The card number that an entry of param_msg asks for.
     static int numeroCarte(const QString& texte);
+    // The card the last opener asked for.
+    static int carteDemandee();
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
@@ -55,5 +57,9 @@ private:
     std::array<QFrame*, 3> bord_icon{};
     BoutonXp* com_ok = nullptr;
 };
+
+// Opens the window on a card (1 the contact card, 2 the forum card) and gives the opener
+// its focus back.
+void afficherPelandor(int carte);
 
 } // namespace orvaline

@@ -12,6 +12,7 @@
 #include "shared/libcalc.h"
 #include "shared/twips.h"
 #include "windows/calendar/casejour.h"
+#include "windows/calendar/echangecalendrier.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/labeldegrade.h"
 
@@ -29,16 +30,8 @@ QString deuxChiffres(int v) {
 }
 } // namespace
 
-void FenetreCalendrier::executer() {
-    charger();
-    exec();
-}
-
 void FenetreCalendrier::charger() {
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    dimensionnerfenetre(this, 9200, 6100);
-    setFixedSize(size());
+    dimensionner(9200, 6100);
 
     m_suppressionRafraichissement = 1;
     m_annule = 1;
@@ -55,10 +48,11 @@ void FenetreCalendrier::charger() {
         lib_jouap[std::size_t(200 + i)]->clear();
     }
 
-    Libcalc& e = libcalc();
-    const QString date = e.param_msg[1].trimmed();
-    const QString etendue = e.param_msg[2];
-    m_modeVue = e.param_msg[3] == u"OK";
+    const Libcalc& e = libcalc();
+    const DemandeCalendrier demande = demandeCalendrier();
+    const QString date = demande.date.trimmed();
+    const QString& etendue = demande.etendue;
+    m_modeVue = demande.modeVue;
 
     // The window is kept between showings: put the bottom row back as designed before the
     // view mode rearranges it.
@@ -258,7 +252,7 @@ void FenetreCalendrier::showEvent(QShowEvent* event) {
 }
 
 void FenetreCalendrier::valider() {
-    libcalc().param_msg[1] = lib_date->text();
+    rendreDateCalendrier(lib_date->text());
     m_annule = 0;
     done(Accepted);
 }

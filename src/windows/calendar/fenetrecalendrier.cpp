@@ -64,14 +64,8 @@ FenetreCalendrier& FenetreCalendrier::instance() {
     return *fenetre;
 }
 
-FenetreCalendrier::FenetreCalendrier() : QDialog(nullptr) {
-    setObjectName(QStringLiteral("calend"));
+FenetreCalendrier::FenetreCalendrier() : FenetreModale(QStringLiteral("calend"), 502) {
     setWindowTitle(QStringLiteral("  Calendrier"));
-    // A fixed dialog frame with a close box; no minimise, maximise or help box.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setModal(true);
-    setProperty("aide", 502);
     setFont(police(QStringLiteral("Verdana"), 8.25));
 
     construireHaut();

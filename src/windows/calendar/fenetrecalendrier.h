@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDialog>
+#include "windows/common/fenetremodale.h"
+
 #include <array>
 
 class QFrame;
@@ -18,16 +19,14 @@ class LabelDegrade;
 // and the month after, a month list and a year list, and the date selected. It reads the date
 // to show, the year span and the mode from the shared hand-over table and gives back the date
 // chosen (entry 1) and whether the user cancelled (`annulation`).
-class FenetreCalendrier : public QDialog {
+class FenetreCalendrier : public FenetreModale {
     Q_OBJECT
 public:
     // The single window, created on first use.
     static FenetreCalendrier& instance();
 
-    // Loads the window from the hand-over table and shows it modally until it closes.
-    void executer();
-    // The load alone; it runs at every showing.
-    void charger();
+    // The load from the hand-over table; it runs at every showing.
+    void charger() override;
 
     // Selects a "dd/mm/yyyy" date: its year and month in the lists, its day in the grid.
     void selectdate(const QString& date);

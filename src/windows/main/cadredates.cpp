@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The date calculator's frame: start date, increment and unit, end date, the result and
 // the history.
-#include "windows/main/fenetreprincipale.h"
+#include "windows/main/cadredates.h"
 
 #include "core/unitesdate.h"
 #include "shared/polices.h"
@@ -10,6 +10,7 @@
 #include "windows/common/champsaisie.h"
 #include "windows/common/images.h"
 #include "windows/common/noms.h"
+#include "windows/main/habillagecadre.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -17,17 +18,31 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QTextDocument>
+#include <utility>
 
 namespace orvaline {
 
-void FenetrePrincipale::construireCadreDates() {
-    auto* cadre = new QGroupBox(QStringLiteral("Calculatrice de Dates"), centralWidget());
-    cadre->setObjectName(QStringLiteral("cadres(2)"));
-    cadre->setGeometry(rectTwips(240, 840, 7935, 3855));
-    cadre->setFont(police(QStringLiteral("Verdana"), 8.25, true));
-    cadre->setStyleSheet(QStringLiteral("QGroupBox { color: #0000C0; }"));
-    cadre->hide();
-    cadres[2] = cadre;
+CadreDates::CadreDates(QWidget* parent)
+    : QGroupBox(QStringLiteral("Calculatrice de Dates"), parent) {
+    habillerCadre(this, QStringLiteral("cadres(2)"));
+    hide();
+    construire();
+    connecter();
+}
+
+CadreDates::~CadreDates() {
+    // Its fields lose the focus while the window is torn down: they must not call back into
+    // a frame that is already half gone.
+    for (ChampSaisie* champ : findChildren<ChampSaisie*>())
+        champ->disconnect(this);
+}
+
+QWidget* CadreDates::premierChamp() const {
+    return sais_date[1];
+}
+
+void CadreDates::construire() {
+    QGroupBox* cadre = this;
     const QFont normale = police(QStringLiteral("Verdana"), 8.25);
 
     auto libelle = [&](int index, const char16_t* texte, int gauche, int haut, int largeur) {
@@ -109,21 +124,21 @@ void FenetrePrincipale::construireCadreDates() {
     libelles[8]->setBuddy(sais_date[2]);
     boutonsDate(2, 2040);
 
-    icones[1] = new QLabel(cadre);
-    icones[1]->setObjectName(QStringLiteral("icones(1)"));
-    icones[1]->setGeometry(rectTwips(720, 2640, 480, 480));
-    icones[1]->setPixmap(imageSvg(QStringLiteral("calcdates"), QSize(px(480), px(480))));
+    icone = new QLabel(cadre);
+    icone->setObjectName(QStringLiteral("icones(1)"));
+    icone->setGeometry(rectTwips(720, 2640, 480, 480));
+    icone->setPixmap(imageSvg(QStringLiteral("calcdates"), QSize(px(480), px(480))));
 
     com_date = new BoutonXp(QStringLiteral("Calculer"), cadre);
     com_date->setObjectName(QStringLiteral("com_date"));
     com_date->setGeometry(rectTwips(1800, 2640, 1215, 435));
     com_date->setFont(normale);
 
-    com_clear[3] = new BoutonXp(QStringLiteral("Reset"), cadre);
-    com_clear[3]->setObjectName(QStringLiteral("com_clear(3)"));
-    com_clear[3]->setGeometry(rectTwips(3240, 2640, 1215, 435));
-    com_clear[3]->setFont(normale);
-    com_clear[3]->setAccessibleDescription(QStringLiteral("Effacer la calculatrice de dates"));
+    com_clear = new BoutonXp(QStringLiteral("Reset"), cadre);
+    com_clear->setObjectName(QStringLiteral("com_clear(3)"));
+    com_clear->setGeometry(rectTwips(3240, 2640, 1215, 435));
+    com_clear->setFont(normale);
+    com_clear->setAccessibleDescription(QStringLiteral("Effacer la calculatrice de dates"));
 
     lib_calcul = new QLabel(cadre);
     lib_calcul->setObjectName(QStringLiteral("lib_calcul"));
@@ -150,21 +165,28 @@ void FenetrePrincipale::construireCadreDates() {
     couleurs.setColor(QPalette::Text, Qt::black);
     historique->setPalette(couleurs);
     historique->setAccessibleName(QStringLiteral("Historique des dates"));
-    sais_histo[2] = historique;
+    sais_histo = historique;
 
     // Tab follows the reading order of the frame.
     setTabOrder(sais_date[1], sais_increment);
     setTabOrder(sais_increment, list_increment);
     setTabOrder(list_increment, sais_date[2]);
     setTabOrder(sais_date[2], com_date);
-    setTabOrder(com_date, com_clear[3]);
+    setTabOrder(com_date, com_clear);
 }
 
-void FenetrePrincipale::chargerCadreDates() {
+void CadreDates::charger() {
+    // The unit list must not start a calculation meanwhile.
+    const bool suspendu = std::exchange(m_suspendu, true);
+    list_increment->setCurrentRow(3);
+    move(px(240), px(840));
+    sais_histo->clear();
+    sais_histo->setReadOnly(true);
     sais_date[1]->clear();
     sais_date[2]->clear();
     sais_increment->clear();
     lib_calcul->clear();
+    m_suspendu = suspendu;
 }
 
 } // namespace orvaline

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The time calculator's frame: four duration fields, the stored operand, the operator
 // buttons and the tape.
-#include "windows/main/fenetreprincipale.h"
+#include "windows/main/cadretemps.h"
 
 #include "shared/polices.h"
 #include "shared/twips.h"
@@ -9,6 +9,7 @@
 #include "windows/common/champsaisie.h"
 #include "windows/common/images.h"
 #include "windows/common/noms.h"
+#include "windows/main/habillagecadre.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -25,13 +26,26 @@ void colorer(QWidget* w, const char* fond, const char* texte) {
 }
 } // namespace
 
-void FenetrePrincipale::construireCadreTemps() {
-    auto* cadre = new QGroupBox(QStringLiteral("Calculatrice de Temps "), centralWidget());
-    cadre->setObjectName(QStringLiteral("cadres(1)"));
-    cadre->setGeometry(rectTwips(240, 840, 7935, 3855));
-    cadre->setFont(police(QStringLiteral("Verdana"), 8.25, true));
-    cadre->setStyleSheet(QStringLiteral("QGroupBox { color: #0000C0; }"));
-    cadres[1] = cadre;
+CadreTemps::CadreTemps(QWidget* parent)
+    : QGroupBox(QStringLiteral("Calculatrice de Temps "), parent) {
+    habillerCadre(this, QStringLiteral("cadres(1)"));
+    construire();
+    connecter();
+}
+
+CadreTemps::~CadreTemps() {
+    // Its fields lose the focus while the window is torn down: they must not call back into
+    // a frame that is already half gone.
+    for (ChampSaisie* champ : findChildren<ChampSaisie*>())
+        champ->disconnect(this);
+}
+
+QWidget* CadreTemps::premierChamp() const {
+    return sais_time[1];
+}
+
+void CadreTemps::construire() {
+    QGroupBox* cadre = this;
 
     static const int gauches[4] = {480, 1560, 2520, 3480};
     static const char16_t* const noms[4] = {u"Jours", u"Heures", u"Minutes", u"Secondes"};
@@ -106,10 +120,10 @@ void FenetrePrincipale::construireCadreTemps() {
     com_clear[2]->setAccessibleDescription(
         QStringLiteral("Remise à zéro de la calculatrice de temps"));
 
-    icones[0] = new QLabel(cadre);
-    icones[0]->setObjectName(QStringLiteral("icones(0)"));
-    icones[0]->setGeometry(rectTwips(600, 2160, 480, 480));
-    icones[0]->setPixmap(imageSvg(QStringLiteral("horloge"), QSize(px(480), px(480))));
+    icone = new QLabel(cadre);
+    icone->setObjectName(QStringLiteral("icones(0)"));
+    icone->setGeometry(rectTwips(600, 2160, 480, 480));
+    icone->setPixmap(imageSvg(QStringLiteral("horloge"), QSize(px(480), px(480))));
 
     auto* bande = new QPlainTextEdit(cadre);
     bande->setObjectName(QStringLiteral("sais_histo(1)"));
@@ -129,11 +143,13 @@ void FenetrePrincipale::construireCadreTemps() {
     option.setAlignment(Qt::AlignRight);
     bande->document()->setDefaultTextOption(option);
     bande->setAccessibleName(QStringLiteral("Bande de calcul"));
-    sais_histo[1] = bande;
+    sais_histo = bande;
 }
 
-void FenetrePrincipale::chargerCadreTemps() {
-    // Idle, fields at "0", nothing stored, an empty tape.
+void CadreTemps::charger() {
+    move(px(240), px(840));
+    sais_histo->clear();
+    sais_histo->setReadOnly(true);
     m_temps = CalculatriceTemps();
     afficherCadreTemps();
 }

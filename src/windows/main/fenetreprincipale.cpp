@@ -10,17 +10,14 @@
 #include "shared/sortie.h"
 #include "shared/twips.h"
 #include "shared/verifications.h"
-#include "windows/aide/afficheraide.h"
-#include "windows/common/champsaisie.h"
 #include "windows/common/labeldegrade.h"
+#include "windows/help/afficheraide.h"
+#include "windows/main/cadredates.h"
+#include "windows/main/cadretemps.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QGroupBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <QTimer>
 
 namespace orvaline {
@@ -35,12 +32,9 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
 
     construireMenus();
     construireOutils();
-    construireCadreTemps();
-    construireCadreDates();
+    m_cadreTemps = new CadreTemps(centre);
+    m_cadreDates = new CadreDates(centre);
     construirePied();
-    connecterCadreTemps();
-    connecterCalendrier();
-    connecterCadreDates();
 
     minuterie = new QTimer(this);
     minuterie->setObjectName(QStringLiteral("minuterie"));
@@ -71,23 +65,23 @@ void FenetrePrincipale::charger() {
     minuterie->setInterval(3000);
     img_focus->move(0, height() + px(1000));
 
-    list_increment->setCurrentRow(3);
+    m_cadreDates->suspendre(true);
 
     if (!chargerreglages()) return;
 
-    for (int i = 1; i <= 2; ++i) {
-        cadres[std::size_t(i)]->move(px(240), px(840));
-        sais_histo[std::size_t(i)]->clear();
-        sais_histo[std::size_t(i)]->setReadOnly(true);
-    }
-    chargerCadreTemps();
-    chargerCadreDates();
+    m_cadreTemps->charger();
+    m_cadreDates->charger();
 
     menuMode(1);
     pause(0.3);
     tic();
     minuterie->start();
     m_chargement = 0;
+    m_cadreDates->suspendre(false);
+}
+
+bool FenetrePrincipale::enChargement() const {
+    return m_chargement != 0 || m_cadreDates->suspendu();
 }
 
 QString FenetrePrincipale::ligneHorloge(const QDateTime& maintenant) {
@@ -105,8 +99,8 @@ void FenetrePrincipale::tic() {
 
 void FenetrePrincipale::activation() {
     // Both checks run, so the date calculator wins if both frames were ever shown.
-    if (cadres[1]->isVisibleTo(this)) donnerfocus(sais_time[1]);
-    if (cadres[2]->isVisibleTo(this)) donnerfocus(sais_date[1]);
+    if (m_cadreTemps->isVisibleTo(this)) donnerfocus(m_cadreTemps->premierChamp());
+    if (m_cadreDates->isVisibleTo(this)) donnerfocus(m_cadreDates->premierChamp());
 }
 
 bool FenetrePrincipale::event(QEvent* e) {

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The date frame's handlers: the calculation, the day steps, the entry filters of its fields
-// and the Enter ring start date -> increment -> unit list -> end date -> start date.
+// The date frame's handlers: the calculation, the day steps, the calendar, the reset, the
+// entry filters of its fields and the Enter ring start date -> increment -> unit list ->
+// end date -> start date.
 #include "core/calculdates.h"
 #include "core/filtressaisie.h"
 #include "shared/fenetres.h"
 #include "shared/libcalc.h"
 #include "shared/rapporterreur.h"
+#include "windows/calendar/echangecalendrier.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
-#include "windows/main/fenetreprincipale.h"
+#include "windows/main/cadredates.h"
 #include "windows/msgbox/affichermessage.h"
 
 #include <QDate>
@@ -46,7 +48,7 @@ bool estEntree(const QKeyEvent* e) {
 
 } // namespace
 
-void FenetrePrincipale::connecterCadreDates() {
+void CadreDates::connecter() {
     // Enter is swallowed and moves on round the frame.
     auto entreeVers = [](QWidget* suivant) {
         return [suivant](QKeyEvent* e) {
@@ -81,6 +83,10 @@ void FenetrePrincipale::connecterCadreDates() {
             });
 
     connect(com_date, &QPushButton::clicked, this, [this] { calculdates(); });
+    connect(com_clear, &QPushButton::clicked, this, [this] { effacer(); });
+    for (int i = 1; i <= 2; ++i)
+        connect(com_calendrier[std::size_t(i)], &QPushButton::clicked, this,
+                [this, i] { choisirDate(i); });
 
     // Buttons 1 and 2 step the start date, 3 and 4 the end date; odd ones go back a day.
     for (int index = 1; index <= 4; ++index) {
@@ -121,8 +127,8 @@ void FenetrePrincipale::connecterCadreDates() {
     });
 }
 
-void FenetrePrincipale::clicListeUnites() {
-    if (m_chargement != 0) return;
+void CadreDates::clicListeUnites() {
+    if (m_suspendu) return;
     if (viderFinAvantCalcul(sais_date[1]->text(), sais_increment->text())) {
         // The old end date must not stand beside the new unit while the calculation runs.
         sais_date[2]->clear();
@@ -131,7 +137,7 @@ void FenetrePrincipale::clicListeUnites() {
     calculdates();
 }
 
-void FenetrePrincipale::calculdates() {
+void CadreDates::calculdates() {
     const ResultatCalculDates r =
         orvaline::calculdates({sais_date[1]->text(), sais_increment->text(), sais_date[2]->text(),
                                list_increment->currentRow(), libcalc().opt_alsacemoselle != 0});
@@ -139,7 +145,7 @@ void FenetrePrincipale::calculdates() {
     if (r.dateFin) sais_date[2]->setText(*r.dateFin);
     if (r.calcul) lib_calcul->setText(*r.calcul);
     if (!r.ajoutHistorique.isEmpty()) {
-        QPlainTextEdit* historique = sais_histo[2];
+        QPlainTextEdit* historique = sais_histo;
         QTextCursor curseur(historique->document());
         curseur.movePosition(QTextCursor::End);
         curseur.insertText(r.ajoutHistorique);
@@ -168,6 +174,27 @@ void FenetrePrincipale::calculdates() {
     case ChampDates::Aucun:
         break;
     }
+}
+
+void CadreDates::choisirDate(int index) {
+    ChampSaisie* champ = sais_date[std::size_t(index)];
+    const std::optional<QString> choix =
+        choisirDateCalendrier(champ->text(), etendueFenetrePrincipale());
+    if (choix) champ->setText(*choix);
+    donnerfocus(champ);
+}
+
+void CadreDates::effacer() {
+    // The unit list must not start a calculation meanwhile.
+    const bool suspendu = std::exchange(m_suspendu, true);
+    sais_date[1]->clear();
+    sais_date[2]->clear();
+    sais_increment->clear();
+    list_increment->setCurrentRow(3);
+    lib_calcul->clear();
+    sais_histo->clear();
+    donnerfocus(sais_date[1]);
+    m_suspendu = suspendu;
 }
 
 } // namespace orvaline

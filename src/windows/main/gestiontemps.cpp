@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The time calculator's handlers: the window copies the typed texts into the calculator,
-// runs the action and shows the calculator's state again. The clear buttons live here too,
-// the date frame's "Reset" included.
-#include "windows/main/fenetreprincipale.h"
+// The time calculator's handlers: the frame copies the typed texts into the calculator,
+// runs the action and shows the calculator's state again.
+#include "windows/main/cadretemps.h"
 
 #include "core/filtressaisie.h"
 #include "shared/fenetres.h"
@@ -14,18 +13,17 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
 
 namespace orvaline {
 
-void FenetrePrincipale::connecterCadreTemps() {
+void CadreTemps::connecter() {
     for (int i = 1; i <= 5; ++i)
         connect(com_oper[std::size_t(i)], &QPushButton::clicked, this,
                 [this, i] { com_operClic(i); });
-    for (int i = 1; i <= 3; ++i)
+    for (int i = 1; i <= 2; ++i)
         connect(com_clear[std::size_t(i)], &QPushButton::clicked, this,
                 [this, i] { com_clearClic(i); });
     for (int i = 1; i <= 4; ++i) {
@@ -44,12 +42,12 @@ void FenetrePrincipale::connecterCadreTemps() {
     }
 }
 
-void FenetrePrincipale::lireCadreTemps() {
+void CadreTemps::lireCadreTemps() {
     for (int i = 1; i <= 4; ++i)
         m_temps.saisir(i, sais_time[std::size_t(i)]->text());
 }
 
-void FenetrePrincipale::afficherCadreTemps() {
+void CadreTemps::afficherCadreTemps() {
     for (int i = 1; i <= 4; ++i) {
         const auto n = std::size_t(i);
         // Rewriting an unchanged field would move the caret of the field being typed in.
@@ -66,7 +64,7 @@ void FenetrePrincipale::afficherCadreTemps() {
 
     // The tape only grows, or is emptied by "Reset": only the new lines go into the box, so
     // a calculation costs the same on a long tape as on a short one.
-    QPlainTextEdit* bande = sais_histo[1];
+    QPlainTextEdit* bande = sais_histo;
     const QString& texte = m_temps.sais_histo();
     const qsizetype affiche = bande->document()->characterCount() - 1;
     if (affiche == texte.size()) return;
@@ -82,7 +80,7 @@ void FenetrePrincipale::afficherCadreTemps() {
     bande->ensureCursorVisible();
 }
 
-void FenetrePrincipale::appliquerReponse(const Reponse& reponse) {
+void CadreTemps::appliquerReponse(const Reponse& reponse) {
     afficherCadreTemps();
     if (reponse.erreur) {
         signalererreur(QStringLiteral("main - com_oper"), *reponse.erreur);
@@ -95,41 +93,27 @@ void FenetrePrincipale::appliquerReponse(const Reponse& reponse) {
     if (reponse.focus != 0) donnerfocus(sais_time[std::size_t(reponse.focus)]);
 }
 
-void FenetrePrincipale::com_operClic(int index) {
+void CadreTemps::com_operClic(int index) {
     lireCadreTemps();
     appliquerReponse(m_temps.com_oper(index, caractereDecimal()));
 }
 
-void FenetrePrincipale::com_clearClic(int index) {
-    if (index == 3) {
-        // The date frame's reset; the unit list must not start a calculation meanwhile.
-        m_chargement = 1;
-        sais_date[1]->clear();
-        sais_date[2]->clear();
-        sais_increment->clear();
-        list_increment->setCurrentRow(3);
-        lib_calcul->clear();
-        sais_histo[2]->clear();
-        donnerfocus(sais_date[1]);
-        m_chargement = 0;
-        return;
-    }
+void CadreTemps::com_clearClic(int index) {
     lireCadreTemps();
     appliquerReponse(m_temps.com_clear(index));
 }
 
-void FenetrePrincipale::quitterChampTemps(int index) {
+void CadreTemps::quitterChampTemps(int index) {
     // The window still holds its focus in the field when it merely went to the background, a
     // menu opened or a modal box came up: the user has not left the field, so nothing is
     // carried until the focus really moves (and no carry runs inside another handler's box).
-    if (focusWidget() == sais_time[std::size_t(index)]) return;
+    if (window()->focusWidget() == sais_time[std::size_t(index)]) return;
     lireCadreTemps();
     m_temps.quitterChamp();
     afficherCadreTemps();
 }
 
-void FenetrePrincipale::filtrerChampTemps(int index, int touche,
-                                          Qt::KeyboardModifiers modificateurs) {
+void CadreTemps::filtrerChampTemps(int index, int touche, Qt::KeyboardModifiers modificateurs) {
     ChampSaisie* champ = sais_time[std::size_t(index)];
     champ->appliquerFiltre(filtrenombre(champ->etatFiltre(), false, libcalc().opt_saisnombre != 0,
                                         ToucheRelachee::depuis(touche, modificateurs),

@@ -1,24 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The menus, the tool bar and the clock line of the main window.
+// The menus, the tool bar and the clock line of the main window, and what they open.
 #include "windows/main/fenetreprincipale.h"
 
+#include "core/textesdates.h"
 #include "shared/fenetres.h"
 #include "shared/lanceurs.h"
-#include "shared/libcalc.h"
 #include "shared/polices.h"
 #include "shared/sortie.h"
 #include "shared/twips.h"
 #include "windows/about/pelandor.h"
-#include "windows/aide/afficheraide.h"
+#include "windows/calendar/echangecalendrier.h"
 #include "windows/common/boutonxp.h"
-#include "windows/common/champsaisie.h"
 #include "windows/common/labeldegrade.h"
 #include "windows/common/noms.h"
+#include "windows/help/afficheraide.h"
+#include "windows/main/cadredates.h"
+#include "windows/main/cadretemps.h"
 #include "windows/options/confopt.h"
 #include "windows/update/telemaj.h"
 
 #include <QAction>
-#include <QGroupBox>
+#include <QDate>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -150,16 +152,16 @@ void FenetrePrincipale::menuMode(int index) {
     case 1:
         setProperty("aide", 103);
         menu_mode[1]->setChecked(true);
-        cadres[2]->hide();
-        cadres[1]->show();
-        donnerfocus(sais_time[1]);
+        m_cadreDates->hide();
+        m_cadreTemps->show();
+        donnerfocus(m_cadreTemps->premierChamp());
         break;
     case 3:
         setProperty("aide", 102);
         menu_mode[3]->setChecked(true);
-        cadres[1]->hide();
-        cadres[2]->show();
-        donnerfocus(sais_date[1]);
+        m_cadreTemps->hide();
+        m_cadreDates->show();
+        donnerfocus(m_cadreDates->premierChamp());
         break;
     case 5:
         afficheroptions();
@@ -171,8 +173,8 @@ void FenetrePrincipale::menuMode(int index) {
         break;
     }
     // The calculator on show keeps its mark whatever item was chosen.
-    menu_mode[1]->setChecked(cadres[1]->isVisibleTo(this));
-    menu_mode[3]->setChecked(cadres[2]->isVisibleTo(this));
+    menu_mode[1]->setChecked(m_cadreTemps->isVisibleTo(this));
+    menu_mode[3]->setChecked(m_cadreDates->isVisibleTo(this));
 }
 
 void FenetrePrincipale::menuFichier(int index) {
@@ -181,17 +183,18 @@ void FenetrePrincipale::menuFichier(int index) {
     if (index == 4) fermerappli();
 }
 
+void FenetrePrincipale::afficherCalendrier() {
+    afficherCalendrierVue(ecrireDate(QDate::currentDate()));
+}
+
 void FenetrePrincipale::menuAide(int index) {
     if (index == 1) afficheraide(0);
     if (index == 3) {
-        TeleMaj::instance().executer();
-        retourModal();
+        TeleMaj::instance().ouvrir();
     }
     if (index == 4) {
         // The menu asks for the contact card rather than leaving it to the last hand-over.
-        libcalc().param_msg[1] = QStringLiteral("1");
-        Pelandor::instance().executer();
-        retourModal();
+        afficherPelandor(1);
     }
     if (index == 6 && afficherVersion) afficherVersion();
 }

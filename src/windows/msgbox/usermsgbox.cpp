@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/msgbox/usermsgbox.h"
 
-#include "core/nombres.h"
 #include "shared/attente.h"
 #include "shared/fenetres.h"
 #include "shared/libcalc.h"
@@ -10,6 +9,7 @@
 #include "windows/common/boutonxp.h"
 #include "windows/common/images.h"
 #include "windows/common/noms.h"
+#include "windows/msgbox/affichermessage.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -33,14 +33,10 @@ UserMsgBox& UserMsgBox::instance() {
     return *boite;
 }
 
-UserMsgBox::UserMsgBox() : QDialog(nullptr) {
-    setObjectName(QStringLiteral("usermsgbox"));
+// No close box: the box closes through its buttons or Esc only.
+UserMsgBox::UserMsgBox()
+    : FenetreModale(QStringLiteral("usermsgbox"), 0, Fermeture::SansCaseFermer) {
     setWindowTitle(QStringLiteral("  Message Box"));
-    // A fixed dialog frame with a title bar but no close, minimise or maximise box: the
-    // box closes through its buttons or Esc only.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setModal(true);
     setAutoFillBackground(true);
 
     const QSize taillePicto(px(480), px(480));
@@ -77,12 +73,12 @@ UserMsgBox::UserMsgBox() : QDialog(nullptr) {
 }
 
 void UserMsgBox::charger() {
-    const auto& p = libcalc().param_msg;
-    const QString texte = p[1];
-    const int code = int(std::clamp(arrondiPair(lireNombre(p[2])), 0.0, 9.0));
-    m_jeu = qint16(std::clamp(arrondiPair(lireNombre(p[3])), 1.0, 5.0));
-    const QString titre = p[4].trimmed();
-    setProperty("aide", int(lireEntier16(p[5])));
+    const DemandeMessage demande = demandeMessage();
+    const QString& texte = demande.texte;
+    const int code = demande.image;
+    m_jeu = demande.jeuBoutons;
+    const QString& titre = demande.titre;
+    definirAide(demande.aide);
     m_repondu = false;
 
     for (QLabel* icone : m_icones)
@@ -157,15 +153,7 @@ void UserMsgBox::charger() {
     b1->setDefault(false);
     b2->setDefault(false);
 
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    dimensionnerfenetre(this, d.largeur, d.hauteur);
-    setFixedSize(size());
-}
-
-void UserMsgBox::executer() {
-    charger();
-    exec();
+    dimensionner(d.largeur, d.hauteur);
 }
 
 bool UserMsgBox::event(QEvent* e) {
@@ -181,7 +169,7 @@ void UserMsgBox::repondre(int index) {
     if (m_repondu) return;
     m_repondu = true;
     const int reponse = (m_jeu == 1 || index == 1) ? 1 : 0;
-    libcalc().param_msg[1] = QString::number(reponse);
+    rendreReponseMessage(reponse);
     // Step out of sight at once, let the screen repaint, then give the user a short beat
     // before the next window takes over.
     move(-(width() + px(500)), y());

@@ -3,7 +3,8 @@
 
 #include "windows/msgbox/disposition.h"
 
-#include <QDialog>
+#include "windows/common/fenetremodale.h"
+
 #include <array>
 
 class QLabel;
@@ -14,12 +15,12 @@ class BoutonXp;
 
 // The program's own message box. It reads its text, picture, buttons and title from the
 // shared hand-over table and writes the answer back into its first entry.
-class UserMsgBox : public QDialog {
+class UserMsgBox : public FenetreModale {
     Q_OBJECT
 public:
     static UserMsgBox& instance();
-    // Lays the box out from the hand-over table and shows it modally until answered.
-    void executer();
+    // Lays the box out from the hand-over table; it runs at every showing.
+    void charger() override;
 
     const DispositionMessage& disposition() const { return m_disposition; }
     qint16 jeuBoutons() const { return m_jeu; }
@@ -31,7 +32,6 @@ protected:
 
 private:
     UserMsgBox();
-    void charger();
     void repondre(int index);
 
     QLabel* m_texte = nullptr;

@@ -2,17 +2,14 @@
 #include "windows/options/confopt.h"
 
 #include "core/calculdates.h"
-#include "core/fichierini.h"
 #include "core/filtressaisie.h"
-#include "core/nombres.h"
-#include "platform/boitesysteme.h"
 #include "platform/dialoguefichier.h"
 #include "platform/services.h"
 #include "shared/fenetres.h"
 #include "shared/libcalc.h"
 #include "shared/polices.h"
 #include "shared/reglages.h"
-#include "windows/calendar/fenetrecalendrier.h"
+#include "windows/calendar/echangecalendrier.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
 
@@ -27,24 +24,13 @@
 #include <QListWidget>
 #include <QPointer>
 #include <algorithm>
-#include <limits>
 #include <tuple>
 
 namespace orvaline {
 
 namespace {
-const QString sectionOptions = QStringLiteral("Options");
-
 bool estEntree(const QKeyEvent* e) {
     return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-}
-
-// An entry option as the file holds it: a number rounded half to even, held to 0 or 1;
-// a missing or unreadable value is 0.
-bool lireCase(const QString& cle) {
-    const QString texte =
-        lireini(libcalc().fichier_ini, sectionOptions, cle, 5).value_or(QString());
-    return std::clamp(arrondiPair(lireNombre(texte)), 0.0, 1.0) == 1.0;
 }
 
 // The programs the file dialog offers first. Programs have no file-name extension outside
@@ -76,14 +62,9 @@ ConfOpt& ConfOpt::instance() {
     return *fenetre;
 }
 
-ConfOpt::ConfOpt() : QDialog(nullptr) {
-    setObjectName(QStringLiteral("confopt"));
+ConfOpt::ConfOpt() : FenetreModale(QStringLiteral("confopt"), 11) {
     setWindowTitle(QStringLiteral("  Options"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setModal(true);
     setFont(police(QStringLiteral("Verdana"), 8.25));
-    setProperty("aide", 11);
 
     construireGauche();
     construirePageDates();
@@ -134,32 +115,19 @@ ConfOpt::ConfOpt() : QDialog(nullptr) {
     setTabOrder(list_feries, com_ok);
 }
 
-void ConfOpt::executer() {
-    charger();
-    exec();
-}
-
 void ConfOpt::charger() {
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    dimensionnerfenetre(this, 8800, 6200);
-    setFixedSize(size());
+    dimensionner(8800, 6200);
     m_annule = 1;
 
     // The test fields start empty at every opening; they are never saved.
     sais_date->clear();
     sais_nombre->clear();
-    case_saisdate->setChecked(lireCase(QStringLiteral("Saisdate")));
-    case_saisnombre->setChecked(lireCase(QStringLiteral("Saisnombre")));
-    m_alsaceLue = lireCase(cleAlsaceMoselle());
-    case_alsacemoselle->setChecked(m_alsaceLue);
+    m_lues = Options::lire(libcalc().fichier_ini);
+    case_saisdate->setChecked(m_lues.saisdate);
+    case_saisnombre->setChecked(m_lues.saisnombre);
+    case_alsacemoselle->setChecked(m_lues.alsacemoselle);
     remplirFeries();
-    // The whole path is read, however long, so that Ok never writes back a cut one.
-    const QString navigateur =
-        lireini(libcalc().fichier_ini, sectionOptions, QStringLiteral("Navigateur"),
-                std::numeric_limits<qint16>::max())
-            .value_or(QString());
-    lib_navig->setText(QStringLiteral(" ") + navigateur);
+    lib_navig->setText(QStringLiteral(" ") + m_lues.navigateur.value_or(QString()));
     comOptions(1);
 }
 
@@ -196,35 +164,12 @@ void ConfOpt::comSelfich() {
 }
 
 void ConfOpt::comOk() {
-    Libcalc& e = libcalc();
-    bool enregistre = true;
-    auto ecrire = [&](const QString& cle, const QString& valeur) {
-        enregistre = ecrireini(sectionOptions, cle, valeur, e.fichier_ini) && enregistre;
-    };
-    const QString saisdate = case_saisdate->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    ecrire(QStringLiteral("Saisdate"), saisdate);
-    e.opt_saisdate = lireEntier16(saisdate);
-    const QString saisnombre =
-        case_saisnombre->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    ecrire(QStringLiteral("Saisnombre"), saisnombre);
-    e.opt_saisnombre = lireEntier16(saisnombre);
-    ecrire(QStringLiteral("Navigateur"), lib_navig->text().trimmed());
-    // A file that never had the key keeps its default lines until the user changes it.
-    if (case_alsacemoselle->isChecked() != m_alsaceLue)
-        ecrire(cleAlsaceMoselle(),
-               case_alsacemoselle->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    e.opt_alsacemoselle = case_alsacemoselle->isChecked() ? 1 : 0;
-
-    // The entry options still apply until the program ends; the user must know that they
-    // will not come back next time (and that the browser did not change at all).
-    if (!enregistre) {
-        const QString nl = e.saut_ligne.isEmpty() ? QStringLiteral("\r\n") : e.saut_ligne;
-        plateforme::boiteSysteme().afficher(
-            BoiteSysteme::Icone::Exclamation, QStringLiteral("Orvaline"),
-            QStringLiteral("Impossible d'enregistrer les Options dans le Fichier suivant :") + nl +
-                nl + e.fichier_ini + nl + nl +
-                QStringLiteral("Les Options choisies ne sont pas enregistrées."));
-    }
+    Options choisies;
+    choisies.saisdate = case_saisdate->isChecked();
+    choisies.saisnombre = case_saisnombre->isChecked();
+    choisies.alsacemoselle = case_alsacemoselle->isChecked();
+    choisies.navigateur = lib_navig->text().trimmed();
+    enregistreroptions(choisies, m_lues);
     m_annule = 0;
     done(QDialog::Accepted);
 }
@@ -240,14 +185,9 @@ void ConfOpt::comIncdate(int index) {
 }
 
 void ConfOpt::comCalendrier() {
-    Libcalc& e = libcalc();
-    e.param_msg[1] = sais_date->text();
-    e.param_msg[2] = QStringLiteral("25");
-    e.param_msg[3] = QString();
-    FenetreCalendrier::instance().executer();
-    // This dialog, not the main window, is the one that comes back to the front here, so the
-    // main window's activation has no business running now.
-    if (e.annulation != 1) sais_date->setText(e.param_msg[1]);
+    // An empty span: the calendar offers its own few years, not the main window's 25.
+    const std::optional<QString> choix = choisirDateCalendrier(sais_date->text(), QString());
+    if (choix) sais_date->setText(*choix);
     donnerfocus(sais_date);
 }
 
@@ -287,8 +227,7 @@ void ConfOpt::done(int resultat) {
 }
 
 void afficheroptions() {
-    ConfOpt::instance().executer();
-    retourModal();
+    ConfOpt::instance().ouvrir();
 }
 
 } // namespace orvaline

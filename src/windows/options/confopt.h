@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDialog>
+#include "shared/reglages.h"
+
+#include "windows/common/fenetremodale.h"
+
 #include <array>
 
 class QCheckBox;
@@ -18,14 +21,14 @@ class ChampSaisie;
 // The options dialog: quick date entry, quick number entry, the web browser and the
 // holidays of the working days, on four pages. The test fields try the entry modes with the check
 // boxes as they stand; nothing reaches the settings file before Ok.
-class ConfOpt : public QDialog {
+class ConfOpt : public FenetreModale {
     Q_OBJECT
 public:
     static ConfOpt& instance();
 
-    // Reads the settings file into the pages and shows the dialog modally until it closes.
-    // `annulation` then says whether it was cancelled (1) or accepted (0).
-    void executer();
+    // Reads the settings file into the pages. Once the dialog has closed, `annulation` says
+    // whether it was cancelled (1) or accepted (0).
+    void charger() override;
 
 protected:
     void done(int resultat) override;
@@ -44,7 +47,6 @@ private:
     QLabel* nouveauLibelle(QWidget* parent, const QString& texte, int gauche, int haut,
                            int largeur);
 
-    void charger();
     // Shows page 1 to 4.
     void comOptions(int page);
     // The day steps of the test field: 1 one day back, 2 one day forward.
@@ -82,7 +84,7 @@ private:
     QCheckBox* case_alsacemoselle = nullptr;
     QLabel* lib_annee = nullptr;
     QListWidget* list_feries = nullptr;
-    bool m_alsaceLue = false; // as the file held it: the key is written only when it changes
+    Options m_lues; // as the file held them at opening
 };
 
 // Opens the options dialog from the main window and lets the opener take the focus back.

@@ -60,12 +60,11 @@ NumVer::NumVer(std::function<void()> montrerPrincipale, QString cheminVerrou)
     nom->setStyleSheet(QStringLiteral("color: #1d3f8f;"));
     nom->setGeometry(rectTwips(1500, 600, 2280, 480));
 
-    m_version = new QLabel(QStringLiteral("Version 1.3"), this);
+    m_version = new QLabel(QStringLiteral("Version ") + versionTexte(), this);
     m_version->setObjectName(QStringLiteral("libelles(1)"));
     m_version->setFont(police(QStringLiteral("Verdana"), 9));
     m_version->setStyleSheet(QStringLiteral("color: #404040;"));
     m_version->setGeometry(rectTwips(1500, 1140, 2280, 300));
-    m_version->setText(QStringLiteral("Version ") + versionTexte());
 
     m_ok = new BoutonXp(QStringLiteral("Ok"), this);
     m_ok->setObjectName(QStringLiteral("com_ok"));

@@ -26,14 +26,9 @@ TeleMaj& TeleMaj::instance() {
     return *fenetre;
 }
 
-TeleMaj::TeleMaj() : QDialog(nullptr), sortie([] { fermerappli(); }) {
-    setObjectName(QStringLiteral("telemaj"));
+TeleMaj::TeleMaj() : FenetreModale(QStringLiteral("telemaj"), 12), sortie([] { fermerappli(); }) {
     setWindowTitle(QStringLiteral("  Téléchargement de la Dernière Version"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setModal(true);
     setFont(police(QStringLiteral("Verdana"), 8.25));
-    setProperty("aide", 12);
 
     auto* fond = new QFrame(this);
     fond->setObjectName(QStringLiteral("fond"));
@@ -80,16 +75,8 @@ TeleMaj::TeleMaj() : QDialog(nullptr), sortie([] { fermerappli(); }) {
     setTabOrder(com_commandes[1], com_commandes[2]);
 }
 
-void TeleMaj::executer() {
-    charger();
-    exec();
-}
-
 void TeleMaj::charger() {
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    dimensionnerfenetre(this, 6700, 4050);
-    setFixedSize(size());
+    dimensionner(6700, 4050);
     lib_version->setText(versionTexte());
     com_commandes[1]->setFocus();
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDialog>
+#include "windows/common/fenetremodale.h"
+
 #include <array>
 #include <functional>
 
@@ -13,14 +14,13 @@ class BoutonXp;
 
 // The update window: shows the installed version and, once the user confirms, starts the
 // browser on the newest installer and ends the program, so that the installer can replace it.
-class TeleMaj : public QDialog {
+class TeleMaj : public FenetreModale {
     Q_OBJECT
 public:
     static TeleMaj& instance();
 
-    // Loads the window and shows it modally until it closes.
-    void executer();
-    void charger();
+    // The load; it runs at every showing.
+    void charger() override;
 
     // Click of com_commandes(k): 1 downloads, 2 closes.
     void commande(int k);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "windows/aide/fenetreaide.h"
+#include "windows/help/fenetreaide.h"
 
 #include "shared/fenetres.h"
 #include "shared/polices.h"

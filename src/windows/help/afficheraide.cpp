@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "windows/aide/afficheraide.h"
+#include "windows/help/afficheraide.h"
 
 #include "platform/boitesysteme.h"
 #include "platform/services.h"
 #include "shared/libcalc.h"
-#include "windows/aide/fenetreaide.h"
+#include "windows/help/fenetreaide.h"
 
 #include <QUrl>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // F1 everywhere: one filter on the application sees the key before any control could use it,
 // in every window, modal ones included.
-#include "windows/aide/afficheraide.h"
+#include "windows/help/afficheraide.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QGroupBox>
+#include <array>
+
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+
+namespace orvaline {
+
+class BoutonXp;
+class ChampSaisie;
+
+// The date calculator's frame "cadres(2)": start date, increment and unit, end date, the
+// result and the history. It holds its own controls and handlers.
+class CadreDates : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit CadreDates(QWidget* parent);
+    ~CadreDates() override;
+
+    // Empty fields, an empty history and the default unit.
+    void charger();
+    // The field that takes the focus when the frame comes up.
+    QWidget* premierChamp() const;
+    // While the window loads, a change of unit must not start a calculation.
+    void suspendre(bool oui) { m_suspendu = oui; }
+    bool suspendu() const { return m_suspendu; }
+
+private:
+    void construire();
+    void connecter();
+    void calculdates();
+    void clicListeUnites();
+    // Opens the calendar for sais_date(index) and writes the chosen date back.
+    void choisirDate(int index);
+    // The frame's "Reset".
+    void effacer();
+
+    bool m_suspendu = false;
+    bool m_sourisSurListe = false;   // a mouse button went down on the unit list
+    bool m_clicListeAttendu = false; // that press or its release picked a unit
+
+    // Controls are named as in the design; index 0 is unused where the design counts from 1.
+    std::array<QLabel*, 9> libelles{};
+    std::array<ChampSaisie*, 3> sais_date{};
+    ChampSaisie* sais_increment = nullptr;
+    QListWidget* list_increment = nullptr;
+    std::array<BoutonXp*, 3> com_calendrier{};
+    std::array<BoutonXp*, 5> com_incdate{};
+    BoutonXp* com_date = nullptr;
+    BoutonXp* com_clear = nullptr;
+    QLabel* icone = nullptr;
+    QLabel* lib_calcul = nullptr;
+    QPlainTextEdit* sais_histo = nullptr;
+};
+
+} // namespace orvaline

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/calculatricetemps.h"
+
+#include <QGroupBox>
+#include <array>
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace orvaline {
+
+class BoutonXp;
+class ChampSaisie;
+
+// The time calculator's frame "cadres(1)": four duration fields, the stored operand, the
+// operator buttons and the tape. It holds its own controls and handlers.
+class CadreTemps : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit CadreTemps(QWidget* parent);
+    ~CadreTemps() override;
+
+    // Idle, fields at "0", nothing stored, an empty tape.
+    void charger();
+    // The field that takes the focus when the frame comes up.
+    QWidget* premierChamp() const;
+
+private:
+    void construire();
+    void connecter();
+    void com_operClic(int index);
+    void com_clearClic(int index);
+    void quitterChampTemps(int index);
+    void filtrerChampTemps(int index, int touche, Qt::KeyboardModifiers modificateurs);
+    void lireCadreTemps();
+    void afficherCadreTemps();
+    void appliquerReponse(const Reponse& reponse);
+
+    // Controls are named as in the design; index 0 is unused where the design counts from 1.
+    std::array<QLabel*, 5> libelles{};
+    std::array<ChampSaisie*, 5> sais_time{};
+    std::array<QLabel*, 5> lib_mem{};
+    QLabel* lib_oper = nullptr;
+    std::array<BoutonXp*, 6> com_oper{};
+    std::array<BoutonXp*, 3> com_clear{};
+    QLabel* icone = nullptr;
+    QPlainTextEdit* sais_histo = nullptr;
+    CalculatriceTemps m_temps;
+};
+
+} // namespace orvaline

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shared/polices.h"
+#include "shared/twips.h"
+
+#include <QGroupBox>
+
+namespace orvaline {
+
+// Both calculators' frames lie at the same place, one over the other, with a bold caption in
+// dark blue.
+inline void habillerCadre(QGroupBox* cadre, const QString& nom) {
+    cadre->setObjectName(nom);
+    cadre->setGeometry(rectTwips(240, 840, 7935, 3855));
+    cadre->setFont(police(QStringLiteral("Verdana"), 8.25, true));
+    cadre->setStyleSheet(QStringLiteral("QGroupBox { color: #0000C0; }"));
+}
+
+} // namespace orvaline
