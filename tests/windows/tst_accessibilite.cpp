@@ -3,8 +3,8 @@
 // label reads out its text.
 #include "faux.h"
 #include "shared/libcalc.h"
-#include "windows/aide/afficheraide.h"
-#include "windows/aide/fenetreaide.h"
+#include "windows/help/afficheraide.h"
+#include "windows/help/fenetreaide.h"
 #include "windows/calendar/fenetrecalendrier.h"
 #include "windows/common/accessibilite.h"
 #include "windows/main/fenetreprincipale.h"
