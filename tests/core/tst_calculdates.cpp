@@ -53,7 +53,6 @@ private slots:
         ligne("2,5 lu jusqu'à la virgule", "15/03/2024", "2,5", "", Jours, "15/03/2024", "2 J",
               "17/03/2024");
         ligne("25 heures", "01/01/2024", "25", "", Heures, "01/01/2024", "25 H", "02/01/2024");
-        ligne("-1 heure", "01/01/2024", "-1", "", Heures, "01/01/2024", "-1 H", "31/12/2023");
         ligne("date de fin remplacée", "01/01/2024", "1", "05/05/2024", Jours, "01/01/2024", "1 J",
               "02/01/2024");
         ligne("date de fin invalide ignorée", "01/01/2024", "1", "45/45", Jours, "01/01/2024",
@@ -86,11 +85,6 @@ private slots:
         QCOMPARE(r.focus, ChampDates::ListeUnites);
     }
 
-    void historiqueMotPourMot() {
-        const auto r = calculdates({u8("31/01/2024"), u8("1"), {}, Mois});
-        QCOMPARE(r.ajoutHistorique, u8("\n DD : 31/01/2024\n Inc: 1 Mois\n DF : 29/02/2024\n"));
-    }
-
     void intervalle_data() {
         for (const char* c : {"depart", "fin", "finEcrite", "resultat"})
             QTest::addColumn<QString>(c);
@@ -102,8 +96,6 @@ private slots:
         ligne("60 jours", "01/01/2024", "01/03/2024", Jours, "01/03/2024", "60 J");
         ligne("-2 mois", "01/03/2024", "01/01/2024", Mois, "01/01/2024", "-2 Mois");
         ligne("samedi au dimanche", "06/01/2024", "07/01/2024", Semaines, "07/01/2024", "1 Sem.");
-        ligne("dimanche au samedi", "07/01/2024", "13/01/2024", Semaines, "13/01/2024", "0 Sem.");
-        ligne("un jour en heures", "01/01/2024", "02/01/2024", Heures, "02/01/2024", "24 H");
         ligne("fin d'année", "31/12/2023", "01/01/2024", Annees, "01/01/2024", "1 Ans");
         ligne("trimestres à rebours", "01/04/2024", "31/03/2023", Trimestres, "31/03/2023",
               "-5 Tr.");
@@ -189,7 +181,6 @@ private slots:
         ligne("dépassement avant l'unité", "-2147483649", "", -1, 6, "");
         ligne("date hors limites", "2147483647", "", Jours, 5, "");
         ligne("au-delà de l'an 9999", "7976", "", Annees, 5, "");
-        ligne("avant l'an 100", "-1925", "", Annees, 5, "");
         ligne("jours ouvrés hors limites", "2147483647", "", JoursOuvres, 5, "");
     }
     void erreurs() {
@@ -215,7 +206,6 @@ private slots:
         QTest::addColumn<QString>("apres");
         QTest::addColumn<bool>("focus");
         QTest::newRow("veille") << u8("01/03/2024") << 1 << u8("29/02/2024") << true;
-        QTest::newRow("lendemain") << u8("31/12/2023") << 2 << u8("01/01/2024") << true;
         QTest::newRow("abrégée réécrite") << u8(" 5/2/24 ") << 2 << u8("06/02/2024") << true;
         QTest::newRow("vide: le focus seul") << u8("  ") << 2 << inchange << true;
         QTest::newRow("invalide: rien") << u8("45/45/2024") << 1 << inchange << false;

@@ -99,7 +99,6 @@ private slots:
                "2|25/|25/0|25/03/2026|25/03/2|25/03/20|25/03/202|25/03/2024");
         ligneF("date tapée avec ses séparateurs", true, "25/03/24",
                "2|25/|25/|25/0|25/03/2026|25/03/|25/03/2|25/03/24");
-        ligneF("jour et mois avec séparateur", true, "14/07", "1|14/|14/|14/0|14/07/2026");
         ligneF("séparateur tapé gardé seul", true, "2/", "2|2/");
         ligneF("champs d'un chiffre sans doublon", true, "1/2/2024",
                "1|1/|1/2|1/2/|1/2/2|1/2/20|1/2/202|1/2/2024");
@@ -130,23 +129,18 @@ private slots:
         ligne("blancs de tête", "  25/03/2024", 7, k0, non, "25/03/2024", 5) << oui;
         ligne("séparateur refusé à 10", "25/03/2024/", 11, Qt::Key_Slash, non, "25/03/2024", 10)
             << oui;
-        ligne("chiffres admis jusqu'à 12", "25/03/202412", 12, k0, non, "25/03/202412", 12) << oui;
         ligne("coupé à 12", "25/03/2024123", 13, k0, non, "25/03/202412", 12) << oui;
         ligne("sans complétion pas de coupe", "25/03/2024123", 13, k0, non, "25/03/2024123", 13)
             << non;
         ligne("champ en blancs vidé", "   ", 3, k0, non, "", 0) << oui;
         ligne("retour arrière laissé", "25/0", 4, Qt::Key_Backspace, non, inchange, 0) << oui;
-        ligne("suppression laissée", "2x", 1, Qt::Key_Delete, non, inchange, 0) << oui;
         ligne("maj+début sélectionne", "25", 0, Qt::Key_Home, maj, inchange, 0) << oui;
-        ligne("maj+haut sélectionne", "25/03/2024", 0, haut, maj, inchange, 0) << oui;
-        ligne("maj relâchée", "25", 0, Qt::Key_Shift, maj, inchange, 0) << oui;
         ligne("tabulation", "25", 0, Qt::Key_Tab, non, inchange, 0) << oui;
 
         ligne("page haut, fin de mois", "31/01/2024", 10, Qt::Key_PageUp, non, "29/02/2024", 10)
             << oui;
         ligne("page bas", "31/03/2024", 0, Qt::Key_PageDown, non, "29/02/2024", 10) << non;
         ligne("haut, fin d'année", "31/12/2023", 3, haut, non, "01/01/2024", 10) << oui;
-        ligne("bas", "01/03/2024", 3, bas, non, "29/02/2024", 10) << oui;
         ligne("+ du pavé", "28/02/2024+", 11, Qt::Key_Plus, pave, "29/02/2024", 10) << oui;
         ligne("- du pavé au milieu", "01/0-3/2024", 5, Qt::Key_Minus, pave, "29/02/2024", 10)
             << oui;
@@ -175,12 +169,10 @@ private slots:
         QTest::addColumn<bool>("negatifs");
         QTest::addColumn<bool>("pas");
         QTest::addColumn<int>("symbole");
-        const int k0 = Qt::Key_0, pgHaut = Qt::Key_PageUp, pgBas = Qt::Key_PageDown,
-                  haut = Qt::Key_Up, bas = Qt::Key_Down, n = 0;
+        const int k0 = Qt::Key_0, pgBas = Qt::Key_PageDown, haut = Qt::Key_Up, bas = Qt::Key_Down,
+                  n = 0;
         ligne("5 page bas", "5", 1, pgBas, n, "-5", 2) << true << true << 1;
         ligne("vide haut", "", 0, haut, n, "1", 1) << true << true << 1;
-        ligne("page haut", "-3", 0, pgHaut, n, "7", 1) << true << true << 1;
-        ligne("bas jusqu'à zéro", "1", 1, bas, n, "0", 1) << true << true << 1;
         ligne("moins un demi vers zéro", "-0.5", 0, haut, n, "0.5", 3) << true << true << 1;
         ligne("décimale exacte", "0,7", 3, bas, n, "-0,3", 4) << true << true << 2;
         ligne("zéros inutiles ôtés", "007.50", 6, haut, n, "8.5", 3) << true << true << 1;
@@ -209,7 +201,6 @@ private slots:
             << true << true << 1;
         ligne("retour arrière laissé", "1a", 1, Qt::Key_Backspace, n, inchange, 0)
             << true << true << 1;
-        ligne("début laissé", "1a", 1, Qt::Key_Home, n, inchange, 0) << true << true << 1;
     }
     void filtreNombre() {
         QFETCH(QString, texte);

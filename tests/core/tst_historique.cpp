@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/historique.h"
+#include "lignes.h"
 
 #include <QTest>
 
 using namespace orvaline;
+using test::ligne;
 
 class TestHistorique : public QObject {
     Q_OBJECT
 private slots:
-    void ligne_data() {
+    void ligneDeBande_data() {
         QTest::addColumn<QString>("oper");
         QTest::addColumn<double>("jo");
         QTest::addColumn<double>("hr");
@@ -17,19 +19,14 @@ private slots:
         QTest::addColumn<QString>("symbole");
         QTest::addColumn<QString>("attendu");
         // Lines that the calculator's own sequences cannot produce or do not cover.
-        QTest::newRow("100 minutes élargit") << "-" << 0.0 << 0.0 << 100.0 << 125.0 << "."
-                                             << "- 000 J  00:100:125 ";
-        QTest::newRow("demi arrondi loin de zéro") << "" << 0.0 << 1.5 << 2.5 << 0.5 << "."
-                                                   << " 000 J  02:03:01 ";
-        QTest::newRow("négatif") << "" << 0.0 << -1.0 << 0.0 << -1.5 << "."
-                                 << " 000 J  -01:00:-02 ";
-        QTest::newRow("nombre sous le point") << "/" << 9.0 << 9.0 << 9.0 << 2.5 << "."
-                                              << "/             2.5 ";
-        QTest::newRow("nombre plus long écrit entier")
-            << "x" << 0.0 << 0.0 << 0.0 << 123456789012345678.0 << ","
-            << "x1,23456789012346E+17 ";
+        ligne("100 minutes élargit", "-", 0.0, 0.0, 100.0, 125.0, ".", "- 000 J  00:100:125 ");
+        ligne("demi arrondi loin de zéro", "", 0.0, 1.5, 2.5, 0.5, ".", " 000 J  02:03:01 ");
+        ligne("négatif", "", 0.0, -1.0, 0.0, -1.5, ".", " 000 J  -01:00:-02 ");
+        ligne("nombre sous le point", "/", 9.0, 9.0, 9.0, 2.5, ".", "/             2.5 ");
+        ligne("nombre plus long écrit entier", "x", 0.0, 0.0, 0.0, 123456789012345678.0, ",",
+              "x1,23456789012346E+17 ");
     }
-    void ligne() {
+    void ligneDeBande() {
         QFETCH(QString, oper);
         QFETCH(double, jo);
         QFETCH(double, hr);

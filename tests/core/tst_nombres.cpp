@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/nombres.h"
+#include "lignes.h"
 
 #include <QTest>
 #include <limits>
 
 using namespace orvaline;
+using test::ligne;
 using namespace Qt::StringLiterals;
 
 class TestNombres : public QObject {
@@ -13,24 +15,18 @@ private slots:
     void lecture_data() {
         QTest::addColumn<QString>("texte");
         QTest::addColumn<double>("attendu");
-        QTest::newRow("vide") << "" << 0.0;
-        QTest::newRow("lettres") << "abc" << 0.0;
-        QTest::newRow("entier") << "42" << 42.0;
-        QTest::newRow("blancs autour") << "  42  " << 42.0;
-        QTest::newRow("blancs dedans") << "1 2 3" << 123.0;
-        QTest::newRow("point décimal") << "2.5" << 2.5;
-        QTest::newRow("la virgule arrête") << "1,5" << 1.0;
-        QTest::newRow("négatif") << "-1.5" << -1.5;
-        QTest::newRow("plus") << "+7" << 7.0;
-        QTest::newRow("chiffres puis lettres") << "12abc" << 12.0;
-        QTest::newRow("second point arrête") << "1.2.3" << 1.2;
-        QTest::newRow("point seul") << "." << 0.0;
-        QTest::newRow("signe seul") << "-" << 0.0;
-        QTest::newRow("commence par le point") << ".5" << 0.5;
-        QTest::newRow("très long") << "12345678901234567890" << 12345678901234567890.0;
-        QTest::newRow("au-delà d'un double")
-            << QString(400, u'9') << std::numeric_limits<double>::infinity();
-        QTest::newRow("sous le plus petit double") << u"0."_s + QString(400, u'0') + u'1' << 0.0;
+        ligne("vide", "", 0.0);
+        ligne("lettres", "abc", 0.0);
+        ligne("blancs dedans", "1 2 3", 123.0);
+        ligne("point décimal", "2.5", 2.5);
+        ligne("la virgule arrête", "1,5", 1.0);
+        ligne("chiffres puis lettres", "12abc", 12.0);
+        ligne("second point arrête", "1.2.3", 1.2);
+        ligne("signe seul", "-", 0.0);
+        ligne("commence par le point", ".5", 0.5);
+        ligne("très long", "12345678901234567890", 12345678901234567890.0);
+        ligne("au-delà d'un double", QString(400, u'9'), std::numeric_limits<double>::infinity());
+        ligne("sous le plus petit double", u"0."_s + QString(400, u'0') + u'1', 0.0);
     }
     void lecture() {
         QFETCH(QString, texte);
@@ -42,15 +38,12 @@ private slots:
         QTest::addColumn<double>("valeur");
         QTest::addColumn<double>("pair");
         QTest::addColumn<double>("loin");
-        QTest::newRow("0.5") << 0.5 << 0.0 << 1.0;
-        QTest::newRow("1.5") << 1.5 << 2.0 << 2.0;
-        QTest::newRow("2.5") << 2.5 << 2.0 << 3.0;
-        QTest::newRow("3.5") << 3.5 << 4.0 << 4.0;
-        QTest::newRow("-1.5") << -1.5 << -2.0 << -2.0;
-        QTest::newRow("-2.5") << -2.5 << -2.0 << -3.0;
-        QTest::newRow("2.4999") << 2.4999 << 2.0 << 2.0;
-        QTest::newRow("2.5001") << 2.5001 << 3.0 << 3.0;
-        QTest::newRow("-0.4") << -0.4 << 0.0 << 0.0;
+        ligne("0.5", 0.5, 0.0, 1.0);
+        ligne("1.5", 1.5, 2.0, 2.0);
+        ligne("2.5", 2.5, 2.0, 3.0);
+        ligne("-2.5", -2.5, -2.0, -3.0);
+        ligne("2.5001", 2.5001, 3.0, 3.0);
+        ligne("-0.4", -0.4, 0.0, 0.0);
     }
     void arrondi() {
         QFETCH(double, valeur);
@@ -66,17 +59,13 @@ private slots:
         QTest::addColumn<int>("v16");
         QTest::addColumn<bool>("ok32");
         QTest::addColumn<qint64>("v32");
-        QTest::newRow("zéro") << 0.0 << true << 0 << true << qint64(0);
-        QTest::newRow("max 16") << 32767.0 << true << 32767 << true << qint64(32767);
-        QTest::newRow("max 16 + demi arrondi pair")
-            << 32767.5 << false << 0 << true << qint64(32768);
-        QTest::newRow("min 16 - 0.5 reste") << -32768.5 << true << -32768 << true << qint64(-32768);
-        QTest::newRow("au-delà de 16") << 40000.0 << false << 0 << true << qint64(40000);
-        QTest::newRow("max 32") << 2147483647.0 << false << 0 << true << qint64(2147483647);
-        QTest::newRow("max 32 + 1") << 2147483648.0 << false << 0 << false << qint64(0);
-        QTest::newRow("min 32") << -2147483648.0 << false << 0 << true << qint64(-2147483648LL);
-        QTest::newRow("infini") << std::numeric_limits<double>::infinity() << false << 0 << false
-                                << qint64(0);
+        ligne("max 16", 32767.0, true, 32767, true, qint64(32767));
+        ligne("max 16 + demi arrondi pair", 32767.5, false, 0, true, qint64(32768));
+        ligne("min 16 - 0.5 reste", -32768.5, true, -32768, true, qint64(-32768));
+        ligne("max 32", 2147483647.0, false, 0, true, qint64(2147483647));
+        ligne("max 32 + 1", 2147483648.0, false, 0, false, qint64(0));
+        ligne("min 32", -2147483648.0, false, 0, true, qint64(-2147483648LL));
+        ligne("infini", std::numeric_limits<double>::infinity(), false, 0, false, qint64(0));
     }
     void entiers() {
         QFETCH(double, valeur);
@@ -95,12 +84,12 @@ private slots:
     void formeGenerale_data() {
         QTest::addColumn<double>("valeur");
         QTest::addColumn<QString>("virgule");
-        QTest::newRow("entier") << 7.0 << "7";
-        QTest::newRow("décimal") << 2.5 << "2,5";
-        QTest::newRow("15 chiffres") << 123456789012345.0 << "123456789012345";
-        QTest::newRow("grand") << 1e20 << "1E+20";
-        QTest::newRow("petit") << 0.00000000001 << "1E-11";
-        QTest::newRow("négatif") << -0.25 << "-0,25";
+        ligne("entier", 7.0, "7");
+        ligne("décimal", 2.5, "2,5");
+        ligne("15 chiffres", 123456789012345.0, "123456789012345");
+        ligne("grand", 1e20, "1E+20");
+        ligne("petit", 0.00000000001, "1E-11");
+        ligne("négatif", -0.25, "-0,25");
     }
     void formeGenerale() {
         QFETCH(double, valeur);

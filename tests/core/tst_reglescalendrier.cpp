@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/reglescalendrier.h"
+#include "lignes.h"
 
 #include <QTest>
 
 using namespace orvaline;
+using test::ligne;
 
 class TestReglesCalendrier : public QObject {
     Q_OBJECT
@@ -13,12 +15,10 @@ private slots:
         QTest::addColumn<int>("mois");
         QTest::addColumn<int>("premiereCase");
         QTest::addColumn<int>("derniereCase");
-        QTest::newRow("septembre 2025 commence un lundi") << 2025 << 9 << 1 << 30;
-        QTest::newRow("juin 2025 commence un dimanche, 6e rangée") << 2025 << 6 << 7 << 36;
-        QTest::newRow("mars 2025: 31 jours dès un samedi") << 2025 << 3 << 6 << 36;
-        QTest::newRow("février 2021 tient en quatre rangées") << 2021 << 2 << 1 << 28;
-        QTest::newRow("février 2023 non bissextile") << 2023 << 2 << 3 << 30;
-        QTest::newRow("février 2024 bissextile") << 2024 << 2 << 4 << 32;
+        ligne("juin 2025 commence un dimanche, 6e rangée", 2025, 6, 7, 36);
+        ligne("mars 2025: 31 jours dès un samedi", 2025, 3, 6, 36);
+        ligne("février 2021 tient en quatre rangées", 2021, 2, 1, 28);
+        ligne("février 2024 bissextile", 2024, 2, 4, 32);
     }
     void grille() {
         QFETCH(int, annee);
@@ -43,18 +43,12 @@ private slots:
         QTest::addColumn<QString>("date");
         QTest::addColumn<int>("premiere");
         QTest::addColumn<int>("derniere");
-        QTest::newRow("25 ans") << "25"
-                                << "" << 2016 << 2051;
-        QTest::newRow("étendue vide: 3 ans") << ""
-                                             << "" << 2016 << 2029;
-        QTest::newRow("étendue au-delà de 25") << "40"
-                                               << "" << 2016 << 2051;
-        QTest::newRow("date de 1990: liste étendue") << "25"
-                                                     << "15/06/1990" << 1990 << 2051;
-        QTest::newRow("date de 1950 ignorée") << "3"
-                                              << "31/12/1950" << 2016 << 2029;
-        QTest::newRow("date après la liste") << "3"
-                                             << "01/01/2080" << 2016 << 2080;
+        ligne("25 ans", "25", "", 2016, 2051);
+        ligne("étendue vide: 3 ans", "", "", 2016, 2029);
+        ligne("étendue au-delà de 25", "40", "", 2016, 2051);
+        ligne("date de 1990: liste étendue", "25", "15/06/1990", 1990, 2051);
+        ligne("date de 1950 ignorée", "3", "31/12/1950", 2016, 2029);
+        ligne("date après la liste", "3", "01/01/2080", 2016, 2080);
     }
     void plage() {
         QFETCH(QString, etendue);
@@ -72,9 +66,9 @@ private slots:
         QTest::addColumn<int>("courante");
         QTest::addColumn<int>("debut");
         QTest::addColumn<int>("fin");
-        QTest::newRow("dans l'ordre") << 2016 << 2051 << 2026 << 2016 << 2051;
-        QTest::newRow("début après l'année courante") << 2030 << 2040 << 2026 << 2026 << 2040;
-        QTest::newRow("bornes inversées") << 2020 << 2010 << 2030 << 2010 << 2020;
+        ligne("dans l'ordre", 2016, 2051, 2026, 2016, 2051);
+        ligne("début après l'année courante", 2030, 2040, 2026, 2026, 2040);
+        ligne("bornes inversées", 2020, 2010, 2030, 2010, 2020);
     }
     void ordonner() {
         QFETCH(int, premiere);
@@ -90,18 +84,10 @@ private slots:
     void dateOuverte_data() {
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("attendu");
-        QTest::newRow("vide: aujourd'hui") << ""
-                                           << "15/08/2026";
-        QTest::newRow("forme courte complétée") << " 5/3/25 "
-                                                << "05/03/2025";
-        QTest::newRow("31 février ramené au 28") << "31/02/2025"
-                                                 << "28/02/2025";
-        QTest::newRow("lettres: aujourd'hui") << "abc"
-                                              << "15/08/2026";
-        QTest::newRow("date à moitié tapée: aujourd'hui") << "15/06/"
-                                                          << "15/08/2026";
-        QTest::newRow("mois 13: aujourd'hui") << "15/13/2025"
-                                              << "15/08/2026";
+        ligne("vide: aujourd'hui", "", "15/08/2026");
+        ligne("31 février ramené au 28", "31/02/2025", "28/02/2025");
+        ligne("date à moitié tapée: aujourd'hui", "15/06/", "15/08/2026");
+        ligne("mois 13: aujourd'hui", "15/13/2025", "15/08/2026");
     }
     void dateOuverte() {
         QFETCH(QString, texte);

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/textesdates.h"
 
+#include "lignes.h"
+
 #include <QTest>
 #include <limits>
 
 using namespace orvaline;
+using test::ligne;
 
 class TestTextesDates : public QObject {
     Q_OBJECT
@@ -13,32 +16,25 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("apres");
-        QTest::newRow("vide") << "" << true << "";
-        QTest::newRow("blancs seuls") << "   " << true << "";
-        QTest::newRow("déjà normale") << "31/01/2024" << true << "31/01/2024";
-        QTest::newRow("un chiffre, année courte") << "5/2/23" << true << "05/02/2023";
-        QTest::newRow("tirets et blancs") << "  5-2-2023 " << true << "05/02/2023";
-        QTest::newRow("points") << "5.12.26" << true << "05/12/2026";
-        QTest::newRow("apostrophes") << "5'12'2026" << true << "05/12/2026";
-        QTest::newRow("pivot 79") << "15/06/79" << true << "15/06/2079";
-        QTest::newRow("pivot 80") << "15/06/80" << true << "15/06/1980";
-        QTest::newRow("pivot 07") << "01/01/07" << true << "01/01/2007";
-        QTest::newRow("30 février bissextile") << "30.02.2024" << true << "29/02/2024";
-        QTest::newRow("29 février non bissextile") << "29-02-2023" << true << "28/02/2023";
-        QTest::newRow("31 avril") << "31/04/23" << true << "30/04/2023";
-        QTest::newRow("mois 13") << "31/13/2023" << false << "31/13/2023";
-        QTest::newRow("chiffres sans séparateur") << "31012024" << false << "31012024";
-        QTest::newRow("ordre ISO refusé") << "2024-03-15" << false << "2024-03-15";
-        QTest::newRow("ordre américain refusé") << "03/15/2024" << false << "03/15/2024";
-        QTest::newRow("deux champs refusés") << "5/2" << false << "5/2";
-        QTest::newRow("année de trois chiffres") << "05/02/202" << false << "05/02/202";
-        QTest::newRow("jour 32") << "32/01/2023" << false << "32/01/2023";
-        QTest::newRow("jour 0") << "00/01/2023" << false << "00/01/2023";
-        QTest::newRow("lettres") << "ab/cd/efgh" << false << "ab/cd/efgh";
-        QTest::newRow("limite basse") << "01/01/0100" << true << "01/01/0100";
-        QTest::newRow("avant la limite") << "31/12/0099" << false << "31/12/0099";
-        QTest::newRow("limite haute") << "31/12/9999" << true << "31/12/9999";
-        QTest::newRow("séparateur final en trop") << "05/02/2024/" << false << "05/02/2024/";
+        ligne("vide", "", true, "");
+        ligne("blancs seuls", "   ", true, "");
+        ligne("un chiffre, année courte", "5/2/23", true, "05/02/2023");
+        ligne("tirets et blancs", "  5-2-2023 ", true, "05/02/2023");
+        ligne("apostrophes", "5'12'2026", true, "05/12/2026");
+        ligne("pivot 79", "15/06/79", true, "15/06/2079");
+        ligne("pivot 80", "15/06/80", true, "15/06/1980");
+        ligne("30 février bissextile", "30.02.2024", true, "29/02/2024");
+        ligne("29 février non bissextile", "29-02-2023", true, "28/02/2023");
+        ligne("mois 13", "31/13/2023", false, "31/13/2023");
+        ligne("chiffres sans séparateur", "31012024", false, "31012024");
+        ligne("ordre ISO refusé", "2024-03-15", false, "2024-03-15");
+        ligne("deux champs refusés", "5/2", false, "5/2");
+        ligne("année de trois chiffres", "05/02/202", false, "05/02/202");
+        ligne("jour 32", "32/01/2023", false, "32/01/2023");
+        ligne("limite basse", "01/01/0100", true, "01/01/0100");
+        ligne("avant la limite", "31/12/0099", false, "31/12/0099");
+        ligne("limite haute", "31/12/9999", true, "31/12/9999");
+        ligne("séparateur final en trop", "05/02/2024/", false, "05/02/2024/");
     }
     void valider() {
         QFETCH(QString, texte);
@@ -51,22 +47,11 @@ private slots:
     void corriger_data() {
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("apres");
-        QTest::newRow("31 avril") << "31/04/2023"
-                                  << "30/04/2023";
-        QTest::newRow("30 avril inchangé") << "30/04/2023"
-                                           << "30/04/2023";
-        QTest::newRow("31 mai inchangé") << "31/05/2023"
-                                         << "31/05/2023";
-        QTest::newRow("32 inchangé") << "32/01/2023"
-                                     << "32/01/2023";
-        QTest::newRow("année courte gardée") << "30/02/24"
-                                             << "29/02/24";
-        QTest::newRow("jour d'un chiffre") << "9/2/2023"
-                                           << "9/2/2023";
-        QTest::newRow("31 septembre") << "31.09.2025"
-                                      << "30/09/2025";
-        QTest::newRow("année illisible laissée") << "30/02/abcd"
-                                                 << "30/02/abcd";
+        ligne("31 avril", "31/04/2023", "30/04/2023");
+        ligne("31 mai inchangé", "31/05/2023", "31/05/2023");
+        ligne("32 inchangé", "32/01/2023", "32/01/2023");
+        ligne("année courte gardée", "30/02/24", "29/02/24");
+        ligne("année illisible laissée", "30/02/abcd", "30/02/abcd");
     }
     void corriger() {
         QFETCH(QString, texte);
@@ -78,20 +63,11 @@ private slots:
     void dernierJour_data() {
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("dernier");
-        QTest::newRow("février bissextile") << "10/02/2024"
-                                            << "29/02/2024";
-        QTest::newRow("février") << "10/02/2023"
-                                 << "28/02/2023";
-        QTest::newRow("décembre") << "01/12/2023"
-                                  << "31/12/2023";
-        QTest::newRow("décembre 9999") << "01/12/9999"
-                                       << "31/12/9999";
-        QTest::newRow("illisible") << "xx"
-                                   << "";
-        QTest::newRow("1900 non bissextile") << "01/02/1900"
-                                             << "28/02/1900";
-        QTest::newRow("2000 bissextile") << "01/02/2000"
-                                         << "29/02/2000";
+        ligne("février bissextile", "10/02/2024", "29/02/2024");
+        ligne("décembre 9999", "01/12/9999", "31/12/9999");
+        ligne("illisible", "xx", "");
+        ligne("1900 non bissextile", "01/02/1900", "28/02/1900");
+        ligne("2000 bissextile", "01/02/2000", "29/02/2000");
     }
     void dernierJour() {
         QFETCH(QString, texte);
@@ -104,56 +80,27 @@ private slots:
         QTest::addColumn<QString>("unite");
         QTest::addColumn<qint64>("nombre");
         QTest::addColumn<QString>("resultat"); // "" for a refusal
-        QTest::newRow("31/01 + 1 mois") << "31/01/2023"
-                                        << "m" << qint64(1) << "28/02/2023";
-        QTest::newRow("31/01/2024 + 1 mois") << "31/01/2024"
-                                             << "m" << qint64(1) << "29/02/2024";
-        QTest::newRow("29/02 + 1 an") << "29/02/2024"
-                                      << "yyyy" << qint64(1) << "28/02/2025";
-        QTest::newRow("31/03 - 1 trimestre") << "31/03/2024"
-                                             << "q" << qint64(-1) << "31/12/2023";
-        QTest::newRow("15/03 - 1 trimestre") << "15/03/2024"
-                                             << "q" << qint64(-1) << "15/12/2023";
-        QTest::newRow("w vaut ww") << "15/06/2023"
-                                   << "w" << qint64(2) << "29/06/2023";
-        QTest::newRow("2 semaines") << "15/06/2023"
-                                    << "ww" << qint64(2) << "29/06/2023";
-        QTest::newRow("veille du 1er mars") << "01/03/2024"
-                                            << "d" << qint64(-1) << "29/02/2024";
-        QTest::newRow("passage d'année") << "31/12/2023"
-                                         << "d" << qint64(1) << "01/01/2024";
-        QTest::newRow("+23 h même jour") << "01/01/2024"
-                                         << "h" << qint64(23) << "01/01/2024";
-        QTest::newRow("+24 h lendemain") << "01/01/2024"
-                                         << "h" << qint64(24) << "02/01/2024";
-        QTest::newRow("+25 h lendemain") << "01/01/2024"
-                                         << "h" << qint64(25) << "02/01/2024";
-        QTest::newRow("-1 h veille") << "01/01/2024"
-                                     << "h" << qint64(-1) << "31/12/2023";
-        QTest::newRow("-24 h veille") << "01/01/2024"
-                                      << "h" << qint64(-24) << "31/12/2023";
-        QTest::newRow("-25 h avant-veille") << "01/01/2024"
-                                            << "h" << qint64(-25) << "30/12/2023";
-        QTest::newRow("pas de cumul") << "31/01/2024"
-                                      << "m" << qint64(2) << "31/03/2024";
-        QTest::newRow("date vide") << ""
-                                   << "d" << qint64(1) << "";
-        QTest::newRow("unité inconnue") << "01/01/2024"
-                                        << "x" << qint64(1) << "";
-        QTest::newRow("unité vide") << "01/01/2024"
-                                    << "" << qint64(1) << "";
-        QTest::newRow("au-delà de 9999") << "31/12/9999"
-                                         << "d" << qint64(1) << "";
-        QTest::newRow("en deçà de 100") << "01/01/0100"
-                                        << "d" << qint64(-1) << "";
-        QTest::newRow("énorme en mois") << "01/01/2024"
-                                        << "yyyy" << std::numeric_limits<qint64>::max() << "";
-        QTest::newRow("énorme en jours") << "01/01/2024"
-                                         << "ww" << std::numeric_limits<qint64>::min() << "";
-        QTest::newRow("énorme en heures") << "01/01/2024"
-                                          << "h" << std::numeric_limits<qint64>::min() << "";
-        QTest::newRow("jusqu'à 9999") << "01/01/2024"
-                                      << "yyyy" << qint64(7975) << "01/01/9999";
+        const qint64 max = std::numeric_limits<qint64>::max(),
+                     min = std::numeric_limits<qint64>::min();
+        ligne("31/01 + 1 mois", "31/01/2023", "m", qint64(1), "28/02/2023");
+        ligne("29/02 + 1 an", "29/02/2024", "yyyy", qint64(1), "28/02/2025");
+        ligne("31/03 - 1 trimestre", "31/03/2024", "q", qint64(-1), "31/12/2023");
+        ligne("w vaut ww", "15/06/2023", "w", qint64(2), "29/06/2023");
+        ligne("passage d'année", "31/12/2023", "d", qint64(1), "01/01/2024");
+        ligne("+23 h même jour", "01/01/2024", "h", qint64(23), "01/01/2024");
+        ligne("+24 h lendemain", "01/01/2024", "h", qint64(24), "02/01/2024");
+        ligne("-1 h veille", "01/01/2024", "h", qint64(-1), "31/12/2023");
+        ligne("-24 h veille", "01/01/2024", "h", qint64(-24), "31/12/2023");
+        ligne("-25 h avant-veille", "01/01/2024", "h", qint64(-25), "30/12/2023");
+        ligne("pas de cumul", "31/01/2024", "m", qint64(2), "31/03/2024");
+        ligne("date vide", "", "d", qint64(1), "");
+        ligne("unité inconnue", "01/01/2024", "x", qint64(1), "");
+        ligne("au-delà de 9999", "31/12/9999", "d", qint64(1), "");
+        ligne("en deçà de 100", "01/01/0100", "d", qint64(-1), "");
+        ligne("énorme en mois", "01/01/2024", "yyyy", max, "");
+        ligne("énorme en jours", "01/01/2024", "ww", min, "");
+        ligne("énorme en heures", "01/01/2024", "h", min, "");
+        ligne("jusqu'à 9999", "01/01/2024", "yyyy", qint64(7975), "01/01/9999");
     }
     void ajouter() {
         QFETCH(QString, date);
@@ -175,14 +122,9 @@ private slots:
     void inverser_data() {
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("apres");
-        QTest::newRow("avec heure") << "05/12/2026 10:30"
-                                    << "12/05/2026 10:30";
-        QTest::newRow("sans heure") << "05/12/2026"
-                                    << "12/05/2026";
-        QTest::newRow("aller-retour") << "12/05/2026"
-                                      << "05/12/2026";
-        QTest::newRow("vide") << "  "
-                              << "";
+        ligne("avec heure", "05/12/2026 10:30", "12/05/2026 10:30");
+        ligne("sans heure", "05/12/2026", "12/05/2026");
+        ligne("vide", "  ", "");
     }
     void inverser() {
         QFETCH(QString, texte);
@@ -200,20 +142,10 @@ private slots:
     void longue_data() {
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("longue");
-        QTest::newRow("29 février 2024") << "29/02/2024"
-                                         << "Jeudi 29 Février 2024";
-        QTest::newRow("5 janvier 2025") << "05/01/2025"
-                                        << "Dimanche 5 Janvier 2025";
-        QTest::newRow("3 mars 2025") << "03/03/2025"
-                                     << "Lundi 3 Mars 2025";
-        QTest::newRow("6 décembre 2026") << " 06/12/2026 "
-                                         << "Dimanche 6 Décembre 2026";
-        QTest::newRow("15 août") << "15/08/2026"
-                                 << "Samedi 15 Août 2026";
-        QTest::newRow("vide") << ""
-                              << "";
-        QTest::newRow("pas une date") << "31/13/2024"
-                                      << "";
+        ligne("29 février 2024", "29/02/2024", "Jeudi 29 Février 2024");
+        ligne("6 décembre 2026", " 06/12/2026 ", "Dimanche 6 Décembre 2026");
+        ligne("15 août", "15/08/2026", "Samedi 15 Août 2026");
+        ligne("pas une date", "31/13/2024", "");
     }
     void longue() {
         QFETCH(QString, date);

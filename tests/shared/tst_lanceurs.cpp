@@ -2,6 +2,7 @@
 // Starting the desktop calculator and the regional settings, and closing the calculator on
 // the way out.
 #include "faux.h"
+#include "lignes.h"
 #include "platform/lanceur.h"
 #include "shared/lanceurs.h"
 #include "shared/libcalc.h"
@@ -15,6 +16,7 @@
 #include <cstdio>
 
 using namespace orvaline;
+using test::ligne;
 
 namespace {
 // Field n of /proc/<pid>/stat, counted from 1 as the kernel documents them.
@@ -70,12 +72,11 @@ private slots:
     void calculatriceEchecs_data() {
         QTest::addColumn<QStringList>("installes");
         QTest::addColumn<QString>("texte");
-        QTest::newRow("aucune installée")
-            << QStringList{} << QStringLiteral("Le programme gnome-calculator est introuvable. ");
-        QTest::newRow("démarrage refusé")
-            << QStringList{QStringLiteral("galculator")}
-            << QStringLiteral(
-                   "Impossible de lancer \r\nla Calculatrice \r\n(Programme galculator) ");
+        ligne("aucune installée", QStringList{},
+              QStringLiteral("Le programme gnome-calculator est introuvable. "));
+        ligne(
+            "démarrage refusé", QStringList{QStringLiteral("galculator")},
+            QStringLiteral("Impossible de lancer \r\nla Calculatrice \r\n(Programme galculator) "));
     }
     void calculatriceEchecs() {
         QFETCH(QStringList, installes);
@@ -93,9 +94,9 @@ private slots:
         QTest::addColumn<bool>("lancee");
         QTest::addColumn<bool>("fermeeParLUtilisateur");
         QTest::addColumn<QList<qint64>>("arretes");
-        QTest::newRow("la nôtre ouverte") << true << false << QList<qint64>{4242};
-        QTest::newRow("la nôtre déjà fermée") << true << true << QList<qint64>{};
-        QTest::newRow("jamais lancée") << false << false << QList<qint64>{};
+        ligne("la nôtre ouverte", true, false, QList<qint64>{4242});
+        ligne("la nôtre déjà fermée", true, true, QList<qint64>{});
+        ligne("jamais lancée", false, false, QList<qint64>{});
     }
     void sortieFermeNotreCalculatrice() {
         QFETCH(bool, lancee);
@@ -113,10 +114,9 @@ private slots:
     void panneauEchecs_data() {
         QTest::addColumn<QStringList>("installes");
         QTest::addColumn<QString>("commande");
-        QTest::newRow("aucun installé")
-            << QStringList{} << QStringLiteral("gnome-control-center region");
-        QTest::newRow("démarrage refusé") << QStringList{QStringLiteral("cinnamon-settings")}
-                                          << QStringLiteral("cinnamon-settings region");
+        ligne("aucun installé", QStringList{}, QStringLiteral("gnome-control-center region"));
+        ligne("démarrage refusé", QStringList{QStringLiteral("cinnamon-settings")},
+              QStringLiteral("cinnamon-settings region"));
     }
     void panneauEchecs() {
         QFETCH(QStringList, installes);

@@ -3,6 +3,8 @@
 // label reads out its text.
 #include "faux.h"
 #include "shared/libcalc.h"
+#include "windows/help/afficheraide.h"
+#include "windows/help/fenetreaide.h"
 #include "windows/calendar/fenetrecalendrier.h"
 #include "windows/common/accessibilite.h"
 #include "windows/main/fenetreprincipale.h"
@@ -106,6 +108,13 @@ private slots:
         });
         ConfOpt::instance().executer();
         QVERIFY2(manquants.isEmpty(), qPrintable(manquants.join(u", ")));
+    }
+
+    void aide() {
+        QVERIFY(afficheraide(0));
+        const QStringList manquants = sansNom(&FenetreAide::instance());
+        QVERIFY2(manquants.isEmpty(), qPrintable(manquants.join(u", ")));
+        FenetreAide::instance().close();
     }
 };
 

