@@ -3,10 +3,10 @@
 // label reads out its text.
 #include "faux.h"
 #include "shared/libcalc.h"
-#include "windows/calendar/fenetrecalendrier.h"
-#include "windows/common/accessibilite.h"
 #include "windows/help/afficheraide.h"
 #include "windows/help/fenetreaide.h"
+#include "windows/calendar/fenetrecalendrier.h"
+#include "windows/common/accessibilite.h"
 #include "windows/main/fenetreprincipale.h"
 #include "windows/options/confopt.h"
 
