@@ -171,9 +171,7 @@ private slots:
     void report_data() {
         QTest::addColumn<QStringList>("etapes");
         QTest::addColumn<QString>("champs");
-        ligne("90 s", et({"4=90"}), "0|0|1|30");
         ligne("60 s restent", et({"4=60"}), "0|0|0|60");
-        ligne("25 h", et({"2=25"}), "1|1|0|0");
         ligne("24 h restent", et({"2=24"}), "0|24|0|0");
         ligne("report en cascade", et({"2=24", "3=60", "4=61"}), "1|1|1|1");
         ligne("décimale non reportée gardée", et({"4=30.5"}), "0|0|0|30.5");

@@ -59,7 +59,6 @@ private slots:
         ligne("casse ignorée", "[OPTIONS]\nSAISDATE=1\n", "saisdate", 5, "1");
         ligne("clé absente", "[Options]\nSaisdate=1\n", "Saisnombre", 5, rien);
         ligne("valeur vide", "[Options]\nSaisdate=\n", "Saisdate", 5, rien);
-        ligne("section absente", "[Autre]\nSaisdate=1\n", "Saisdate", 5, rien);
         ligne("clé d'une autre section", "[Autre]\nSaisdate=0\n[Options]\nA=1\n", "Saisdate", 5,
               rien);
         ligne("clé avant toute section", "Saisdate=1\n[Options]\n", "Saisdate", 5, rien);

@@ -9,6 +9,7 @@
 #include "platform/son.h"
 
 #include <QList>
+#include <QObject>
 #include <QStringList>
 #include <functional>
 
@@ -114,5 +115,13 @@ void quandModal(const QString& nom, std::function<void(QWidget*)> action, int de
 // Clicks the button whose text is `texte` in the next modal dialog that opens, so that tests
 // never wait for a human; closes the dialog when it has no such button.
 void repondreAuProchainModal(const QString& texte, int delaiMs = 5000);
+
+// The control `nom` inside `parent`; a missing one stops the run, since every check after it
+// would be meaningless.
+template <typename T> T* enfant(const QObject* parent, const QString& nom) {
+    T* c = parent->findChild<T*>(nom);
+    if (!c) qFatal("contrôle absent : %s", qPrintable(nom));
+    return c;
+}
 
 } // namespace orvaline::test

@@ -146,8 +146,6 @@ private slots:
         QTest::addColumn<int>("sujet");
         QTest::addColumn<QString>("titre");
         ligne("0: le sommaire", 0, "Sommaire");
-        ligne("102: la calculatrice de dates", 102, "Calculatrice de Dates");
-        ligne("103: la calculatrice de temps", 103, "Calculatrice de Temps");
         ligne("un sujet inconnu mène au sommaire", 7, "Sommaire");
     }
     void sujets() {

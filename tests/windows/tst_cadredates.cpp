@@ -193,8 +193,6 @@ private slots:
         // Without a window manager nothing activates the window again once the box has
         // gone: what matters is the field it will give the focus to.
         QCOMPARE(m_fenetre->focusWidget()->objectName(), QStringLiteral("sais_increment"));
-        QCOMPARE(champ(QStringLiteral("sais_date(1)"))->text(), QStringLiteral("07/01/2024"));
-        QCOMPARE(resultat(), QString());
         QCOMPARE(historique(), QString());
     }
 

@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The About and contact window: the card asked for, the links in the browser, the address on
-// the clipboard.
+// The windows that start the browser. About and contact: the card asked for, the links, the
+// address on the clipboard. Update: the installer after confirmation, then the way out.
 #include "faux.h"
 #include "fichierstest.h"
 #include "lignes.h"
 #include "shared/fabricant.h"
+#include "shared/internet.h"
 #include "shared/libcalc.h"
 #include "windows/about/pelandor.h"
+#include "windows/update/telemaj.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,18 +32,33 @@ void lireProchainMessage(QString* titre, QString* texte) {
 }
 } // namespace
 
-class TestPelandor : public QObject {
+class TestNavigateur : public QObject {
     Q_OBJECT
     test::Faux m_faux{};
     QTemporaryDir m_dossier;
+    int m_sorties = 0;
 
     Pelandor& fenetre() { return Pelandor::instance(); }
     template <typename T> T* controle(const QString& nom) {
-        T* c = fenetre().findChild<T*>(nom);
-        if (!c) qFatal("contrôle absent");
-        return c;
+        return test::enfant<T>(&fenetre(), nom);
     }
-    QString navigateur() const { return m_dossier.filePath(QStringLiteral("navigateur")); }
+    QString navigateur() const { return m_dossier.filePath(QStringLiteral("nav igateur")); }
+    // The one launch expected: the chosen browser on `adresse`.
+    void lancementSur(const QString& adresse) {
+        QCOMPARE(m_faux.lanceur->lancements.size(), 1);
+        QCOMPARE(m_faux.lanceur->lancements[0].programme, navigateur());
+        QCOMPARE(m_faux.lanceur->lancements[0].arguments, QStringList{adresse});
+    }
+    TeleMaj& maj() { return TeleMaj::instance(); }
+    QPushButton* boutonMaj(int k) {
+        return maj().findChild<QPushButton*>(QStringLiteral("com_commandes(%1)").arg(k));
+    }
+    void ouvrirMaj() {
+        maj().sortie = [this] { ++m_sorties; };
+        maj().charger();
+        maj().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&maj()));
+    }
     void ouvrir(const QString& carte) {
         libcalc().param_msg[1] = carte;
         fenetre().charger();
@@ -52,8 +70,12 @@ private slots:
     void init() {
         m_faux = test::installerFaux();
         QVERIFY(test::preparerNavigateur(m_dossier.path(), navigateur()));
+        m_sorties = 0;
     }
-    void cleanup() { fenetre().hide(); }
+    void cleanup() {
+        fenetre().hide();
+        maj().hide();
+    }
 
     void carte_data() {
         QTest::addColumn<QString>("entree");
@@ -85,8 +107,6 @@ private slots:
               R::Annuler, QStringLiteral("mailto:") + fabricant::courriel.toString(), 0);
         ligne("site, connecté", QStringLiteral("lib_email(2)"), true, R::Annuler,
               fabricant::site.toString(), 1);
-        ligne("icône du site, connecté", QStringLiteral("icones(2)"), true, R::Annuler,
-              fabricant::site.toString(), 1);
         ligne("forum hors ligne, Ok continue", QStringLiteral("lib_email(3)"), false, R::Ok,
               fabricant::site.toString() + QStringLiteral("/Forum/Forum.htm"), 3);
         ligne("FAQ hors ligne, Annuler arrête", QStringLiteral("lib_email(4)"), false, R::Annuler,
@@ -110,9 +130,7 @@ private slots:
         if (adresse.isEmpty()) {
             QVERIFY(m_faux.lanceur->lancements.isEmpty());
         } else {
-            QCOMPARE(m_faux.lanceur->lancements.size(), 1);
-            QCOMPARE(m_faux.lanceur->lancements[0].programme, navigateur());
-            QCOMPARE(m_faux.lanceur->lancements[0].arguments, QStringList{adresse});
+            lancementSur(adresse);
         }
         QVERIFY(fenetre().isVisible());
     }
@@ -160,7 +178,67 @@ private slots:
                            QPoint(2, 2));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("avant"));
     }
+
+    void quitterNeDemandeRien() {
+        ouvrirMaj();
+        QFile::remove(libcalc().fichier_ini);
+        boutonMaj(2)->click();
+        QVERIFY(!maj().isVisible());
+        QVERIFY(m_faux.boite->messages.isEmpty());
+        QVERIFY(m_faux.lanceur->lancements.isEmpty());
+        QVERIFY(!QFile::exists(libcalc().fichier_ini));
+    }
+
+    void telecharger_data() {
+        QTest::addColumn<QString>("reponse");
+        QTest::addColumn<qint64>("pid");
+        QTest::addColumn<int>("lancements");
+        QTest::addColumn<int>("sorties");
+        QTest::addColumn<bool>("erreur");
+        ligne("Ok lance le navigateur puis termine", QStringLiteral("Ok"), qint64(99), 1, 1, false);
+        ligne("Annuler laisse la fenêtre ouverte", QStringLiteral("Annuler"), qint64(99), 0, 0,
+              false);
+        ligne("navigateur qui ne démarre pas: rapport, le programme reste", QStringLiteral("Ok"),
+              qint64(0), 1, 0, true);
+    }
+    void telecharger() {
+        QFETCH(QString, reponse);
+        QFETCH(qint64, pid);
+        QFETCH(int, lancements);
+        QFETCH(int, sorties);
+        QFETCH(bool, erreur);
+        m_faux.lanceur->pid = pid;
+        ouvrirMaj();
+        test::repondreAuProchainModal(reponse);
+        boutonMaj(1)->click();
+
+        if (lancements == 1)
+            lancementSur(QStringLiteral("http://") + fabricant::hoteTelechargement.toString() +
+                         QStringLiteral("/Orvaline/Install.exe"));
+        else
+            QVERIFY(m_faux.lanceur->lancements.isEmpty());
+        QCOMPARE(m_sorties, sorties);
+        QCOMPARE(m_faux.boite->messages.size(), erreur ? 1 : 0);
+        if (erreur) {
+            QCOMPARE(m_faux.boite->messages[0].titre, QStringLiteral("Erreurs"));
+            QVERIFY(m_faux.boite->messages[0].texte.startsWith(u"Erreur Système N° "));
+            QVERIFY(m_faux.boite->messages[0].texte.contains(u"telemaj - com_commandes)"));
+        }
+        if (sorties == 0) QVERIFY(maj().isVisible());
+    }
+
+    void sansNavigateurRienNeSeLance() {
+        ouvrirMaj();
+        QVERIFY(test::ecrire(libcalc().fichier_ini, "[Options]\r\nSaisdate=1\r\n"));
+        test::repondreAuProchainModal(QStringLiteral("Ok"), 300); // would confirm by mistake
+        boutonMaj(1)->click();
+        QTest::qWait(350);
+        QCOMPARE(m_faux.boite->messages.size(), 1);
+        QCOMPARE(m_faux.boite->messages[0].titre, QStringLiteral("Navigateur Internet"));
+        QVERIFY(m_faux.lanceur->lancements.isEmpty());
+        QCOMPARE(m_sorties, 0);
+    }
 };
 
-QTEST_MAIN(TestPelandor)
-#include "tst_pelandor.moc"
+QTEST_MAIN(TestNavigateur)
+#include "tst_navigateur.moc"
