@@ -41,14 +41,14 @@ mesurer() {
     "$programme" >/dev/null 2>&1 &
     pid=$!
     until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
-        kill -0 "$pid" 2>/dev/null || { echo "$programme a fini sans fenêtre" >&2; exit 1; }
+        kill -0 "$pid" 2>/dev/null || { echo "$programme a fini sans fenêtre" >&2; return 1; }
         sleep 0.005
     done
     fin=$(maintenant)
     memoire=$(rss "$pid")
     if [ "$principale" = oui ]; then
         until xdotool search --onlyvisible --name "^  Orvaline$" >/dev/null 2>&1; do
-            kill -0 "$pid" 2>/dev/null || { echo "$programme a fini avant sa fenêtre" >&2; exit 1; }
+            kill -0 "$pid" 2>/dev/null || { echo "$programme a fini avant sa fenêtre" >&2; return 1; }
             sleep 0.02
         done
     fi
@@ -62,10 +62,21 @@ mesurer() {
 mediane() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : int((v[NR/2]+v[NR/2+1])/2)}'; }
 
 t_o=() m_o=() p_o=() t_n=() m_n=() p_n=()
+# Polling the server this often now and then makes it refuse a new client's connection, so
+# a start that ends without a window is tried again, three times at most.
+mesurer3() {
+    local essai
+    for essai in 1 2 3; do
+        mesurer "$@" && return 0
+        sleep 0.5
+    done
+    echo "$1 : trois départs sans fenêtre" >&2
+    exit 1
+}
 for _ in $(seq "$tours"); do
-    read -r t m p < <(mesurer "$binaires/orvaline" oui)
+    read -r t m p < <(mesurer3 "$binaires/orvaline" oui)
     t_o+=("$t") m_o+=("$m") p_o+=("$p")
-    read -r t m p < <(mesurer "$binaires/fenetrenue" non)
+    read -r t m p < <(mesurer3 "$binaires/fenetrenue" non)
     t_n+=("$t") m_n+=("$m") p_n+=("$p")
 done
 med() { printf '%s\n' "$@" | mediane; }
