@@ -31,10 +31,7 @@ CadreDates::CadreDates(QWidget* parent)
 }
 
 CadreDates::~CadreDates() {
-    // Its fields lose the focus while the window is torn down: they must not call back into
-    // a frame that is already half gone.
-    for (ChampSaisie* champ : findChildren<ChampSaisie*>())
-        champ->disconnect(this);
+    detacherChamps(this);
 }
 
 QWidget* CadreDates::premierChamp() const {

@@ -34,10 +34,7 @@ CadreTemps::CadreTemps(QWidget* parent)
 }
 
 CadreTemps::~CadreTemps() {
-    // Its fields lose the focus while the window is torn down: they must not call back into
-    // a frame that is already half gone.
-    for (ChampSaisie* champ : findChildren<ChampSaisie*>())
-        champ->disconnect(this);
+    detacherChamps(this);
 }
 
 QWidget* CadreTemps::premierChamp() const {

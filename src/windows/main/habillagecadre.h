@@ -3,6 +3,7 @@
 
 #include "shared/polices.h"
 #include "shared/twips.h"
+#include "windows/common/champsaisie.h"
 
 #include <QGroupBox>
 
@@ -15,6 +16,13 @@ inline void habillerCadre(QGroupBox* cadre, const QString& nom) {
     cadre->setGeometry(rectTwips(240, 840, 7935, 3855));
     cadre->setFont(police(QStringLiteral("Verdana"), 8.25, true));
     cadre->setStyleSheet(QStringLiteral("QGroupBox { color: #0000C0; }"));
+}
+
+// A frame's fields lose the focus while the window is torn down: they must not call back into
+// a frame that is already half gone.
+inline void detacherChamps(QGroupBox* cadre) {
+    for (ChampSaisie* champ : cadre->findChildren<ChampSaisie*>())
+        champ->disconnect(cadre);
 }
 
 } // namespace orvaline

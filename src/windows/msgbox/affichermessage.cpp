@@ -23,12 +23,12 @@ qint16 affichermessage(const QString& message, qint16 image, qint16 jeuBoutons,
     return lireEntier16(p[1]);
 }
 
-DemandeMessage demandeMessage() {
+Avis demandeMessage() {
     const auto& p = libcalc().param_msg;
-    DemandeMessage d;
+    Avis d;
     d.texte = p[1];
     d.image = int(std::clamp(arrondiPair(lireNombre(p[2])), 0.0, 9.0));
-    d.jeuBoutons = qint16(std::clamp(arrondiPair(lireNombre(p[3])), 1.0, 5.0));
+    d.boutons = int(std::clamp(arrondiPair(lireNombre(p[3])), 1.0, 5.0));
     d.titre = p[4].trimmed();
     d.aide = lireEntier16(p[5]);
     return d;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/calculatricetemps.h"
+
 #include <QString>
 
 namespace orvaline {
@@ -13,16 +15,10 @@ namespace orvaline {
 qint16 affichermessage(const QString& message, qint16 image, qint16 jeuBoutons,
                        const QString& titre, qint16 aide = 0);
 
-// The box's side of the hand-over: what the last caller asked for, already held to the
-// pictures and button sets that exist, and the answer given back.
-struct DemandeMessage {
-    QString texte;
-    int image = 0;
-    qint16 jeuBoutons = 1;
-    QString titre;
-    int aide = 0;
-};
-DemandeMessage demandeMessage();
+// The box's side of the hand-over: what the last caller asked for (the same notice the
+// calculators give), already held to the pictures and button sets that exist, and the answer
+// given back.
+Avis demandeMessage();
 void rendreReponseMessage(int reponse);
 
 } // namespace orvaline

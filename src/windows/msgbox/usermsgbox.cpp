@@ -73,10 +73,10 @@ UserMsgBox::UserMsgBox()
 }
 
 void UserMsgBox::charger() {
-    const DemandeMessage demande = demandeMessage();
+    const Avis demande = demandeMessage();
     const QString& texte = demande.texte;
     const int code = demande.image;
-    m_jeu = demande.jeuBoutons;
+    m_jeu = qint16(demande.boutons);
     const QString& titre = demande.titre;
     definirAide(demande.aide);
     m_repondu = false;
