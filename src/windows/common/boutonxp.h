@@ -14,6 +14,9 @@ public:
     // A picture button: no caption, the picture scaled to the button; the tooltip trimmed
     // names the button for a screen reader.
     void definirImage(const QString& ressource, const QSize& taille);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace orvaline

@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -22,8 +23,31 @@
 
 namespace orvaline {
 
+namespace {
+// The result: dark blue on pale yellow inside a thin olive border.
+class ResultatEncadre : public QLabel {
+public:
+    explicit ResultatEncadre(QWidget* parent) : QLabel(parent) {
+        QPalette couleurs = palette();
+        couleurs.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
+        couleurs.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
+        setPalette(couleurs);
+        setAutoFillBackground(true);
+        setContentsMargins(1, 1, 1, 1);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        QLabel::paintEvent(e);
+        QPainter peintre(this);
+        peintre.setPen(QColor(0xB8, 0xB8, 0x90));
+        peintre.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+} // namespace
+
 CadreDates::CadreDates(QWidget* parent)
-    : QGroupBox(QStringLiteral("Calculatrice de Dates"), parent) {
+    : CadreTitre(QStringLiteral("Calculatrice de Dates"), parent) {
     habillerCadre(this, QStringLiteral("cadres(2)"));
     hide();
     construire();
@@ -137,13 +161,11 @@ void CadreDates::construire() {
     com_clear->setFont(normale);
     com_clear->setAccessibleDescription(QStringLiteral("Effacer la calculatrice de dates"));
 
-    lib_calcul = new QLabel(cadre);
+    lib_calcul = new ResultatEncadre(cadre);
     lib_calcul->setObjectName(QStringLiteral("lib_calcul"));
     lib_calcul->setGeometry(rectTwips(1800, 3240, 2895, 405));
     lib_calcul->setFont(police(QStringLiteral("Verdana"), 12, true));
     lib_calcul->setAlignment(Qt::AlignCenter);
-    lib_calcul->setStyleSheet(
-        QStringLiteral("background-color: #FFFFC0; color: #000080; border: 1px solid #B8B890;"));
     lib_calcul->setAccessibleDescription(QStringLiteral("Résultat"));
 
     auto* historique = new QPlainTextEdit(cadre);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QGroupBox>
+#include "windows/common/cadretitre.h"
+
 #include <array>
 
 class QLabel;
@@ -15,7 +16,7 @@ class ChampSaisie;
 
 // The date calculator's frame "cadres(2)": start date, increment and unit, end date, the
 // result and the history. It holds its own controls and handlers.
-class CadreDates : public QGroupBox {
+class CadreDates : public CadreTitre {
     Q_OBJECT
 public:
     explicit CadreDates(QWidget* parent);

@@ -20,14 +20,20 @@
 namespace orvaline {
 
 namespace {
-void colorer(QWidget* w, const char* fond, const char* texte) {
-    w->setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
-                         .arg(QLatin1String(fond), QLatin1String(texte)));
+// Colours through the palette, not a style sheet: a sheet would send every control of the
+// frame through the style-sheet machinery for two colours.
+void colorer(QWidget* w, QRgb fond, QRgb texte) {
+    QPalette couleurs = w->palette();
+    couleurs.setColor(w->backgroundRole(), QColor::fromRgb(fond));
+    couleurs.setColor(w->foregroundRole(), QColor::fromRgb(texte));
+    w->setPalette(couleurs);
+    // A label paints no background of its own; a field fills its panel with its base colour.
+    w->setAutoFillBackground(w->backgroundRole() == QPalette::Window);
 }
 } // namespace
 
 CadreTemps::CadreTemps(QWidget* parent)
-    : QGroupBox(QStringLiteral("Calculatrice de Temps "), parent) {
+    : CadreTitre(QStringLiteral("Calculatrice de Temps "), parent) {
     habillerCadre(this, QStringLiteral("cadres(1)"));
     construire();
     connecter();
@@ -53,7 +59,7 @@ void CadreTemps::construire() {
         libelle->setGeometry(rectTwips(g, 360, 975, 255));
         libelle->setFont(police(QStringLiteral("Verdana"), 8.25));
         libelle->setAlignment(Qt::AlignCenter);
-        colorer(libelle, "#EDEDED", "#000080");
+        colorer(libelle, 0xEDEDED, 0x000080);
         libelles[std::size_t(i)] = libelle;
 
         auto* memoire = new QLabel(cadre);
@@ -61,7 +67,7 @@ void CadreTemps::construire() {
         memoire->setGeometry(rectTwips(g, 600, 975, 255));
         memoire->setFont(police(QStringLiteral("Verdana"), 8.25, true));
         memoire->setAlignment(Qt::AlignCenter);
-        colorer(memoire, "#FFFFC0", "#000080");
+        colorer(memoire, 0xFFFFC0, 0x000080);
         static const char16_t* const memoires[4] = {u"Mémoire Jours", u"Mémoire Heures",
                                                     u"Mémoire Minutes", u"Mémoire Secondes"};
         memoire->setAccessibleDescription(QString::fromUtf16(memoires[i - 1]));
@@ -72,7 +78,7 @@ void CadreTemps::construire() {
         champ->setGeometry(rectTwips(g, 960, 975, 405));
         champ->setFont(police(QStringLiteral("Verdana"), 12, true));
         champ->setAlignment(Qt::AlignCenter);
-        colorer(champ, "#FFFFC0", "#000000");
+        colorer(champ, 0xFFFFC0, 0x000000);
         champ->setAccessibleName(QString::fromUtf16(noms[i - 1]));
         champ->remplacerZero = true;
         libelle->setBuddy(champ);
@@ -84,7 +90,7 @@ void CadreTemps::construire() {
     lib_oper->setGeometry(rectTwips(120, 960, 255, 375));
     lib_oper->setFont(police(QStringLiteral("MS Sans Serif"), 9.75, true));
     lib_oper->setAlignment(Qt::AlignCenter);
-    colorer(lib_oper, "#EDEDED", "#000080");
+    colorer(lib_oper, 0xEDEDED, 0x000080);
     lib_oper->setAccessibleDescription(QStringLiteral("Opération en cours"));
 
     // Picture buttons: the picture shows the operator, the accessible name says it.
@@ -108,10 +114,14 @@ void CadreTemps::construire() {
         com_oper[std::size_t(i)] = b;
     }
 
+    // The frame's caption is bold; its buttons' captions are not.
+    const QFont normale = police(QStringLiteral("Verdana"), 8.25);
     com_clear[1] = new BoutonXp(QStringLiteral("Effacer"), cadre);
+    com_clear[1]->setFont(normale);
     com_clear[1]->setObjectName(QStringLiteral("com_clear(1)"));
     com_clear[1]->setGeometry(rectTwips(3600, 1680, 855, 495));
     com_clear[2] = new BoutonXp(QStringLiteral("Reset"), cadre);
+    com_clear[2]->setFont(normale);
     com_clear[2]->setObjectName(QStringLiteral("com_clear(2)"));
     com_clear[2]->setGeometry(rectTwips(3600, 3120, 855, 495));
     com_clear[2]->setAccessibleDescription(

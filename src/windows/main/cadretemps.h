@@ -3,7 +3,8 @@
 
 #include "core/calculatricetemps.h"
 
-#include <QGroupBox>
+#include "windows/common/cadretitre.h"
+
 #include <array>
 
 class QLabel;
@@ -16,7 +17,7 @@ class ChampSaisie;
 
 // The time calculator's frame "cadres(1)": four duration fields, the stored operand, the
 // operator buttons and the tape. It holds its own controls and handlers.
-class CadreTemps : public QGroupBox {
+class CadreTemps : public CadreTitre {
     Q_OBJECT
 public:
     explicit CadreTemps(QWidget* parent);

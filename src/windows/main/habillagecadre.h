@@ -9,13 +9,11 @@
 
 namespace orvaline {
 
-// Both calculators' frames lie at the same place, one over the other, with a bold caption in
-// dark blue.
+// Both calculators' frames lie at the same place, one over the other, with a bold caption.
 inline void habillerCadre(QGroupBox* cadre, const QString& nom) {
     cadre->setObjectName(nom);
     cadre->setGeometry(rectTwips(240, 840, 7935, 3855));
     cadre->setFont(police(QStringLiteral("Verdana"), 8.25, true));
-    cadre->setStyleSheet(QStringLiteral("QGroupBox { color: #0000C0; }"));
 }
 
 // A frame's fields lose the focus while the window is torn down: they must not call back into

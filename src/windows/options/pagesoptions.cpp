@@ -5,6 +5,7 @@
 #include "shared/polices.h"
 #include "shared/twips.h"
 #include "windows/common/boutonxp.h"
+#include "windows/common/cadretitre.h"
 #include "windows/common/champsaisie.h"
 #include "windows/common/images.h"
 #include "windows/common/noms.h"
@@ -56,11 +57,10 @@ QLabel* ConfOpt::nouveauLibelle(QWidget* parent, const QString& texte, int gauch
 }
 
 QGroupBox* ConfOpt::nouveauCadre(int index, const QString& titre) {
-    auto* cadre = new QGroupBox(titre, this);
+    auto* cadre = new CadreTitre(titre, this);
     cadre->setObjectName(nomIndexe(u"cadres", index));
     cadre->setGeometry(rectTwips(gaucheCadres, hautCadres, largeurCadres, hauteurCadres));
     cadre->setFont(police(QStringLiteral("Verdana"), 8.25, true));
-    cadre->setStyleSheet(QStringLiteral("QGroupBox { color: #0000C0; }"));
     cadre->hide();
     cadres[std::size_t(index)] = cadre;
     return cadre;

@@ -17,9 +17,18 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QTimer>
 
 namespace orvaline {
+
+namespace {
+void colorerTexte(QWidget* w, const QColor& couleur) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, couleur);
+    w->setPalette(p);
+}
+} // namespace
 
 NumVer::NumVer(std::function<void()> montrerPrincipale, QString cheminVerrou)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
@@ -31,8 +40,6 @@ NumVer::NumVer(std::function<void()> montrerPrincipale, QString cheminVerrou)
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
-    // A thin border stands in for the frame: the window has no caption.
-    setStyleSheet(QStringLiteral("NumVer { border: 1px solid #7f8fa8; }"));
 
     // Load.
     afficherSablier();
@@ -57,13 +64,13 @@ NumVer::NumVer(std::function<void()> montrerPrincipale, QString cheminVerrou)
     auto* nom = new QLabel(QStringLiteral("Orvaline"), this);
     nom->setObjectName(QStringLiteral("libelles(0)"));
     nom->setFont(police(QStringLiteral("Verdana"), 16, true));
-    nom->setStyleSheet(QStringLiteral("color: #1d3f8f;"));
+    colorerTexte(nom, QColor(0x1d, 0x3f, 0x8f));
     nom->setGeometry(rectTwips(1500, 600, 2280, 480));
 
     m_version = new QLabel(QStringLiteral("Version ") + versionTexte(), this);
     m_version->setObjectName(QStringLiteral("libelles(1)"));
     m_version->setFont(police(QStringLiteral("Verdana"), 9));
-    m_version->setStyleSheet(QStringLiteral("color: #404040;"));
+    colorerTexte(m_version, QColor(0x40, 0x40, 0x40));
     m_version->setGeometry(rectTwips(1500, 1140, 2280, 300));
 
     m_ok = new BoutonXp(QStringLiteral("Ok"), this);
@@ -110,6 +117,13 @@ void NumVer::activation() {
     retablirCurseur();
     m_demarrageFait = 1;
     m_activationEnCours = false;
+}
+
+// A thin border stands in for the frame: the window has no caption.
+void NumVer::paintEvent(QPaintEvent*) {
+    QPainter peintre(this);
+    peintre.setPen(QColor(0x7f, 0x8f, 0xa8));
+    peintre.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void NumVer::keyPressEvent(QKeyEvent* e) {

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QGroupBox>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
+
+namespace orvaline {
+
+// A frame whose caption is dark blue while its contents keep their own colours. Painted here
+// rather than through a style sheet: one sheet makes every control inside the frame go
+// through the style-sheet machinery, which costs memory and time for a single colour.
+class CadreTitre : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter peintre(this);
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        option.palette.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xC0));
+        peintre.drawComplexControl(QStyle::CC_GroupBox, option);
+    }
+};
+
+} // namespace orvaline
