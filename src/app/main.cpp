@@ -3,6 +3,7 @@
 #include "shared/polices.h"
 #include "windows/common/accessibilite.h"
 #include "windows/common/images.h"
+#include "windows/common/styleorvaline.h"
 #include "windows/main/fenetreprincipale.h"
 #include "windows/startup/numver.h"
 
@@ -79,6 +80,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     installerAccessibilite();
+    QApplication::setStyle(new StyleOrvaline);
 
     // Drawn once here: an icon read from the SVG file would load every image-format plugin.
     QIcon icone;
