@@ -3,7 +3,10 @@
 # Benchmark, in one run on a private virtual screen:
 #  - Orvaline and a bare Qt 6 window started alternately several times: median time until the
 #    first window is visible, resident memory at that moment, and resident memory two seconds
-#    after Orvaline's main window (the bare window: two seconds after it appeared);
+#    after Orvaline's main window (the bare window: two seconds after it appeared), in all and
+#    in the program's own pages (heap, stacks, window buffers: what is not shared with other
+#    Qt programs); and the same for a bare window of the main window's size showing one line
+#    of text;
 #  - the handler timings of tools/banc (tape operation after 10, 1,000 and N calculations,
 #    date calculation after 10 and N history entries, key release in a date and a time field).
 # Prints one table. Needs xvfb and xdotool (apt-get install xvfb xdotool).
@@ -31,14 +34,19 @@ export DISPLAY=:$(head -n 1 "$runtime/ecran") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DI
 
 maintenant() { date +%s%N; }
 rss() { awk '/VmRSS/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0; }
+# The program's own pages: its heap, stacks and window buffers, without the library and font
+# pages that every Qt program on the desktop shares.
+privee() { awk '/RssAnon|RssShmem/ {s += $2} END {print s + 0}' "/proc/$1/status" 2>/dev/null || echo 0; }
 
-# Prints "milliseconds kilobytes-at-first-window kilobytes-two-seconds-later" for one start.
+# Prints "milliseconds kilobytes-at-first-window kilobytes-two-seconds-later private-kilobytes"
+# for one start.
 # For Orvaline the later figure is taken two seconds after its main window is up.
 mesurer() {
     local programme=$1 principale=$2
-    local debut fin pid memoire apres
+    shift 2
+    local debut fin pid memoire apres propre
     debut=$(maintenant)
-    "$programme" >/dev/null 2>&1 &
+    "$programme" "$@" >/dev/null 2>&1 &
     pid=$!
     until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
         kill -0 "$pid" 2>/dev/null || { echo "$programme a fini sans fenêtre" >&2; return 1; }
@@ -54,14 +62,15 @@ mesurer() {
     fi
     sleep 2
     apres=$(rss "$pid")
+    propre=$(privee "$pid")
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-    echo "$(((fin - debut) / 1000000)) $memoire $apres"
+    echo "$(((fin - debut) / 1000000)) $memoire $apres $propre"
 }
 
 mediane() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : int((v[NR/2]+v[NR/2+1])/2)}'; }
 
-t_o=() m_o=() p_o=() t_n=() m_n=() p_n=()
+t_o=() m_o=() p_o=() v_o=() t_n=() m_n=() p_n=() v_n=() p_t=() v_t=()
 # Polling the server this often now and then makes it refuse a new client's connection, so
 # a start that ends without a window is tried again, three times at most.
 mesurer3() {
@@ -74,15 +83,19 @@ mesurer3() {
     exit 1
 }
 for _ in $(seq "$tours"); do
-    read -r t m p < <(mesurer3 "$binaires/orvaline" oui)
-    t_o+=("$t") m_o+=("$m") p_o+=("$p")
-    read -r t m p < <(mesurer3 "$binaires/fenetrenue" non)
-    t_n+=("$t") m_n+=("$m") p_n+=("$p")
+    read -r t m p v < <(mesurer3 "$binaires/orvaline" oui)
+    t_o+=("$t") m_o+=("$m") p_o+=("$p") v_o+=("$v")
+    read -r t m p v < <(mesurer3 "$binaires/fenetrenue" non)
+    t_n+=("$t") m_n+=("$m") p_n+=("$p") v_n+=("$v")
+    read -r t m p v < <(mesurer3 "$binaires/fenetrenue" non --texte)
+    p_t+=("$p") v_t+=("$v")
 done
 med() { printf '%s\n' "$@" | mediane; }
 to=$(med "${t_o[@]}") tn=$(med "${t_n[@]}")
 mo=$(med "${m_o[@]}") mn=$(med "${m_n[@]}")
 po=$(med "${p_o[@]}") pn=$(med "${p_n[@]}")
+vo=$(med "${v_o[@]}") vn=$(med "${v_n[@]}")
+pt=$(med "${p_t[@]}") vt=$(med "${v_t[@]}")
 
 # The handler timings, "name microseconds" per line.
 declare -A banc
@@ -101,6 +114,11 @@ ligne "" "Orvaline" "fenêtre nue" "rapport"
 ligne "première fenêtre visible (ms)" "$to" "$tn" "$(rapport "$to" "$tn")"
 ligne "mémoire résidente, première fenêtre (kB)" "$mo" "$mn" "$(rapport "$mo" "$mn")"
 ligne "mémoire résidente, fenêtre principale (kB)" "$po" "$pn" "$(rapport "$po" "$pn")"
+ligne "  dont pages propres, non partagées (kB)" "$vo" "$vn" "$(rapport "$vo" "$vn")"
+# The same bare window at the main window's size with one line of text: the floor that any
+# program showing text in a window that large starts from.
+ligne "fenêtre nue 567 × 397 avec une ligne de texte (kB)" "$po" "$pt" "$(rapport "$po" "$pt")"
+ligne "  dont pages propres, non partagées (kB)" "$vo" "$vt" "$(rapport "$vo" "$vt")"
 ligne "bande : « + … = » après 10 calculs (µs)" "$(b bande_10)" "" ""
 ligne "bande : « + … = » après 1 000 calculs (µs)" "$(b bande_1000)" "" "$(rapport "$(b bande_1000)" "$(b bande_10)")"
 ligne "bande : « + … = » après $n calculs (µs)" "$(b "bande_$calculs")" "" "$(rapport "$(b "bande_$calculs")" "$(b bande_10)")"

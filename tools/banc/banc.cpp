@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -105,6 +106,12 @@ int main(int argc, char* argv[]) {
     fenetre = &principale;
     principale.charger();
     principale.show();
+    // Every figure includes the repaint, which only happens once the window is on screen.
+    QElapsedTimer attente;
+    attente.start();
+    while (!(principale.windowHandle() && principale.windowHandle()->isExposed()) &&
+           attente.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     QApplication::processEvents();
     touches("vide");
 
