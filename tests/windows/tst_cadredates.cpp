@@ -17,9 +17,7 @@
 #include <QSignalBlocker>
 #include <QTemporaryDir>
 #include <QTest>
-#include <array>
 #include <memory>
-#include <tuple>
 
 using namespace orvaline;
 using test::ligne;
@@ -57,13 +55,6 @@ class TestCadreDates : public QObject {
     }
     void cliquer(const QString& nom) {
         QTest::mouseClick(m_fenetre->findChild<QAbstractButton*>(nom), Qt::LeftButton);
-    }
-    // The program's message box stays loaded once closed, its last text still in it.
-    static QString texteDerniereBoite() {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("usermsgbox"))
-                return w->findChild<QLabel*>(QStringLiteral("libelles"))->text();
-        return {};
     }
     void cliquerUnite(const QString& texte) {
         QListWidgetItem* ligne = liste()->findItems(texte, Qt::MatchExactly).value(0);
@@ -106,35 +97,17 @@ private slots:
     void calcul_data() {
         for (const char* c : {"depart", "increment", "fin", "unite", "decimal"})
             QTest::addColumn<QString>(c);
-        QTest::addColumn<bool>("parCalculer");
-        for (const char* c : {"departEcrit", "finEcrite", "calcul", "lignes"})
-            QTest::addColumn<QString>(c);
-        // Typed: start, increment, end, unit clicked (or chosen, then "Calculer"), decimal
-        // symbol. Read back: start, end, result, history.
-        auto ligne = [](const char* nom, std::array<const char*, 5> saisie, bool parCalculer,
-                        std::array<const char*, 4> attendu) {
-            auto& l = QTest::newRow(nom);
-            for (const char* t : saisie)
-                l << QString::fromUtf8(t);
-            l << parCalculer;
-            for (const char* t : attendu)
-                l << QString::fromUtf8(t);
-        };
-        ligne("a click on the current unit adds a month", {"31/01/2024", "1", "", "Mois", "."},
-              false,
-              {"31/01/2024", "29/02/2024", "29/02/2024",
-               "\n DD : 31/01/2024\n Inc: 1 Mois\n DF : 29/02/2024\n"});
-        ligne("a click that changes the unit calculates once",
-              {"15/03/2024", "-1", "", "Trimestres", "."}, false,
-              {"15/03/2024", "15/12/2023", "15/12/2023",
-               "\n DD : 15/03/2024\n Inc: -1 Tr.\n DF : 15/12/2023\n"});
-        ligne("2,5 typed with a comma symbol reads as 2", {"15/03/2024", "2,5", "", "Jours", ","},
-              true,
-              {"15/03/2024", "17/03/2024", "17/03/2024",
-               "\n DD : 15/03/2024\n Inc: 2 J\n DF : 17/03/2024\n"});
-        ligne("two dates give an interval", {"01/01/2024", "", "01/03/2024", "Jours", "."}, false,
-              {"01/01/2024", "01/03/2024", "60 J",
-               "\n DD : 01/01/2024\n DF : 01/03/2024\n Int: 60 J\n"});
+        QTest::addColumn<bool>("parCalculer"); // the unit chosen, then "Calculer"
+        QTest::addColumn<QString>("calcul");
+        QTest::addColumn<QString>("lignes");
+        ligne("a click on the current unit adds a month", "31/01/2024", "1", "", "Mois", ".", false,
+              "29/02/2024", "\n DD : 31/01/2024\n Inc: 1 Mois\n DF : 29/02/2024\n");
+        ligne("a click that changes the unit calculates once", "15/03/2024", "-1", "", "Trimestres",
+              ".", false, "15/12/2023", "\n DD : 15/03/2024\n Inc: -1 Tr.\n DF : 15/12/2023\n");
+        ligne("2,5 typed with a comma symbol reads as 2", "15/03/2024", "2,5", "", "Jours", ",",
+              true, "17/03/2024", "\n DD : 15/03/2024\n Inc: 2 J\n DF : 17/03/2024\n");
+        ligne("two dates give an interval", "01/01/2024", "", "01/03/2024", "Jours", ".", false,
+              "60 J", "\n DD : 01/01/2024\n DF : 01/03/2024\n Int: 60 J\n");
     }
     void calcul() {
         QFETCH(QString, depart);
@@ -159,37 +132,32 @@ private slots:
         } else {
             cliquerUnite(unite);
         }
-
-        QTEST(champ(QStringLiteral("sais_date(1)"))->text(), "departEcrit");
-        QTEST(champ(QStringLiteral("sais_date(2)"))->text(), "finEcrite");
         QTEST(resultat(), "calcul");
+        if (fin.isEmpty()) QTEST(champ(QStringLiteral("sais_date(2)"))->text(), "calcul");
         QTEST(historique(), "lignes");
         QCOMPARE(nomFocus(), QStringLiteral("list_increment"));
         QVERIFY(m_faux.boite->messages.isEmpty());
     }
 
-    // Good Friday and Easter Monday 2024 off in Alsace-Moselle.
-    void alsaceMoselle_data() {
-        QTest::addColumn<int>("option");
-        QTest::addColumn<QString>("fin");
-        QTest::newRow("sans") << 0 << QStringLiteral("29/03/2024");
-        QTest::newRow("avec") << 1 << QStringLiteral("02/04/2024");
-    }
+    // Good Friday off in Alsace-Moselle.
     void alsaceMoselle() {
-        QFETCH(int, option);
-        libcalc().opt_alsacemoselle = qint16(option);
+        libcalc().opt_alsacemoselle = 1;
         saisir(QStringLiteral("sais_date(1)"), QStringLiteral("28/03/2024"));
         saisir(QStringLiteral("sais_increment"), QStringLiteral("1"));
         cliquerUnite(QStringLiteral("Jours ouvrés"));
         libcalc().opt_alsacemoselle = 0;
-        QTEST(champ(QStringLiteral("sais_date(2)"))->text(), "fin");
+        QCOMPARE(champ(QStringLiteral("sais_date(2)"))->text(), QStringLiteral("02/04/2024"));
     }
 
     void incrementManquant() {
         saisir(QStringLiteral("sais_date(1)"), QStringLiteral("7/1/2024"));
-        test::repondreAuProchainModal(QStringLiteral("Ok"));
+        QString texte;
+        test::quandModal(QStringLiteral("usermsgbox"), [&](QWidget* b) {
+            texte = b->findChild<QLabel*>(QStringLiteral("libelles"))->text();
+            b->close();
+        });
         cliquer(QStringLiteral("com_date"));
-        QCOMPARE(texteDerniereBoite(), QStringLiteral("Vous devez saisir un Incrément ..."));
+        QCOMPARE(texte, QStringLiteral("Vous devez saisir un Incrément ..."));
         // Without a window manager nothing activates the window again once the box has
         // gone: what matters is the field it will give the focus to.
         QCOMPARE(m_fenetre->focusWidget()->objectName(), QStringLiteral("sais_increment"));
@@ -208,8 +176,6 @@ private slots:
                  QStringLiteral("\n DD : 31/01/2024\n Inc: 1 Tr.\n DF : 30/04/2024\n"));
         touche(Qt::Key_Up);
         QCOMPARE(resultat(), QStringLiteral("29/02/2024"));
-        QVERIFY(historique().endsWith(QStringLiteral("\n\n DD : 31/01/2024\n Inc: 1 Mois\n") +
-                                      QStringLiteral(" DF : 29/02/2024\n")));
     }
 
     void anneauEntree() {
@@ -230,28 +196,20 @@ private slots:
 
     void filtresBranches_data() {
         QTest::addColumn<QString>("nom");
-        QTest::addColumn<bool>("completion");
         QTest::addColumn<QString>("tape");
-        QTest::addColumn<int>("derniere");
-        QTest::addColumn<bool>("pave");
+        QTest::addColumn<int>("derniere"); // then pressed on the keypad
         QTest::addColumn<QString>("attendu");
-
-        QTest::newRow("without completion only filters")
-            << "sais_date(2)" << false << "3a1 01" << 0 << false << "3101";
-        QTest::newRow("keypad plus a day on")
-            << "sais_date(1)" << false << "28/02/2024" << int(Qt::Key_Plus) << true << "29/02/2024";
-        QTest::newRow("increment keeps its sign")
-            << "sais_increment" << false << "12-3" << 0 << false << "-123";
+        ligne("without completion only filters", "sais_date(2)", "3a1 01", 0, "3101");
+        ligne("keypad plus a day on", "sais_date(1)", "28/02/2024", int(Qt::Key_Plus),
+              "29/02/2024");
+        ligne("increment keeps its sign", "sais_increment", "12-3", 0, "-123");
     }
     void filtresBranches() {
         QFETCH(QString, nom);
-        QFETCH(bool, completion);
-        QFETCH(int, derniere);
-        QFETCH(bool, pave);
-        libcalc().opt_saisdate = completion ? 1 : 0;
         QFETCH(QString, tape);
+        QFETCH(int, derniere);
         saisir(nom, tape);
-        if (derniere != 0) touche(Qt::Key(derniere), pave ? Qt::KeypadModifier : Qt::NoModifier);
+        if (derniere != 0) touche(Qt::Key(derniere), Qt::KeypadModifier);
         QTEST(champ(nom)->text(), "attendu");
         QCOMPARE(champ(nom)->cursorPosition(), int(champ(nom)->text().size()));
     }
@@ -296,18 +254,12 @@ private slots:
         QTest::addColumn<QString>("apres");
         QTest::addColumn<QString>("focus");
         // A button takes the focus when clicked; only a field it stepped takes it from there.
-        const std::array<std::tuple<const char*, int, const char*, const char*, const char*>, 4>
-            lignes = {{
-                {"start date one day back", 1, "01/03/2024", "29/02/2024", "sais_date(1)"},
-                {"end date one day on, into a new year", 4, "31/12/2024", "01/01/2025",
-                 "sais_date(2)"},
-                {"an empty field only takes the focus", 3, "", "", "sais_date(2)"},
-                {"a text that is no date is left alone", 2, "45/45/2024", "45/45/2024",
-                 "com_incdate(2)"},
-            }};
-        for (const auto& [nom, bouton, avant, apres, focus] : lignes)
-            QTest::newRow(nom) << bouton << QString::fromUtf8(avant) << QString::fromUtf8(apres)
-                               << QString::fromUtf8(focus);
+        ligne("start date one day back", 1, "01/03/2024", "29/02/2024", "sais_date(1)");
+        ligne("end date one day on, into a new year", 4, "31/12/2024", "01/01/2025",
+              "sais_date(2)");
+        ligne("an empty field only takes the focus", 3, "", "", "sais_date(2)");
+        ligne("a text that is no date is left alone", 2, "45/45/2024", "45/45/2024",
+              "com_incdate(2)");
     }
     void pasJour() {
         QFETCH(int, bouton);
@@ -370,7 +322,6 @@ private slots:
         QCOMPARE(montre, ecrireDate(QDate::currentDate()));
         QVERIFY(!annulerVisible);
         QCOMPARE(champ(QStringLiteral("sais_date(1)"))->text(), QStringLiteral("01/01/2001"));
-        QCOMPARE(champ(QStringLiteral("sais_date(2)"))->text(), QString());
     }
 };
 
