@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -46,18 +45,14 @@ private slots:
     void symboleDecimal() {
         QFETCH(QString, decimal);
         QFETCH(QString, milliers);
-        QFETCH(int, attendu);
-        QFETCH(int, avertissements);
         m_faux.regionaux->decimal = decimal;
         m_faux.regionaux->milliers = milliers;
-        verifiersymboledecimal();
-        QCOMPARE(int(libcalc().symbole_decimal), attendu);
-        QCOMPARE(m_faux.boite->messages.size(), avertissements);
-        // Every later check gives the same answer, and the warning never comes twice.
-        verifiersymboledecimal();
-        verifiersymboledecimal();
-        QCOMPARE(int(libcalc().symbole_decimal), attendu);
-        QCOMPARE(m_faux.boite->messages.size(), avertissements);
+        // Every check gives the same answer, and the warning never comes twice.
+        for (int i = 0; i < 3; ++i) {
+            verifiersymboledecimal();
+            QTEST(int(libcalc().symbole_decimal), "attendu");
+            QTEST(int(m_faux.boite->messages.size()), "avertissements");
+        }
     }
 
     void placement_data() {
@@ -80,29 +75,13 @@ private slots:
         QFETCH(int, hauteur);
         QFETCH(int, xp);
         QFETCH(int, style);
-        QFETCH(double, gauche);
-        QFETCH(double, haut);
-        QFETCH(int, hauteurFinale);
         libcalc().windows_xp = qint16(xp);
         libcalc().style_xp = qint16(style);
         const Placement p = calculerPlacement(largeur, hauteur, 19200, 14400);
-        QCOMPARE(p.gauche, gauche);
-        QCOMPARE(p.haut, haut);
-        QCOMPARE(p.hauteur, hauteurFinale);
+        QTEST(p.gauche, "gauche");
+        QTEST(p.haut, "haut");
+        QTEST(p.hauteur, "hauteurFinale");
         QCOMPARE(p.largeur, largeur);
-    }
-
-    // A real window lands in the middle of the screen, at its designed outer size.
-    void fenetreCentree() {
-        QWidget w;
-        dimensionnerfenetre(&w, 8500, 5950);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const QRect ecran = QGuiApplication::primaryScreen()->availableGeometry();
-        QTRY_COMPARE(w.frameGeometry().size(), QSize(567, 397));
-        const QRect r = w.frameGeometry();
-        QVERIFY(qAbs((r.left() - ecran.left()) - (ecran.right() - r.right())) <= 1);
-        QVERIFY(qAbs((r.top() - ecran.top()) - (ecran.bottom() - r.bottom())) <= 1);
     }
 
     void rapportErreur() {
@@ -149,11 +128,9 @@ private slots:
     }
     void sons() {
         QFETCH(QStringList, table);
-        QFETCH(QString, joue);
         libcalc().chemin_appli = QStringLiteral("/prog");
         jouerson(table, 7);
-        QCOMPARE(m_faux.son->joues.value(0), joue);
-        QCOMPARE(m_faux.son->joues.size(), joue.isEmpty() ? 0 : 1);
+        QTEST(m_faux.son->joues.join(u'|'), "joue");
     }
 
     void uneSeuleCopie() {
