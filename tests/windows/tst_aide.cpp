@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help: each topic opens its page, F1 opens the page of the window it is typed in (modal
-// windows included, and the help then stays usable), the pages link only to pages that exist,
-// and the worked date examples give what the calculator gives.
-#include "core/calculdates.h"
-#include "core/unitesdate.h"
+// windows included, and the help then stays usable), and the pages link only to pages that
+// exist.
 #include "faux.h"
 #include "lignes.h"
 #include "shared/libcalc.h"
@@ -45,11 +43,6 @@ QStringList pages() {
     return QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")});
 }
 
-int ligneUnite(const QString& texte) {
-    for (int i = 0; i < int(tableUnites().size()); ++i)
-        if (tableUnites()[std::size_t(i)].texteLigne == texte) return i;
-    return -1;
-}
 } // namespace
 
 class TestAide : public QObject {
@@ -89,26 +82,6 @@ private slots:
                          qPrintable(page + QStringLiteral(" -> ") + cible));
             }
         }
-    }
-
-    // Every worked example of the date calculator gives the result it shows.
-    void exemplesDesPages() {
-        const QString dates = lirePage(QStringLiteral("calculatricedates.html"));
-        const QString exemples = dates.section(QStringLiteral("id=\"exemples\""), 1)
-                                     .section(QStringLiteral("<h2"), 0, 0);
-        const QRegularExpression ligne(QStringLiteral(
-            "<tr><td>([^<(]*)[^<]*</td><td>([^<(]*)[^<]*</td><td>([^<]*)</td><td>([^<]*)</td>"));
-        int lignes = 0;
-        for (const auto& m : ligne.globalMatch(exemples)) {
-            const QString deux = m.captured(2).trimmed();
-            const bool intervalle = deux.contains(u'/');
-            const EntreeCalculDates entree{m.captured(1).trimmed(), intervalle ? QString() : deux,
-                                           intervalle ? deux : QString(),
-                                           ligneUnite(m.captured(3))};
-            QCOMPARE(calculdates(entree).calcul.value_or(QString()), m.captured(4));
-            ++lignes;
-        }
-        QVERIFY(lignes >= 10);
     }
 
     void navigation() {
