@@ -134,7 +134,6 @@ private slots:
         ligne("champ en blancs vidé", "   ", 3, k0, non, "", 0) << oui;
         ligne("retour arrière laissé", "25/0", 4, Qt::Key_Backspace, non, inchange, 0) << oui;
         ligne("maj+début sélectionne", "25", 0, Qt::Key_Home, maj, inchange, 0) << oui;
-        ligne("tabulation", "25", 0, Qt::Key_Tab, non, inchange, 0) << oui;
 
         ligne("page haut, fin de mois", "31/01/2024", 10, Qt::Key_PageUp, non, "29/02/2024", 10)
             << oui;
@@ -175,9 +174,6 @@ private slots:
         ligne("moins un demi vers zéro", "-0.5", 0, haut, n, "0.5", 3) << true << true << 1;
         ligne("décimale exacte", "0,7", 3, bas, n, "-0,3", 4) << true << true << 2;
         ligne("zéros inutiles ôtés", "007.50", 6, haut, n, "8.5", 3) << true << true << 1;
-        ligne("10^20 sans exposant", "99999999999999999999", 0, haut, n, "100000000000000000000",
-              21)
-            << true << true << 1;
         ligne("10^20 + 1 exact", "100000000000000000000", 0, haut, n, "100000000000000000001", 21)
             << true << true << 1;
         ligne("point refusé sous la virgule", "1.5", 3, haut, n, "15", 2) << true << true << 2;
@@ -186,14 +182,12 @@ private slots:
         ligne("maj+haut sélectionne", "5", 0, haut, int(Qt::ShiftModifier), inchange, 0)
             << true << true << 1;
         ligne("non-nombre: filtre seul", "1a", 2, haut, n, "1", 1) << true << true << 1;
-        ligne("deux points", "1.2.3", 5, k0, n, "1.23", 4) << true << true << 1;
         ligne("moins au milieu", "12-3", 3, k0, n, "-123", 3) << true << true << 1;
         ligne("moins refusé", "12-3", 3, k0, n, "123", 2) << false << true << 1;
         ligne("point du pavé sous la virgule", "1.", 2, Qt::Key_Period, Qt::KeypadModifier, "1,", 2)
             << true << true << 2;
         ligne("virgule tapée sous le point", "1,", 2, Qt::Key_Comma, n, "1.", 2)
             << true << true << 1;
-        ligne("virgule ancienne sans la touche", "1,5", 3, k0, n, "15", 2) << true << true << 1;
         ligne("seule la première marque", "1,5,2", 5, Qt::Key_Comma, n, "1.52", 4)
             << true << true << 1;
         ligne("retour arrière laissé", "1a", 1, Qt::Key_Backspace, n, inchange, 0)

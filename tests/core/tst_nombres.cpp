@@ -16,7 +16,6 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<double>("attendu");
         ligne("vide", "", 0.0);
-        ligne("lettres", "abc", 0.0);
         ligne("blancs dedans", "1 2 3", 123.0);
         ligne("point décimal", "2.5", 2.5);
         ligne("la virgule arrête", "1,5", 1.0);
@@ -38,11 +37,9 @@ private slots:
         QTest::addColumn<double>("pair");
         QTest::addColumn<double>("loin");
         ligne("0.5", 0.5, 0.0, 1.0);
-        ligne("1.5", 1.5, 2.0, 2.0);
         ligne("2.5", 2.5, 2.0, 3.0);
         ligne("-2.5", -2.5, -2.0, -3.0);
         ligne("2.5001", 2.5001, 3.0, 3.0);
-        ligne("-0.4", -0.4, 0.0, 0.0);
     }
     void arrondi() {
         QFETCH(double, valeur);

@@ -20,7 +20,6 @@ private slots:
         ligne("blancs seuls", "   ", true, "");
         ligne("un chiffre, année courte", "5/2/23", true, "05/02/2023");
         ligne("tirets et blancs", "  5-2-2023 ", true, "05/02/2023");
-        ligne("apostrophes", "5'12'2026", true, "05/12/2026");
         ligne("pivot 79", "15/06/79", true, "15/06/2079");
         ligne("pivot 80", "15/06/80", true, "15/06/1980");
         ligne("30 février bissextile", "30.02.2024", true, "29/02/2024");
@@ -85,11 +84,9 @@ private slots:
         ligne("29/02 + 1 an", "29/02/2024", "yyyy", qint64(1), "28/02/2025");
         ligne("31/03 - 1 trimestre", "31/03/2024", "q", qint64(-1), "31/12/2023");
         ligne("w vaut ww", "15/06/2023", "w", qint64(2), "29/06/2023");
-        ligne("passage d'année", "31/12/2023", "d", qint64(1), "01/01/2024");
         ligne("+23 h même jour", "01/01/2024", "h", qint64(23), "01/01/2024");
         ligne("+24 h lendemain", "01/01/2024", "h", qint64(24), "02/01/2024");
         ligne("-1 h veille", "01/01/2024", "h", qint64(-1), "31/12/2023");
-        ligne("-24 h veille", "01/01/2024", "h", qint64(-24), "31/12/2023");
         ligne("-25 h avant-veille", "01/01/2024", "h", qint64(-25), "30/12/2023");
         ligne("pas de cumul", "31/01/2024", "m", qint64(2), "31/03/2024");
         ligne("date vide", "", "d", qint64(1), "");
@@ -122,7 +119,6 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("apres");
         ligne("avec heure", "05/12/2026 10:30", "12/05/2026 10:30");
-        ligne("sans heure", "05/12/2026", "12/05/2026");
         ligne("vide", "  ", "");
     }
     void inverser() {
@@ -143,7 +139,6 @@ private slots:
         QTest::addColumn<QString>("longue");
         ligne("29 février 2024", "29/02/2024", "Jeudi 29 Février 2024");
         ligne("6 décembre 2026", " 06/12/2026 ", "Dimanche 6 Décembre 2026");
-        ligne("15 août", "15/08/2026", "Samedi 15 Août 2026");
         ligne("pas une date", "31/13/2024", "");
     }
     void longue() {
