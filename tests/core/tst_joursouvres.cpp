@@ -62,8 +62,7 @@ private slots:
     void feries() {
         QFETCH(QDate, date);
         QFETCH(bool, alsace);
-        QFETCH(QString, nom);
-        QCOMPARE(nomferie(date, alsace), nom);
+        QTEST(nomferie(date, alsace), "nom");
     }
 
     void ajout_data() {
@@ -97,8 +96,7 @@ private slots:
         QFETCH(QDate, debut);
         QFETCH(qint64, n);
         QFETCH(RegleJours, regle);
-        QFETCH(QDate, attendu);
-        QCOMPARE(ajouterjoursouvres(debut, n, regle).value_or(QDate()), attendu);
+        QTEST(ajouterjoursouvres(debut, n, regle).value_or(QDate()), "attendu");
     }
 
     // Each count is also checked the other way round, negated.

@@ -28,8 +28,7 @@ private slots:
     }
     void lecture() {
         QFETCH(QString, texte);
-        QFETCH(double, attendu);
-        QCOMPARE(lireNombre(texte), attendu);
+        QTEST(lireNombre(texte), "attendu");
     }
 
     void arrondi_data() {
@@ -43,10 +42,8 @@ private slots:
     }
     void arrondi() {
         QFETCH(double, valeur);
-        QFETCH(double, pair);
-        QFETCH(double, loin);
-        QCOMPARE(arrondiPair(valeur), pair);
-        QCOMPARE(arrondiLoin(valeur) + 0.0, loin);
+        QTEST(arrondiPair(valeur), "pair");
+        QTEST(arrondiLoin(valeur) + 0.0, "loin");
     }
 
     void entiers_data() {

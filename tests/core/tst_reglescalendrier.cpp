@@ -53,11 +53,9 @@ private slots:
     void plage() {
         QFETCH(QString, etendue);
         QFETCH(QString, date);
-        QFETCH(int, premiere);
-        QFETCH(int, derniere);
         const PlageAnnees p = plageAnnees(2026, etendue, date);
-        QCOMPARE(p.premiere, premiere);
-        QCOMPARE(p.derniere, derniere);
+        QTEST(p.premiere, "premiere");
+        QTEST(p.derniere, "derniere");
     }
 
     void ordonner_data() {
@@ -74,11 +72,9 @@ private slots:
         QFETCH(int, premiere);
         QFETCH(int, derniere);
         QFETCH(int, courante);
-        QFETCH(int, debut);
-        QFETCH(int, fin);
         const PlageAnnees p = ordonnerAnnees(premiere, derniere, courante);
-        QCOMPARE(p.premiere, debut);
-        QCOMPARE(p.derniere, fin);
+        QTEST(p.premiere, "debut");
+        QTEST(p.derniere, "fin");
     }
 
     void dateOuverte_data() {
@@ -90,8 +86,7 @@ private slots:
     }
     void dateOuverte() {
         QFETCH(QString, texte);
-        QFETCH(QString, attendu);
-        QCOMPARE(dateAOuvrir(texte, QStringLiteral("15/08/2026")), attendu);
+        QTEST(dateAOuvrir(texte, QStringLiteral("15/08/2026")), "attendu");
     }
 };
 

@@ -10,7 +10,6 @@
 #include "shared/rapporterreur.h"
 #include "shared/verifications.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>

@@ -3,16 +3,14 @@
 // label reads out its text.
 #include "faux.h"
 #include "shared/libcalc.h"
-#include "windows/help/afficheraide.h"
-#include "windows/help/fenetreaide.h"
 #include "windows/calendar/fenetrecalendrier.h"
 #include "windows/common/accessibilite.h"
+#include "windows/help/afficheraide.h"
+#include "windows/help/fenetreaide.h"
 #include "windows/main/fenetreprincipale.h"
 #include "windows/options/confopt.h"
 
 #include <QAccessible>
-#include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>

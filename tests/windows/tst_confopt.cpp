@@ -10,7 +10,6 @@
 #include "windows/options/confopt.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QDate>
 #include <QDir>
@@ -181,7 +180,6 @@ private slots:
     }
     void choixDuNavigateur() {
         QFETCH(QByteArray, navigateur);
-        QFETCH(QString, dossier);
         QFETCH(QString, fichier);
         ecrireFichier("[Options]\r\nNavigateur=" + navigateur + "\r\n");
         QString apresAnnulation, apresChoix;
@@ -196,7 +194,7 @@ private slots:
         });
         QCOMPARE(m_faux.dialogue->demandes.size(), 2);
         const DemandeFichier& dem = m_faux.dialogue->demandes.first();
-        QCOMPARE(dem.dossier, dossier);
+        QTEST(dem.dossier, "dossier");
         if (!fichier.isNull()) QCOMPARE(dem.fichier, fichier);
         QCOMPARE(apresAnnulation, QStringLiteral(" ") + QString::fromUtf8(navigateur));
         QCOMPARE(apresChoix, QStringLiteral(" /opt/autre/nav"));
@@ -213,7 +211,6 @@ private slots:
     }
     void pages() {
         QFETCH(int, page);
-        QFETCH(QString, focus);
         QList<bool> visibles;
         QString focusVu;
         dansOptions([&](QWidget* d) {
@@ -228,7 +225,7 @@ private slots:
         QList<bool> attendu{false, false, false, false};
         attendu[page - 1] = true;
         QCOMPARE(visibles, attendu);
-        QCOMPARE(focusVu, focus);
+        QTEST(focusVu, "focus");
     }
 
     void entreeEntreCaseEtZone() {
@@ -314,7 +311,6 @@ private slots:
     }
     void calendrierPourLaZoneDeTest() {
         QFETCH(QString, bouton);
-        QFETCH(QString, attendu);
         QString montre, vu, focus, derniere;
         libcalc().annee_jour = QStringLiteral("2026");
         dansOptions([&](QWidget* d) {
@@ -337,7 +333,7 @@ private slots:
         QCOMPARE(montre, QStringLiteral("15/03/2025"));
         // The dialog asks for the calendar's own span: three years, not the main window's 25.
         QCOMPARE(derniere, QStringLiteral("2029"));
-        QCOMPARE(vu, attendu);
+        QTEST(vu, "attendu");
         QCOMPARE(focus, QStringLiteral("sais_date"));
         // The dialog's own answer is the last word, whatever the calendar said.
         QCOMPARE(libcalc().annulation, qint16(1));

@@ -10,7 +10,6 @@
 #include "windows/about/pelandor.h"
 #include "windows/update/telemaj.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QFrame>
 #include <QLabel>
@@ -105,14 +104,13 @@ private slots:
         QFETCH(bool, connecte);
         QFETCH(BoiteSysteme::Reponse, choix);
         QFETCH(QString, adresse);
-        QFETCH(int, questions);
         m_faux.connexion->etat = connecte;
         m_faux.boite->reponse = choix;
         const bool forum = controle.endsWith(u"(3)") || controle.endsWith(u"(4)");
         ouvrir(forum ? QStringLiteral("2") : QStringLiteral("1"));
 
         QTest::mouseClick(this->controle<QLabel>(controle), Qt::LeftButton);
-        QCOMPARE(m_faux.connexion->questions, questions);
+        QTEST(m_faux.connexion->questions, "questions");
         if (adresse.isEmpty()) {
             QVERIFY(m_faux.lanceur->lancements.isEmpty());
         } else {

@@ -171,7 +171,6 @@ private slots:
     }
     void images() {
         QFETCH(int, code);
-        QFETCH(bool, visible);
         QFETCH(int, source);
         bool vu = false;
         bool memeImage = false;
@@ -187,7 +186,7 @@ private slots:
             bouton(b, 1)->click();
         });
         affichermessage(QStringLiteral("Image"), qint16(code), 1, QStringLiteral("Images"));
-        QCOMPARE(vu, visible);
+        QTEST(vu, "visible");
         if (source > 0) QVERIFY(memeImage);
     }
 };
