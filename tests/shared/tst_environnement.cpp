@@ -10,11 +10,9 @@
 #include "shared/rapporterreur.h"
 #include "shared/verifications.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace orvaline;
 using test::ligne;
@@ -92,21 +90,6 @@ private slots:
         QCOMPARE(m.texte, QStringLiteral("Erreur Système N° 6 \r\n") + QString(40, u'-') +
                               QStringLiteral("\r\nModule : main - calculdates \r\nMotif : "
                                              "\r\n\r\nDépassement de capacité"));
-    }
-
-    void pauseTraiteLesEvenements() {
-        QElapsedTimer immediate;
-        immediate.start();
-        pause(-1);
-        QVERIFY(immediate.elapsed() < 50);
-        bool tic = false;
-        QTimer::singleShot(50, [&] { tic = true; });
-        QElapsedTimer chrono;
-        chrono.start();
-        pause(0.3);
-        QVERIFY(chrono.elapsed() >= 300);
-        QVERIFY(chrono.elapsed() < 1500);
-        QVERIFY(tic);
     }
 
     void sons_data() {

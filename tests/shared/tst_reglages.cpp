@@ -171,19 +171,6 @@ private slots:
         QTEST(orvaline::testerfichier(chemin), "trouve");
     }
 
-    void testerfichierCasParticuliers() {
-        ecrire(ici(QStringLiteral("present")), "x");
-        QString chemin =
-            QStringLiteral("  ") + ici(QStringLiteral("present")) + QStringLiteral(" ");
-        QVERIFY(orvaline::testerfichier(chemin));
-        QCOMPARE(chemin, ici(QStringLiteral("present")));
-        QString blancs = QStringLiteral("   ");
-        QVERIFY(!orvaline::testerfichier(blancs));
-        QVERIFY(blancs.isEmpty());
-        QString peripherique = QStringLiteral("/dev/null");
-        QVERIFY(!orvaline::testerfichier(peripherique));
-    }
-
     void emplacement_data() {
         QTest::addColumn<QString>("present"); // what stands at <program>/Orvaline.ini
         QTest::addColumn<bool>("inscriptible");

@@ -120,19 +120,6 @@ private slots:
         QCOMPARE(focus, QStringLiteral("com_bout(%1)").arg(vus.size()));
     }
 
-    // The caption is two blanks and the trimmed title; the text is shown trimmed.
-    void legendeEtTexte() {
-        QString titre, texte;
-        pendantLaBoite([&](UserMsgBox& b) {
-            titre = b.windowTitle();
-            texte = label(b, QStringLiteral("libelles"))->text();
-            bouton(b, 1)->click();
-        });
-        affichermessage(QStringLiteral(" Court "), 3, 3, QStringLiteral("  T  "));
-        QCOMPARE(titre, QStringLiteral("  T"));
-        QCOMPARE(texte, QStringLiteral("Court"));
-    }
-
     // The box is reused: a short message after a wrapped one is measured afresh.
     void texteRepliepuisCourt() {
         QString long_;
