@@ -61,11 +61,10 @@ class TestCalculatriceTemps : public QObject {
 private slots:
     // Every row runs under a comma setting; the tape is written with "|" for its line breaks.
     void sequence_data() {
-        QTest::addColumn<QStringList>("etapes");
-        QTest::addColumn<QString>("etat"); // [fields] operation [memory]
-        QTest::addColumn<QString>("bande");
-        QTest::addColumn<int>("focus");
-        QTest::addColumn<QString>("issue"); // "", "avis" or "erreur"
+        // etat: [fields] operation [memory]
+        // issue: "", "avis" or "erreur"
+        test::colonnes<QStringList, QString, QString, int, QString>(
+            {"etapes", "etat", "bande", "focus", "issue"});
         ligne("1 j 23:59:59 + 1 s", et({"1=1", "2=23", "3=59", "4=59", "+", "4=1", "="}),
               "[2|0|0|0]  [0|0|0|0]", "| 001 J  23:59:59 |+ 000 J  00:00:01 |= 002 J  00:00:00 |",
               1, "");
@@ -139,9 +138,7 @@ private slots:
     }
 
     void modes_data() {
-        QTest::addColumn<QStringList>("etapes");
-        QTest::addColumn<bool>("nombre");
-        QTest::addColumn<QString>("libMem");
+        test::colonnes<QStringList, bool, QString>({"etapes", "nombre", "libMem"});
         ligne("x passe en mode nombre", et({"1= 1 ", "4=2.5", "x"}), true, "1|0|0|2.5");
         ligne("- reste en mode durée", et({"3=4", "-"}), false, "0|0|4|0");
         ligne("= revient en mode durée", et({"2=1", "/", "4=2", "="}), false, "|||");
@@ -165,8 +162,7 @@ private slots:
     }
 
     void report_data() {
-        QTest::addColumn<QStringList>("etapes");
-        QTest::addColumn<QString>("champs");
+        test::colonnes<QStringList, QString>({"etapes", "champs"});
         ligne("60 s restent", et({"4=60"}), "0|0|0|60");
         ligne("report en cascade", et({"2=24", "3=60", "4=61"}), "1|1|1|1");
         ligne("décimale non reportée gardée", et({"4=30.5"}), "0|0|0|30.5");

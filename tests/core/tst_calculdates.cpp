@@ -121,8 +121,7 @@ private slots:
     void messages_data() {
         for (const char* c : {"depart", "increment", "fin", "message"})
             QTest::addColumn<QString>(c);
-        QTest::addColumn<ChampDates>("focus");
-        QTest::addColumn<QString>("departEcrit");
+        test::colonnes<ChampDates, QString>({"focus", "departEcrit"});
         const char* date = "Vous devez saisir une Date ... ";
         const char* invalide = "La Date est invalide ... ";
         const char* increment = "Vous devez saisir un Incrément ... ";
@@ -154,11 +153,8 @@ private slots:
     // Failures of the computation go to the error report; what was cleared or rewritten
     // before stays, the history is untouched and the focus ends on the unit list.
     void erreurs_data() {
-        QTest::addColumn<QString>("increment");
-        QTest::addColumn<QString>("fin");
-        QTest::addColumn<int>("ligne");
-        QTest::addColumn<int>("numero");
-        QTest::addColumn<QString>("finEcrite");
+        test::colonnes<QString, QString, int, int, QString>(
+            {"increment", "fin", "ligne", "numero", "finEcrite"});
         ligne("ajout sans unité", "1", "", -1, 5, "");
         ligne("intervalle sans unité", "", "1/3/24", -1, 5, "01/03/2024");
         ligne("incrément au-delà de 32 bits", "2147483648", "01/03/2024", Jours, 6, "");
@@ -183,10 +179,7 @@ private slots:
     }
 
     void pasJour_data() {
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<int>("sens");
-        QTest::addColumn<QString>("apres");
-        QTest::addColumn<bool>("focus");
+        test::colonnes<QString, int, QString, bool>({"texte", "sens", "apres", "focus"});
         ligne("veille", "01/03/2024", 1, "29/02/2024", true);
         ligne("abrégée réécrite", " 5/2/24 ", 2, "06/02/2024", true);
         ligne("vide: le focus seul", "  ", 2, inchange, true);

@@ -2,6 +2,7 @@
 #include "core/fichierini.h"
 
 #include "fichierstest.h"
+#include "lignes.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -43,10 +44,8 @@ private slots:
     }
 
     void lecture_data() {
-        QTest::addColumn<QByteArray>("contenu");
-        QTest::addColumn<QString>("cle");
-        QTest::addColumn<int>("taille");
-        QTest::addColumn<QString>("attendu"); // null when nothing is found
+        // attendu: null when nothing is found
+        test::colonnes<QByteArray, QString, int, QString>({"contenu", "cle", "taille", "attendu"});
         const char* rien = nullptr;
         auto ligne = [](const char* nom, const QByteArray& contenu, const char* cle, int taille,
                         const char* attendu) {
@@ -101,10 +100,8 @@ private slots:
     }
 
     void ecriture_data() {
-        QTest::addColumn<QByteArray>("avant");
-        QTest::addColumn<QString>("cle");
-        QTest::addColumn<QString>("valeur");
-        QTest::addColumn<QByteArray>("apres");
+        test::colonnes<QByteArray, QString, QString, QByteArray>(
+            {"avant", "cle", "valeur", "apres"});
         auto ligne = [](const char* nom, const QByteArray& avant, const char* cle,
                         const char* valeur, const QByteArray& apres) {
             QTest::newRow(nom) << avant << QString::fromUtf8(cle) << QString::fromUtf8(valeur)
@@ -147,9 +144,7 @@ private slots:
     }
 
     void refus_data() {
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("cle");
-        QTest::addColumn<QString>("valeur");
+        test::colonnes<QString, QString, QString>({"section", "cle", "valeur"});
         auto ligne = [](const char* nom, const char* section, const char* cle, const char* valeur) {
             QTest::newRow(nom) << QString::fromUtf8(section) << QString::fromUtf8(cle)
                                << QString::fromUtf8(valeur);
@@ -210,9 +205,7 @@ private slots:
     }
 
     void protege_data() {
-        QTest::addColumn<bool>("dossierProtege");
-        QTest::addColumn<int>("droits");
-        QTest::addColumn<QByteArray>("apres");
+        test::colonnes<bool, int, QByteArray>({"dossierProtege", "droits", "apres"});
         const QByteArray avant("[Options]\nA=1\n");
         QTest::newRow("fichier en lecture seule") << false << int(QFile::ReadOwner) << avant;
         QTest::newRow("fichier illisible") << false << int(QFile::WriteOwner) << avant;

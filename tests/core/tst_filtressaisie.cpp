@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/filtressaisie.h"
+#include "lignes.h"
 
 #include <QTest>
 
@@ -49,12 +50,8 @@ QStringList taperDate(const QString& frappes, bool completion) {
 
 // Columns shared by the two filter tables: the field before, the key, the field after.
 void colonnes() {
-    QTest::addColumn<QString>("texte");
-    QTest::addColumn<int>("curseur");
-    QTest::addColumn<int>("touche");
-    QTest::addColumn<int>("modificateurs");
-    QTest::addColumn<QString>("apres");
-    QTest::addColumn<int>("curseurApres");
+    test::colonnes<QString, int, int, int, QString, int>(
+        {"texte", "curseur", "touche", "modificateurs", "apres", "curseurApres"});
 }
 
 QTestData& ligne(const char* nom, const char* texte, int curseur, int touche, int modificateurs,
@@ -87,9 +84,8 @@ class TestFiltresSaisie : public QObject {
     Q_OBJECT
 private slots:
     void frappeDate_data() {
-        QTest::addColumn<bool>("completion");
-        QTest::addColumn<QString>("frappes");
-        QTest::addColumn<QString>("apres"); // the text after each release, "|" between them
+        // apres: the text after each release, "|" between them
+        test::colonnes<bool, QString, QString>({"completion", "frappes", "apres"});
         auto ligneF = [](const char* nom, bool completion, const char* frappes, const char* apres) {
             QTest::newRow(nom) << completion << u8(frappes) << u8(apres);
         };
@@ -164,9 +160,7 @@ private slots:
     // Negatives allowed, stepping on, decimal symbol 1 (".") unless a row says otherwise.
     void filtreNombre_data() {
         colonnes();
-        QTest::addColumn<bool>("negatifs");
-        QTest::addColumn<bool>("pas");
-        QTest::addColumn<int>("symbole");
+        test::colonnes<bool, bool, int>({"negatifs", "pas", "symbole"});
         const int k0 = Qt::Key_0, pgBas = Qt::Key_PageDown, haut = Qt::Key_Up, bas = Qt::Key_Down,
                   n = 0;
         ligne("5 page bas", "5", 1, pgBas, n, "-5", 2) << true << true << 1;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/joursouvres.h"
+#include "lignes.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -36,9 +37,7 @@ class TestJoursOuvres : public QObject {
 private slots:
     // Dates checked by hand against a printed calendar.
     void feries_data() {
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<bool>("alsace");
-        QTest::addColumn<QString>("nom");
+        test::colonnes<QDate, bool, QString>({"date", "alsace", "nom"});
         auto ligne = [](const char* date, bool alsace, const char* nom) {
             QTest::newRow(date) << lire(date) << alsace << QString::fromUtf8(nom);
         };
@@ -66,10 +65,7 @@ private slots:
     }
 
     void ajout_data() {
-        QTest::addColumn<QDate>("debut");
-        QTest::addColumn<qint64>("n");
-        QTest::addColumn<RegleJours>("regle");
-        QTest::addColumn<QDate>("attendu");
+        test::colonnes<QDate, qint64, RegleJours, QDate>({"debut", "n", "regle", "attendu"});
         auto ligne = [](const char* nom, const char* debut, qint64 n, RegleJours regle,
                         const char* attendu) {
             QTest::newRow(nom) << lire(debut) << n << regle << lire(attendu);
@@ -101,10 +97,7 @@ private slots:
 
     // Each count is also checked the other way round, negated.
     void compte_data() {
-        QTest::addColumn<QDate>("debut");
-        QTest::addColumn<QDate>("fin");
-        QTest::addColumn<RegleJours>("regle");
-        QTest::addColumn<qint64>("attendu");
+        test::colonnes<QDate, QDate, RegleJours, qint64>({"debut", "fin", "regle", "attendu"});
         auto ligne = [](const char* nom, const char* debut, const char* fin, RegleJours regle,
                         qint64 attendu) {
             QTest::newRow(nom) << lire(debut) << lire(fin) << regle << attendu;

@@ -13,8 +13,7 @@ class TestNombres : public QObject {
     Q_OBJECT
 private slots:
     void lecture_data() {
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<double>("attendu");
+        test::colonnes<QString, double>({"texte", "attendu"});
         ligne("vide", "", 0.0);
         ligne("blancs dedans", "1 2 3", 123.0);
         ligne("point décimal", "2.5", 2.5);
@@ -32,9 +31,7 @@ private slots:
     }
 
     void arrondi_data() {
-        QTest::addColumn<double>("valeur");
-        QTest::addColumn<double>("pair");
-        QTest::addColumn<double>("loin");
+        test::colonnes<double, double, double>({"valeur", "pair", "loin"});
         ligne("0.5", 0.5, 0.0, 1.0);
         ligne("2.5", 2.5, 2.0, 3.0);
         ligne("-2.5", -2.5, -2.0, -3.0);
@@ -47,11 +44,7 @@ private slots:
     }
 
     void entiers_data() {
-        QTest::addColumn<double>("valeur");
-        QTest::addColumn<bool>("ok16");
-        QTest::addColumn<int>("v16");
-        QTest::addColumn<bool>("ok32");
-        QTest::addColumn<qint64>("v32");
+        test::colonnes<double, bool, int, bool, qint64>({"valeur", "ok16", "v16", "ok32", "v32"});
         ligne("max 16", 32767.0, true, 32767, true, qint64(32767));
         ligne("max 16 + demi arrondi pair", 32767.5, false, 0, true, qint64(32768));
         ligne("min 16 - 0.5 reste", -32768.5, true, -32768, true, qint64(-32768));
@@ -75,8 +68,7 @@ private slots:
     }
 
     void formeGenerale_data() {
-        QTest::addColumn<double>("valeur");
-        QTest::addColumn<QString>("virgule");
+        test::colonnes<double, QString>({"valeur", "virgule"});
         ligne("entier", 7.0, "7");
         ligne("décimal", 2.5, "2,5");
         ligne("15 chiffres", 123456789012345.0, "123456789012345");

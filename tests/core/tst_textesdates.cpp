@@ -13,9 +13,7 @@ class TestTextesDates : public QObject {
     Q_OBJECT
 private slots:
     void valider_data() {
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<QString>("apres");
+        test::colonnes<QString, bool, QString>({"texte", "ok", "apres"});
         ligne("vide", "", true, "");
         ligne("blancs seuls", "   ", true, "");
         ligne("un chiffre, année courte", "5/2/23", true, "05/02/2023");
@@ -42,8 +40,7 @@ private slots:
     }
 
     void corriger_data() {
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("apres");
+        test::colonnes<QString, QString>({"texte", "apres"});
         ligne("31 avril", "31/04/2023", "30/04/2023");
         ligne("31 mai inchangé", "31/05/2023", "31/05/2023");
         ligne("32 inchangé", "32/01/2023", "32/01/2023");
@@ -57,8 +54,7 @@ private slots:
     }
 
     void dernierJour_data() {
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("dernier");
+        test::colonnes<QString, QString>({"texte", "dernier"});
         ligne("décembre 9999", "01/12/9999", "31/12/9999");
         ligne("illisible", "xx", "");
         ligne("1900 non bissextile", "01/02/1900", "28/02/1900");
@@ -70,10 +66,8 @@ private slots:
     }
 
     void ajouter_data() {
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<QString>("unite");
-        QTest::addColumn<qint64>("nombre");
-        QTest::addColumn<QString>("resultat"); // "" for a refusal
+        // resultat: "" for a refusal
+        test::colonnes<QString, QString, qint64, QString>({"date", "unite", "nombre", "resultat"});
         const qint64 max = std::numeric_limits<qint64>::max(),
                      min = std::numeric_limits<qint64>::min();
         ligne("31/01 + 1 mois", "31/01/2023", "m", qint64(1), "28/02/2023");
@@ -112,8 +106,7 @@ private slots:
     }
 
     void inverser_data() {
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("apres");
+        test::colonnes<QString, QString>({"texte", "apres"});
         ligne("avec heure", "05/12/2026 10:30", "12/05/2026 10:30");
         ligne("vide", "  ", "");
     }
@@ -130,8 +123,7 @@ private slots:
     }
 
     void longue_data() {
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<QString>("longue");
+        test::colonnes<QString, QString>({"date", "longue"});
         ligne("29 février 2024", "29/02/2024", "Jeudi 29 Février 2024");
         ligne("6 décembre 2026", " 06/12/2026 ", "Dimanche 6 Décembre 2026");
         ligne("pas une date", "31/13/2024", "");

@@ -57,8 +57,7 @@ class TestUnitesDate : public QObject {
 private slots:
     // Every pair is counted in every unit against the day-by-day walk.
     void commeEnMarchant_data() {
-        QTest::addColumn<QDate>("debut");
-        QTest::addColumn<QDate>("fin");
+        test::colonnes<QDate, QDate>({"debut", "fin"});
         ligne("même jour", lire("15/05/2024"), lire("15/05/2024"));
         ligne("29 février", lire("28/02/2024"), lire("01/03/2024"));
         ligne("1900 non bissextile", lire("28/02/1900"), lire("01/03/1900"));
@@ -87,8 +86,7 @@ private slots:
 
     // The whole range of dates still fits in 32 bits, hours included.
     void bornes_data() {
-        QTest::addColumn<int>("ligne");
-        QTest::addColumn<qint64>("attendu");
+        test::colonnes<int, qint64>({"ligne", "attendu"});
         const qint64 jours = QDate(100, 1, 1).daysTo(QDate(9999, 12, 31));
         ligne("heures", 0, 24 * jours);
         ligne("jours", 1, jours);

@@ -30,10 +30,8 @@ private slots:
     }
 
     void symboleDecimal_data() {
-        QTest::addColumn<QString>("decimal");
-        QTest::addColumn<QString>("milliers");
-        QTest::addColumn<int>("attendu");
-        QTest::addColumn<int>("avertissements");
+        test::colonnes<QString, QString, int, int>(
+            {"decimal", "milliers", "attendu", "avertissements"});
         ligne("point", ".", " ", 1, 0);
         ligne("virgule", ",", " ", 2, 0);
         ligne("virgule, point en milliers", ",", ".", 2, 0);
@@ -53,13 +51,8 @@ private slots:
     }
 
     void placement_data() {
-        QTest::addColumn<int>("largeur");
-        QTest::addColumn<int>("hauteur");
-        QTest::addColumn<int>("xp");
-        QTest::addColumn<int>("style");
-        QTest::addColumn<double>("gauche");
-        QTest::addColumn<double>("haut");
-        QTest::addColumn<int>("hauteurFinale");
+        test::colonnes<int, int, int, int, double, double, int>(
+            {"largeur", "hauteur", "xp", "style", "gauche", "haut", "hauteurFinale"});
         // Screen of 19200 x 14400 twips (1280 x 960 pixels).
         ligne("centrée", 8500, 5950, 0, 0, 5350.0, 4225.0, 5950);
         ligne("demi-twip gardé", 8501, 5950, 0, 0, 5349.5, 4225.0, 5950);
@@ -93,8 +86,7 @@ private slots:
     }
 
     void sons_data() {
-        QTest::addColumn<QStringList>("table");
-        QTest::addColumn<QString>("joue");
+        test::colonnes<QStringList, QString>({"table", "joue"});
         // Entry 0 switches sounds on, entry 7 names the message box's sound.
         auto table = [](const char* interrupteur, const char* nom) {
             QStringList t(8);
@@ -130,8 +122,7 @@ private slots:
     }
 
     void verrouAbandonneRepris_data() {
-        QTest::addColumn<QByteArray>("contenu");
-        QTest::addColumn<int>("droits");
+        test::colonnes<QByteArray, int>({"contenu", "droits"});
         const QByteArray hote = QSysInfo::machineHostName().toUtf8();
         const int lecture = int(QFile::ReadOwner | QFile::WriteOwner);
         QTest::newRow("vide") << QByteArray() << lecture;

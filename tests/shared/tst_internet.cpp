@@ -33,9 +33,9 @@ private slots:
     }
 
     void navigateur_data() {
-        QTest::addColumn<QString>("ligne"); // the "Navigateur" line, %1 is the program's path
-        QTest::addColumn<qint16>("trouve");
-        QTest::addColumn<QString>("message"); // a part of it; %1: the program's path
+        // ligne: the "Navigateur" line, %1 is the program's path
+        // message: a part of it; %1: the program's path
+        test::colonnes<QString, qint16, QString>({"ligne", "trouve", "message"});
         ligne("programme présent", "Navigateur=%1", qint16(1), "");
         ligne("blancs autour retirés", "Navigateur=   %1   ", qint16(1), "");
         ligne("entre guillemets", "Navigateur=\"%1\"", qint16(1), "");
@@ -69,12 +69,8 @@ private slots:
     }
 
     void connexion_data() {
-        QTest::addColumn<QList<bool>>("reponses");
-        QTest::addColumn<qint16>("demander");
-        QTest::addColumn<BoiteSysteme::Reponse>("choix");
-        QTest::addColumn<int>("questions");
-        QTest::addColumn<int>("messages");
-        QTest::addColumn<qint16>("connecte");
+        test::colonnes<QList<bool>, qint16, BoiteSysteme::Reponse, int, int, qint16>(
+            {"reponses", "demander", "choix", "questions", "messages", "connecte"});
         using R = BoiteSysteme::Reponse;
         // Offline with the question asked: the browser windows' own tests answer it both ways.
         ligne("connecté au troisième essai", QList<bool>{false, false, true}, qint16(1), R::Annuler,
@@ -104,9 +100,9 @@ private slots:
     }
 
     void lancement_data() {
-        QTest::addColumn<qint64>("pid");
-        QTest::addColumn<QString>("suffixe"); // added to the program's path
-        QTest::addColumn<int>("numero");      // 0: started
+        // suffixe: added to the program's path
+        // numero: 0: started
+        test::colonnes<qint64, QString, int>({"pid", "suffixe", "numero"});
         ligne("démarré", qint64(42), "", 0);
         ligne("introuvable", qint64(0), "-absent", 53);
         ligne("pas exécutable", qint64(0), "-texte", 75);

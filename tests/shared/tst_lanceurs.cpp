@@ -59,9 +59,7 @@ private slots:
 
     // A start that fails says which program; a failed calculator leaves nothing to close.
     void echecs_data() {
-        QTest::addColumn<bool>("panneau");
-        QTest::addColumn<QStringList>("installes");
-        QTest::addColumn<QString>("programme");
+        test::colonnes<bool, QStringList, QString>({"panneau", "installes", "programme"});
         const QStringList aucun;
         ligne("aucune calculatrice", false, aucun, "gnome-calculator");
         ligne("calculatrice refusée", false, QStringList{u"galculator"_s}, "galculator");
@@ -86,9 +84,7 @@ private slots:
     }
 
     void sortieFermeNotreCalculatrice_data() {
-        QTest::addColumn<bool>("lancee");
-        QTest::addColumn<bool>("fermeeParLUtilisateur");
-        QTest::addColumn<QList<qint64>>("arretes");
+        test::colonnes<bool, bool, QList<qint64>>({"lancee", "fermeeParLUtilisateur", "arretes"});
         ligne("la nôtre ouverte", true, false, QList<qint64>{4242});
         ligne("la nôtre déjà fermée", true, true, QList<qint64>{});
         ligne("jamais lancée", false, false, QList<qint64>{});

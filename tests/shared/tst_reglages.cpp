@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "faux.h"
 #include "fichierstest.h"
+#include "lignes.h"
 #include "shared/fichiers.h"
 #include "shared/libcalc.h"
 #include "shared/reglages.h"
@@ -93,10 +94,9 @@ private slots:
     }
 
     void options_data() {
-        QTest::addColumn<QByteArray>("contenu");
-        QTest::addColumn<int>("saisdate");
-        QTest::addColumn<int>("saisnombre");
-        QTest::addColumn<QByteArray>("apres"); // empty: the file is left as it was
+        // apres: empty: the file is left as it was
+        test::colonnes<QByteArray, int, int, QByteArray>(
+            {"contenu", "saisdate", "saisnombre", "apres"});
         auto ligne = [](const char* nom, const QByteArray& contenu, int d, int n,
                         const QByteArray& apres = {}) {
             QTest::newRow(nom) << contenu << d << n << apres;
@@ -145,8 +145,7 @@ private slots:
     }
 
     void testerfichier_data() {
-        QTest::addColumn<QString>("motif");
-        QTest::addColumn<bool>("trouve");
+        test::colonnes<QString, bool>({"motif", "trouve"});
         QTest::newRow("fichier normal") << "a.txt" << true;
         QTest::newRow("dossier") << "sous" << false;
         QTest::newRow("fichier caché") << ".cache" << false;
@@ -172,9 +171,8 @@ private slots:
     }
 
     void emplacement_data() {
-        QTest::addColumn<QString>("present"); // what stands at <program>/Orvaline.ini
-        QTest::addColumn<bool>("inscriptible");
-        QTest::addColumn<bool>("aCote");
+        // present: what stands at <program>/Orvaline.ini
+        test::colonnes<QString, bool, bool>({"present", "inscriptible", "aCote"});
         QTest::newRow("dossier inscriptible") << "" << true << true;
         QTest::newRow("fichier déjà là") << "fichier" << false << true;
         QTest::newRow("ni l'un ni l'autre") << "" << false << false;

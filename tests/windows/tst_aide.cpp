@@ -127,8 +127,7 @@ private slots:
     // F1 in a modal window opens its page in front of it, usable until it is closed; the
     // help is free again afterwards.
     void toucheF1DansUneFenetreModale_data() {
-        QTest::addColumn<QString>("fenetre");
-        QTest::addColumn<QString>("titre");
+        test::colonnes<QString, QString>({"fenetre", "titre"});
         ligne("le calendrier", "calend", "Calendrier");
         ligne("les options", "confopt", "Options");
     }

@@ -97,9 +97,8 @@ private slots:
     void calcul_data() {
         for (const char* c : {"depart", "increment", "fin", "unite", "decimal"})
             QTest::addColumn<QString>(c);
-        QTest::addColumn<bool>("parCalculer"); // the unit chosen, then "Calculer"
-        QTest::addColumn<QString>("calcul");
-        QTest::addColumn<QString>("lignes");
+        // parCalculer: the unit chosen, then "Calculer"
+        test::colonnes<bool, QString, QString>({"parCalculer", "calcul", "lignes"});
         ligne("a click on the current unit adds a month", "31/01/2024", "1", "", "Mois", ".", false,
               "29/02/2024", "\n DD : 31/01/2024\n Inc: 1 Mois\n DF : 29/02/2024\n");
         ligne("a click that changes the unit calculates once", "15/03/2024", "-1", "", "Trimestres",
@@ -195,10 +194,8 @@ private slots:
     }
 
     void filtresBranches_data() {
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<QString>("tape");
-        QTest::addColumn<int>("derniere"); // then pressed on the keypad
-        QTest::addColumn<QString>("attendu");
+        // derniere: then pressed on the keypad
+        test::colonnes<QString, QString, int, QString>({"nom", "tape", "derniere", "attendu"});
         ligne("without completion only filters", "sais_date(2)", "3a1 01", 0, "3101");
         ligne("keypad plus a day on", "sais_date(1)", "28/02/2024", int(Qt::Key_Plus),
               "29/02/2024");
@@ -217,9 +214,8 @@ private slots:
     // Dates typed the ways people type them, with completion on, into an empty field or over
     // a date selected with Ctrl+A or with End then Shift+Home.
     void dateTapee_data() {
-        QTest::addColumn<QString>("tape");
-        QTest::addColumn<int>("selection"); // 0 empty field, 1 Ctrl+A, 2 End then Shift+Home
-        QTest::addColumn<QString>("date");
+        // selection: 0 empty field, 1 Ctrl+A, 2 End then Shift+Home
+        test::colonnes<QString, int, QString>({"tape", "selection", "date"});
         const QString annee = QString::number(QDate::currentDate().year());
         QTest::newRow("one-digit day and month") << "1/2/2024" << 0 << "01/02/2024";
         QTest::newRow("two-digit year") << "01/02/24" << 0 << "01/02/2024";
@@ -249,10 +245,7 @@ private slots:
     }
 
     void pasJour_data() {
-        QTest::addColumn<int>("bouton");
-        QTest::addColumn<QString>("avant");
-        QTest::addColumn<QString>("apres");
-        QTest::addColumn<QString>("focus");
+        test::colonnes<int, QString, QString, QString>({"bouton", "avant", "apres", "focus"});
         // A button takes the focus when clicked; only a field it stepped takes it from there.
         ligne("start date one day back", 1, "01/03/2024", "29/02/2024", "sais_date(1)");
         ligne("end date one day on, into a new year", 4, "31/12/2024", "01/01/2025",
@@ -278,9 +271,7 @@ private slots:
 
     // The calendar buttons hand their field's text over untrimmed and write the day back.
     void calendrierDUnChamp_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("geste");
-        QTest::addColumn<QString>("attendu");
+        test::colonnes<int, QString, QString>({"index", "geste", "attendu"});
         ligne("double-clic sur un jour", 1, "double", "20/03/2025");
         ligne("Ok pour la date de fin", 2, "ok", "20/03/2025");
         ligne("Annuler laisse le champ", 1, "annuler", " 15/03/2025");

@@ -52,10 +52,7 @@ private slots:
 
     // A holiday names itself to the mouse and to a screen reader; other days stay "Jour".
     void feries_data() {
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<int>("alsace");
-        QTest::addColumn<int>("cellule");
-        QTest::addColumn<QString>("nom");
+        test::colonnes<QString, int, int, QString>({"date", "alsace", "cellule", "nom"});
         ligne("Vendredi saint en Alsace", "15/03/2024", 1, 33, "Vendredi saint");
         ligne("Vendredi saint ailleurs", "15/03/2024", 0, 33, "");
     }
@@ -80,9 +77,7 @@ private slots:
     }
 
     void boutonsDesMois_data() {
-        QTest::addColumn<QString>("depart");
-        QTest::addColumn<QString>("bouton");
-        QTest::addColumn<QString>("attendu");
+        test::colonnes<QString, QString, QString>({"depart", "bouton", "attendu"});
         ligne("31 janvier, mois suivant", "31/01/2025", "com_mois(2)", "28/02/2025");
         ligne("28 février, mois précédent", "28/02/2025", "com_mois(1)", "28/01/2025");
         ligne("janvier de la première année: rien", "15/01/2016", "com_mois(1)", "15/01/2016");
@@ -110,10 +105,7 @@ private slots:
     }
 
     void fermeture_data() {
-        QTest::addColumn<bool>("vue");
-        QTest::addColumn<QString>("geste");
-        QTest::addColumn<int>("annulation");
-        QTest::addColumn<QString>("rendu");
+        test::colonnes<bool, QString, int, QString>({"vue", "geste", "annulation", "rendu"});
         ligne("Ok", false, "ok", 0, "20/03/2025");
         ligne("double-clic sur un jour", false, "double", 0, "20/03/2025");
         ligne("Annuler", false, "annuler", 1, "avant");
@@ -158,9 +150,7 @@ private slots:
 
     // Keys in the grid move the selection; it stops at the ends of the year list (2016-2051).
     void grilleAuClavier_data() {
-        QTest::addColumn<QString>("depart");
-        QTest::addColumn<int>("touche");
-        QTest::addColumn<QString>("attendu");
+        test::colonnes<QString, int, QString>({"depart", "touche", "attendu"});
         const int gauche = Qt::Key_Left, droite = Qt::Key_Right, haut = Qt::Key_Up,
                   bas = Qt::Key_Down, pageHaut = Qt::Key_PageUp, pageBas = Qt::Key_PageDown;
         ligne("gauche: la veille", "31/01/2025", gauche, "30/01/2025");

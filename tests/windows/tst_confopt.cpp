@@ -100,8 +100,7 @@ private slots:
     }
 
     void caseAuChargement_data() {
-        QTest::addColumn<QByteArray>("valeur");
-        QTest::addColumn<bool>("cochee");
+        test::colonnes<QByteArray, bool>({"valeur", "cochee"});
         QTest::newRow("0.5 arrondi au pair 0") << QByteArray("0.5") << false;
         QTest::newRow("0.6 arrondi à 1, pas tronqué") << QByteArray("0.6") << true;
     }
@@ -119,10 +118,8 @@ private slots:
 
     // The holidays list follows the box at once; the key reaches the file only on a change.
     void alsaceMoselle_data() {
-        QTest::addColumn<QByteArray>("avant");
-        QTest::addColumn<bool>("clic");
-        QTest::addColumn<int>("feries");
-        QTest::addColumn<QByteArray>("apres"); // empty: the key is still absent
+        // apres: empty: the key is still absent
+        test::colonnes<QByteArray, bool, int, QByteArray>({"avant", "clic", "feries", "apres"});
         QTest::newRow("absente puis cochée") << QByteArray() << true << 13 << QByteArray("1");
         QTest::newRow("absente et laissée") << QByteArray() << false << 11 << QByteArray();
         QTest::newRow("1 puis décochée") << QByteArray("1") << true << 11 << QByteArray("0");
@@ -168,9 +165,7 @@ private slots:
     }
 
     void choixDuNavigateur_data() {
-        QTest::addColumn<QByteArray>("navigateur");
-        QTest::addColumn<QString>("dossier");
-        QTest::addColumn<QString>("fichier");
+        test::colonnes<QByteArray, QString, QString>({"navigateur", "dossier", "fichier"});
         QTest::newRow("chemin complet") << QByteArray("/usr/bin/xdg-open") << "/usr/bin"
                                         << "xdg-open";
         QTest::newRow("nom seul : dossier courant") << QByteArray("firefox") << ""
@@ -202,8 +197,7 @@ private slots:
     }
 
     void pages_data() {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<QString>("focus");
+        test::colonnes<int, QString>({"page", "focus"});
         ligne("dates", 1, "sais_date");
         ligne("nombres", 2, "sais_nombre");
         ligne("navigateur", 3, "com_selfich");
@@ -293,8 +287,7 @@ private slots:
     }
 
     void calendrierPourLaZoneDeTest_data() {
-        QTest::addColumn<QString>("bouton");
-        QTest::addColumn<QString>("attendu");
+        test::colonnes<QString, QString>({"bouton", "attendu"});
         ligne("Ok écrit le jour choisi", "com_ok", "20/03/2025");
         ligne("Annuler laisse la zone", "com_annul", "15/03/2025");
     }

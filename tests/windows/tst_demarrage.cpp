@@ -31,9 +31,8 @@ private slots:
     // Each tool button brings up what its picture promises. (Before the refused copy, whose
     // way out would end the modal windows' event loops.)
     void boutonsOutils_data() {
-        QTest::addColumn<int>("outil");
-        QTest::addColumn<QString>("modal");
-        QTest::addColumn<int>("cadre"); // the calculator on show afterwards
+        // cadre: the calculator on show afterwards
+        test::colonnes<int, QString, int>({"outil", "modal", "cadre"});
         ligne("calendrier", 1, "calend", 3);
         ligne("calculatrice de temps", 2, "", 1);
         ligne("calculatrice de dates", 3, "", 2);

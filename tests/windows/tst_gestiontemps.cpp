@@ -170,10 +170,7 @@ private slots:
 
     // What a field keeps of the keys typed into it (comma setting).
     void filtreDesChamps_data() {
-        QTest::addColumn<int>("pas");
-        QTest::addColumn<QString>("frappe");
-        QTest::addColumn<int>("touche");
-        QTest::addColumn<QString>("attendu");
+        test::colonnes<int, QString, int, QString>({"pas", "frappe", "touche", "attendu"});
         ligne("le point devient virgule", 1, u"2.5"_s, 0, u"2,5"_s);
         ligne("jamais sous zéro", 1, u"5"_s, int(Qt::Key_PageDown), u"0"_s);
         ligne("pas coupé", 0, u"5"_s, int(Qt::Key_Up), u"5"_s);

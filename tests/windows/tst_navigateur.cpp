@@ -66,8 +66,7 @@ private slots:
     }
 
     void carte_data() {
-        QTest::addColumn<QString>("entree");
-        QTest::addColumn<int>("carte");
+        test::colonnes<QString, int>({"entree", "carte"});
         ligne("vide", QString(), 1);
         ligne("1.5 arrondi à 2", QStringLiteral("1.5"), 2);
         ligne("trop grand pour 16 bits", QStringLiteral("99999"), 2);
@@ -82,11 +81,9 @@ private slots:
     }
 
     void lien_data() {
-        QTest::addColumn<QString>("controle");
-        QTest::addColumn<bool>("connecte");
-        QTest::addColumn<BoiteSysteme::Reponse>("choix");
-        QTest::addColumn<QString>("adresse"); // empty: nothing started
-        QTest::addColumn<int>("questions");
+        // adresse: empty: nothing started
+        test::colonnes<QString, bool, BoiteSysteme::Reponse, QString, int>(
+            {"controle", "connecte", "choix", "adresse", "questions"});
         using R = BoiteSysteme::Reponse;
         ligne("courriel sans connexion ni question", QStringLiteral("lib_email(1)"), false,
               R::Annuler, QStringLiteral("mailto:") + fabricant::courriel.toString(), 0);
@@ -174,11 +171,8 @@ private slots:
     }
 
     void telecharger_data() {
-        QTest::addColumn<QString>("reponse");
-        QTest::addColumn<qint64>("pid");
-        QTest::addColumn<int>("lancements");
-        QTest::addColumn<int>("sorties");
-        QTest::addColumn<bool>("erreur");
+        test::colonnes<QString, qint64, int, int, bool>(
+            {"reponse", "pid", "lancements", "sorties", "erreur"});
         ligne("Ok lance le navigateur puis termine", QStringLiteral("Ok"), qint64(99), 1, 1, false);
         ligne("Annuler laisse la fenêtre ouverte", QStringLiteral("Annuler"), qint64(99), 0, 0,
               false);

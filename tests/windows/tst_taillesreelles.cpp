@@ -81,9 +81,7 @@ private slots:
     }
 
     void tailles_data() {
-        QTest::addColumn<QString>("fenetre");
-        QTest::addColumn<int>("largeur");
-        QTest::addColumn<int>("hauteur");
+        test::colonnes<QString, int, int>({"fenetre", "largeur", "hauteur"});
         ligne("fenêtre principale", "main", 8500, 5950);
         ligne("calendrier", "calend", 9200, 6100);
         ligne("options", "confopt", 8800, 6200);

@@ -59,10 +59,7 @@ private slots:
     // The width follows the text, the title or the buttons; the buttons stand symmetric about
     // the middle (to a twip for an odd width).
     void disposition_data() {
-        QTest::addColumn<int>("texte");
-        QTest::addColumn<int>("titre");
-        QTest::addColumn<int>("jeu");
-        QTest::addColumn<int>("largeur");
+        test::colonnes<int, int, int, int>({"texte", "titre", "jeu", "largeur"});
         ligne("un Ok", 1500, 2000, 1, 3255);
         ligne("Oui/Non", 1500, 2000, 3, 5430);
         ligne("titre plus large", 1500, 7000, 1, 7000);
@@ -82,10 +79,9 @@ private slots:
     }
 
     void reponses_data() {
-        QTest::addColumn<int>("jeu");
-        QTest::addColumn<QString>("legendes"); // of the buttons on show
-        QTest::addColumn<int>("clic"); // 1 or 2, 0 for Esc, 3 for Enter on the focused button
-        QTest::addColumn<int>("reponse");
+        // legendes: of the buttons on show
+        // clic: 1 or 2, 0 for Esc, 3 for Enter on the focused button
+        test::colonnes<int, QString, int, int>({"jeu", "legendes", "clic", "reponse"});
         ligne("Ok par Échap", 1, "Ok", 0, 1);
         ligne("jeu 0 vaut 1", 0, "Ok", 1, 1);
         ligne("Ok/Annuler : Annuler", 2, "Ok|Annuler", 2, 0);
@@ -149,9 +145,7 @@ private slots:
     }
 
     void images_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<bool>("visible");
-        QTest::addColumn<int>("source");
+        test::colonnes<int, bool, int>({"code", "visible", "source"});
         ligne("négative", -3, false, 0);
         ligne("information", 4, true, 4);
         ligne("au-delà de 9", 12, true, 9);
