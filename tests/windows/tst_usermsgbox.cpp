@@ -9,38 +9,22 @@
 #include "windows/msgbox/usermsgbox.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
-#include <memory>
 
 using namespace orvaline;
 using test::ligne;
 
 namespace {
-// Runs `action` on the box once it is up, in the box's own event loop. A box that does not
-// come up active within five seconds is closed, so that the test fails on its checks
-// instead of hanging.
+// Runs `action` on the box once it is up and active, in the box's own event loop. A box that
+// does not come up is closed, so that the test fails on its checks instead of hanging.
 void pendantLaBoite(std::function<void(UserMsgBox&)> action) {
-    auto* minuteur = new QTimer;
-    auto chrono = std::make_shared<QElapsedTimer>();
-    chrono->start();
-    minuteur->setInterval(5);
-    QObject::connect(minuteur, &QTimer::timeout, [minuteur, chrono, action] {
-        auto* boite = qobject_cast<UserMsgBox*>(QApplication::activeModalWidget());
-        const bool prete = boite && boite->isVisible() && boite->isActiveWindow();
-        if (!prete && chrono->elapsed() < 5000) return;
-        minuteur->stop();
-        minuteur->deleteLater();
-        if (prete)
-            action(*boite);
-        else if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            modal->done(-1);
+    test::quandModal(QStringLiteral("usermsgbox"), [action](QWidget* boite) {
+        static_cast<void>(QTest::qWaitForWindowActive(boite));
+        action(*static_cast<UserMsgBox*>(boite));
     });
-    minuteur->start();
 }
 
 QPushButton* bouton(UserMsgBox& b, int i) {
