@@ -154,7 +154,6 @@ private slots:
         for (int i = 1; i <= 3; ++i)
             QCOMPARE(calc.visible(i), !nombre);
         QVERIFY(calc.visible(4));
-        QCOMPARE(calc.libelles(4), nombre ? QStringLiteral("Nombre") : QStringLiteral("Secondes"));
         QCOMPARE(calc.lib_operVisible(), !calc.operation().isEmpty());
         QCOMPARE(QStringList({calc.lib_mem(1), calc.lib_mem(2), calc.lib_mem(3), calc.lib_mem(4)})
                      .join(u'|'),

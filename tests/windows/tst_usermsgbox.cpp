@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's own message box: layout, pictures, buttons, answers and Esc.
+// The program's own message box: layout, buttons, answers and Esc.
 #include "faux.h"
 #include "lignes.h"
 #include "shared/libcalc.h"
@@ -126,33 +126,6 @@ private slots:
         QCOMPARE(d[2].hauteur, d[0].hauteur);
         QCOMPARE(tailles[2], tailles[0]);
         QVERIFY(tailles[1].width() > tailles[0].width());
-    }
-
-    void images_data() {
-        test::colonnes<int, bool, int>({"code", "visible", "source"});
-        ligne("négative", -3, false, 0);
-        ligne("information", 4, true, 4);
-        ligne("au-delà de 9", 12, true, 9);
-    }
-    void images() {
-        QFETCH(int, code);
-        QFETCH(int, source);
-        bool vu = false;
-        bool memeImage = false;
-        pendantLaBoite([&](UserMsgBox& b) {
-            QLabel* icone = label(b, QStringLiteral("icones(0)"));
-            vu = icone->isVisible();
-            if (source > 0) {
-                const QImage a = icone->pixmap().toImage();
-                const QImage e =
-                    label(b, QStringLiteral("icones(%1)").arg(source))->pixmap().toImage();
-                memeImage = !a.isNull() && a == e;
-            }
-            bouton(b, 1)->click();
-        });
-        affichermessage(QStringLiteral("Image"), qint16(code), 1, QStringLiteral("Images"));
-        QTEST(vu, "visible");
-        if (source > 0) QVERIFY(memeImage);
     }
 };
 
