@@ -66,22 +66,6 @@ private slots:
         QCOMPARE(b.has_value(), ok32);
         if (ok32) QCOMPARE(qint64(*b), v32);
     }
-
-    void formeGenerale_data() {
-        test::colonnes<double, QString>({"valeur", "virgule"});
-        ligne("entier", 7.0, "7");
-        ligne("décimal", 2.5, "2,5");
-        ligne("15 chiffres", 123456789012345.0, "123456789012345");
-        ligne("grand", 1e20, "1E+20");
-        ligne("petit", 0.00000000001, "1E-11");
-        ligne("négatif", -0.25, "-0,25");
-    }
-    void formeGenerale() {
-        QFETCH(double, valeur);
-        QFETCH(QString, virgule);
-        QCOMPARE(orvaline::formeGenerale(valeur, u','), virgule);
-        QCOMPARE(orvaline::formeGenerale(valeur, u'.'), QString(virgule).replace(u',', u'.'));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestNombres)

@@ -98,13 +98,6 @@ private slots:
         if (r) QCOMPARE(*r, resultat);
     }
 
-    void ajouterNormaliseLAppelant() {
-        QString date = QStringLiteral("1/3/24");
-        const auto r = ajouterdate(date, u"d", 0);
-        QVERIFY(r);
-        QCOMPARE(date, QStringLiteral("01/03/2024"));
-    }
-
     void inverser_data() {
         test::colonnes<QString, QString>({"texte", "apres"});
         ligne("avec heure", "05/12/2026 10:30", "12/05/2026 10:30");
@@ -114,12 +107,6 @@ private slots:
         QFETCH(QString, texte);
         inverserjourmois(texte);
         QTEST(texte, "apres");
-    }
-
-    void separateurs() {
-        QString t = QStringLiteral(" 1-2.3'4/5 ");
-        remplacerseparateurs(t);
-        QCOMPARE(t, QStringLiteral("1/2/3/4/5"));
     }
 
     void longue_data() {

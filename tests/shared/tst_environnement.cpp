@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The regional checks, window placement, the error report, the waits and the single-copy lock.
+// The regional checks, window placement, the error report and the single-copy lock.
 #include "faux.h"
 #include "fichierstest.h"
 #include "lignes.h"
 #include "platform/verrouinstance.h"
-#include "shared/attente.h"
 #include "shared/fenetres.h"
 #include "shared/libcalc.h"
 #include "shared/rapporterreur.h"
@@ -81,27 +80,6 @@ private slots:
         QVERIFY2(t.startsWith(u"Erreur Système N° 6 ") && t.contains(u"main - calculdates") &&
                      t.endsWith(u"Dépassement de capacité"),
                  qPrintable(t));
-    }
-
-    void sons_data() {
-        test::colonnes<QStringList, QString>({"table", "joue"});
-        // Entry 0 switches sounds on, entry 7 names the message box's sound.
-        auto table = [](const char* interrupteur, const char* nom) {
-            QStringList t(8);
-            t[0] = QString::fromLatin1(interrupteur);
-            t[7] = QString::fromLatin1(nom);
-            return t;
-        };
-        ligne("sons coupés", table("0", "ding"), "");
-        ligne("nom 0", table("1", "0"), "");
-        ligne("extension ajoutée", table("1", "ding"), "/prog/ding.wav");
-        ligne("extension gardée", table("1", "ding.ogg"), "/prog/ding.ogg");
-    }
-    void sons() {
-        QFETCH(QStringList, table);
-        libcalc().chemin_appli = QStringLiteral("/prog");
-        jouerson(table, 7);
-        QTEST(m_faux.son->joues.join(u'|'), "joue");
     }
 
     void uneSeuleCopie() {

@@ -144,28 +144,6 @@ private slots:
         QCOMPARE(lire(libcalc().fichier_ini), avant);
     }
 
-    void testerfichier_data() {
-        test::colonnes<QString, bool>({"motif", "trouve"});
-        QTest::newRow("dossier") << "sous" << false;
-        QTest::newRow("fichier caché") << ".cache" << false;
-        QTest::newRow("lien vers un dossier") << "liendossier" << false;
-        QTest::newRow("crochets à la lettre") << "x[1].ini" << true;
-    }
-    void testerfichier() {
-        QFETCH(QString, motif);
-        const QString base = ici(QStringLiteral("t"));
-        if (!QFile::exists(base)) {
-            QVERIFY(QDir().mkpath(base + QStringLiteral("/sous")));
-            for (const char* nom : {"a.txt", ".cache", "x[1].ini", "sous/c.txt"})
-                ecrire(base + u'/' + QString::fromUtf8(nom), "x");
-            QVERIFY(QFile::link(base + QStringLiteral("/a.txt"), base + QStringLiteral("/lien")));
-            QVERIFY(
-                QFile::link(base + QStringLiteral("/sous"), base + QStringLiteral("/liendossier")));
-        }
-        QString chemin = base + u'/' + motif;
-        QTEST(orvaline::testerfichier(chemin), "trouve");
-    }
-
     void emplacement_data() {
         // present: what stands at <program>/Orvaline.ini
         test::colonnes<QString, bool, bool>({"present", "inscriptible", "aCote"});
@@ -193,14 +171,6 @@ private slots:
         QCOMPARE(chemin, (aCote ? appli : config) + QStringLiteral("/Orvaline.ini"));
         QCOMPARE(QFileInfo(config).isDir(), !aCote);
         if (!vu.isEmpty()) QCOMPARE(QDir(vu), QDir(appli));
-    }
-
-    void emplacementRacine() {
-        const auto oui = [](const QString&) { return true; };
-        QCOMPARE(emplacementfichierini(QString(), ici(QStringLiteral("c")), oui),
-                 QStringLiteral("/Orvaline.ini"));
-        QCOMPARE(emplacementfichierini(QStringLiteral("/"), ici(QStringLiteral("c")), oui),
-                 QStringLiteral("/Orvaline.ini"));
     }
 };
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help: each topic opens its page, F1 opens the page of the window it is typed in (modal
-// windows included, and the help then stays usable), and the pages link only to pages that
-// exist.
+// windows included, and the help then stays usable).
 #include "faux.h"
 #include "lignes.h"
 #include "shared/libcalc.h"
@@ -11,13 +10,8 @@
 #include "windows/main/fenetreprincipale.h"
 #include "windows/options/confopt.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -32,15 +26,6 @@ FenetreAide& aide() {
 }
 QString titreAffiche() {
     return aide().navigateur()->documentTitle();
-}
-
-QString lirePage(const QString& page) {
-    QFile f(QStringLiteral(":/help/") + page);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-QStringList pages() {
-    return QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")});
 }
 
 } // namespace
@@ -66,36 +51,6 @@ private slots:
         m_fenetre.reset();
     }
     void init() { m_faux.boite->messages.clear(); }
-
-    // Every link of every page leads to a page of the program; nothing comes from outside.
-    void liensDesPages() {
-        QVERIFY(pages().size() >= 7);
-        const QRegularExpression lien(QStringLiteral("(href|src)=\"([^\"]*)\""));
-        for (const QString& page : pages()) {
-            const QString texte = lirePage(page);
-            QVERIFY2(texte.contains(u"<title>"), qPrintable(page));
-            for (const auto& m : lien.globalMatch(texte)) {
-                const QString cible = m.captured(2);
-                QVERIFY2(m.captured(1) == u"href" && !cible.contains(u':'),
-                         qPrintable(page + QStringLiteral(" -> ") + cible));
-                QVERIFY2(QFile::exists(QStringLiteral(":/help/") + cible.section(u'#', 0, 0)),
-                         qPrintable(page + QStringLiteral(" -> ") + cible));
-            }
-        }
-    }
-
-    void navigation() {
-        m_fenetre->findChild<QAction*>(QStringLiteral("menu_aide(1)"))->trigger();
-        QVERIFY(aide().isVisible());
-        QCOMPARE(titreAffiche(), QStringLiteral("Sommaire"));
-        aide().navigateur()->setSource(QUrl(QStringLiteral("calendrier.html")));
-        aide().findChild<QPushButton*>(QStringLiteral("com_precedent"))->click();
-        QCOMPARE(titreAffiche(), QStringLiteral("Sommaire"));
-        aide().navigateur()->setSource(QUrl(QStringLiteral("options.html")));
-        QVERIFY(afficheraide(7)); // an unknown topic leads to the contents
-        QCOMPARE(titreAffiche(), QStringLiteral("Sommaire"));
-        QVERIFY(m_faux.boite->messages.isEmpty());
-    }
 
     void toucheF1DansLaFenetrePrincipale() {
         aide().close();

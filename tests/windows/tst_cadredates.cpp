@@ -148,21 +148,6 @@ private slots:
         QCOMPARE(champ(QStringLiteral("sais_date(2)"))->text(), QStringLiteral("02/04/2024"));
     }
 
-    void incrementManquant() {
-        saisir(QStringLiteral("sais_date(1)"), QStringLiteral("7/1/2024"));
-        QString texte;
-        test::quandModal(QStringLiteral("usermsgbox"), [&](QWidget* b) {
-            texte = b->findChild<QLabel*>(QStringLiteral("libelles"))->text();
-            b->close();
-        });
-        cliquer(QStringLiteral("com_date"));
-        QCOMPARE(texte, QStringLiteral("Vous devez saisir un Incrément ..."));
-        // Without a window manager nothing activates the window again once the box has
-        // gone: what matters is the field it will give the focus to.
-        QCOMPARE(m_fenetre->focusWidget()->objectName(), QStringLiteral("sais_increment"));
-        QCOMPARE(historique(), QString());
-    }
-
     void uniteAuClavier() {
         saisir(QStringLiteral("sais_date(1)"), QStringLiteral("31/01/2024"));
         saisir(QStringLiteral("sais_increment"), QStringLiteral("1"));

@@ -160,16 +160,6 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("avant"));
     }
 
-    void quitterNeDemandeRien() {
-        ouvrirMaj();
-        QFile::remove(libcalc().fichier_ini);
-        boutonMaj(2)->click();
-        QVERIFY(!maj().isVisible());
-        QVERIFY(m_faux.boite->messages.isEmpty());
-        QVERIFY(m_faux.lanceur->lancements.isEmpty());
-        QVERIFY(!QFile::exists(libcalc().fichier_ini));
-    }
-
     void telecharger_data() {
         test::colonnes<QString, qint64, int, int, bool>(
             {"reponse", "pid", "lancements", "sorties", "erreur"});
