@@ -54,9 +54,7 @@ private slots:
             {"largeur", "hauteur", "xp", "style", "gauche", "haut", "hauteurFinale"});
         // Screen of 19200 x 14400 twips (1280 x 960 pixels).
         ligne("centrée", 8500, 5950, 0, 0, 5350.0, 4225.0, 5950);
-        ligne("demi-twip gardé", 8501, 5950, 0, 0, 5349.5, 4225.0, 5950);
         ligne("trop large", 20000, 5950, 0, 0, 0.0, 4225.0, 5950);
-        ligne("trop haute", 8500, 15000, 0, 0, 5350.0, 0.0, 15000);
         ligne("XP plus haute", 8500, 5950, 1, 0, 5350.0, 4165.0, 6070);
     }
     void placement() {
