@@ -176,12 +176,6 @@ private slots:
         calc.quitterChamp();
         QTEST(::champs(calc), "champs");
     }
-
-    void remplacementVirgule() {
-        QString texte = QStringLiteral("1,2,3");
-        remplacervirgule(texte);
-        QCOMPARE(texte, QStringLiteral("1.2,3")); // the first one only
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCalculatriceTemps)

@@ -52,22 +52,6 @@ private slots:
         QTEST(p.derniere, "derniere");
     }
 
-    void ordonner_data() {
-        test::colonnes<int, int, int, int, int>(
-            {"premiere", "derniere", "courante", "debut", "fin"});
-        ligne("dans l'ordre", 2016, 2051, 2026, 2016, 2051);
-        ligne("début après l'année courante", 2030, 2040, 2026, 2026, 2040);
-        ligne("bornes inversées", 2020, 2010, 2030, 2010, 2020);
-    }
-    void ordonner() {
-        QFETCH(int, premiere);
-        QFETCH(int, derniere);
-        QFETCH(int, courante);
-        const PlageAnnees p = ordonnerAnnees(premiere, derniere, courante);
-        QTEST(p.premiere, "debut");
-        QTEST(p.derniere, "fin");
-    }
-
     void dateOuverte_data() {
         test::colonnes<QString, QString>({"texte", "attendu"});
         ligne("vide: aujourd'hui", "", "15/08/2026");

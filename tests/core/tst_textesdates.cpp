@@ -97,17 +97,6 @@ private slots:
         if (r) QCOMPARE(*r, resultat);
     }
 
-    void inverser_data() {
-        test::colonnes<QString, QString>({"texte", "apres"});
-        ligne("avec heure", "05/12/2026 10:30", "12/05/2026 10:30");
-        ligne("vide", "  ", "");
-    }
-    void inverser() {
-        QFETCH(QString, texte);
-        inverserjourmois(texte);
-        QTEST(texte, "apres");
-    }
-
     void longue_data() {
         test::colonnes<QString, QString>({"date", "longue"});
         ligne("29 février 2024", "29/02/2024", "Jeudi 29 Février 2024");

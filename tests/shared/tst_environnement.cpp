@@ -98,7 +98,6 @@ private slots:
         test::colonnes<QByteArray, int>({"contenu", "droits"});
         const QByteArray hote = QSysInfo::machineHostName().toUtf8();
         const int lecture = int(QFile::ReadOwner | QFile::WriteOwner);
-        QTest::newRow("vide") << QByteArray() << lecture;
         QTest::newRow("illisible") << QByteArray("1\n") << 0;
         QTest::newRow("n'importe quoi") << QByteArray("\xFF\x00zz\n\n") << lecture;
         QTest::newRow("processus mort") << "999999\nOrvaline\n" + hote + "\n" << lecture;

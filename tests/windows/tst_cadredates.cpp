@@ -8,7 +8,6 @@
 #include "windows/main/fenetreprincipale.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -281,23 +280,6 @@ private slots:
         QTEST(champ(nom)->text(), "attendu");
         // The desktop gives the main window back its activation, and with it this focus.
         QCOMPARE(m_fenetre->focusWidget(), champ(nom));
-    }
-
-    // From the File menu the calendar only shows today: Esc closes it, no field changes.
-    void calendrierDuMenuFichier() {
-        champ(QStringLiteral("sais_date(1)"))->setText(QStringLiteral("01/01/2001"));
-        QString montre;
-        bool annulerVisible = true;
-        test::quandModal(QStringLiteral("calend"), [&](QWidget* cal) {
-            montre = cal->findChild<QLabel*>(QStringLiteral("lib_date"))->text();
-            annulerVisible = cal->findChild<QWidget*>(QStringLiteral("com_annul"))->isVisible();
-            cliquerJour(cal, QStringLiteral("1"));
-            QTest::keyClick(cal, Qt::Key_Escape);
-        });
-        m_fenetre->findChild<QAction*>(QStringLiteral("menu_fich(1)"))->trigger();
-        QCOMPARE(montre, ecrireDate(QDate::currentDate()));
-        QVERIFY(!annulerVisible);
-        QCOMPARE(champ(QStringLiteral("sais_date(1)"))->text(), QStringLiteral("01/01/2001"));
     }
 };
 

@@ -122,14 +122,6 @@ private slots:
         QCOMPARE(m_faux.lanceur->lancements.size(), 1);
     }
 
-    void lancementEchoue() {
-        m_faux.lanceur->pid = 0;
-        ouvrir(QStringLiteral("1"));
-        QTest::mouseClick(controle<QLabel>(QStringLiteral("lib_email(1)")), Qt::LeftButton);
-        QCOMPARE(m_faux.boite->messages.size(), 1);
-        QVERIFY(m_faux.boite->messages[0].texte.contains(u"Pelandor - lib_email"));
-    }
-
     // A double-click on the card or on one of its lines copies the address, and says so.
     void copieAdresse_data() {
         QTest::addColumn<QString>("controle");

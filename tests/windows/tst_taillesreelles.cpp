@@ -11,7 +11,6 @@
 #include "windows/main/fenetreprincipale.h"
 #include "windows/options/confopt.h"
 
-#include <QApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
