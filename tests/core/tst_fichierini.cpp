@@ -170,13 +170,6 @@ private slots:
         QCOMPARE(lire(fichier), avant);
     }
 
-    void dossierAbsent() {
-        const QString ailleurs = dossier.filePath(QStringLiteral("absent/Orvaline.ini"));
-        QVERIFY(!ecrireini(QStringLiteral("Options"), QStringLiteral("A"), QStringLiteral("1"),
-                           ailleurs));
-        QVERIFY(!QFile::exists(ailleurs));
-    }
-
     void coupureBrutale() {
         // A process killed at any moment of a write leaves the old file or the new one.
         const QString a(40000, u'a'), b(40000, u'b');

@@ -49,26 +49,19 @@ private slots:
         }
     }
 
+    // A screen of 19200 x 14400 twips (1280 x 960 pixels).
     void placement_data() {
-        test::colonnes<int, int, int, int, double, double, int>(
-            {"largeur", "hauteur", "xp", "style", "gauche", "haut", "hauteurFinale"});
-        // Screen of 19200 x 14400 twips (1280 x 960 pixels).
-        ligne("centrée", 8500, 5950, 0, 0, 5350.0, 4225.0, 5950);
-        ligne("trop large", 20000, 5950, 0, 0, 0.0, 4225.0, 5950);
-        ligne("XP plus haute", 8500, 5950, 1, 0, 5350.0, 4165.0, 6070);
+        test::colonnes<int, double, double>({"largeur", "gauche", "haut"});
+        ligne("centrée", 8500, 5350.0, 4225.0);
+        ligne("trop large", 20000, 0.0, 4225.0);
     }
     void placement() {
         QFETCH(int, largeur);
-        QFETCH(int, hauteur);
-        QFETCH(int, xp);
-        QFETCH(int, style);
-        libcalc().windows_xp = qint16(xp);
-        libcalc().style_xp = qint16(style);
-        const Placement p = calculerPlacement(largeur, hauteur, 19200, 14400);
+        const Placement p = calculerPlacement(largeur, 5950, 19200, 14400);
         QTEST(p.gauche, "gauche");
         QTEST(p.haut, "haut");
-        QTEST(p.hauteur, "hauteurFinale");
         QCOMPARE(p.largeur, largeur);
+        QCOMPARE(p.hauteur, 5950);
     }
 
     void rapportErreur() {

@@ -52,8 +52,6 @@ private slots:
         m_faux.lanceur->pid = 5000;
         lancercalculatrice(1);
         QCOMPARE(m_faux.lanceur->lancements.size(), 2);
-        lancercalculatrice(1);
-        QCOMPARE(m_faux.lanceur->lancements.size(), 2);
         QVERIFY(m_faux.boite->messages.isEmpty());
     }
 
