@@ -117,7 +117,6 @@ private slots:
         const int pave = Qt::KeypadModifier, maj = Qt::ShiftModifier;
         const bool oui = true, non = false;
         ligne("trois chiffres d'un coup", "123", 3, k0, non, "12/3", 4) << oui;
-        ligne("mois de trois chiffres", "12/034", 6, k0, non, "12/03/4", 7) << oui;
         ligne("curseur gardé ailleurs", "25/0", 2, k0, non, "25/0", 2) << oui;
         ligne("lettre au milieu", "25/a03/2024", 4, Qt::Key_A, non, "25/03/2024", 3) << oui;
         ligne("blancs de tête", "  25/03/2024", 7, k0, non, "25/03/2024", 5) << oui;

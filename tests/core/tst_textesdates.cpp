@@ -73,7 +73,6 @@ private slots:
         ligne("29/02 + 1 an", "29/02/2024", "yyyy", qint64(1), "28/02/2025");
         ligne("31/03 - 1 trimestre", "31/03/2024", "q", qint64(-1), "31/12/2023");
         ligne("w vaut ww", "15/06/2023", "w", qint64(2), "29/06/2023");
-        ligne("+23 h même jour", "01/01/2024", "h", qint64(23), "01/01/2024");
         ligne("+24 h lendemain", "01/01/2024", "h", qint64(24), "02/01/2024");
         ligne("-1 h veille", "01/01/2024", "h", qint64(-1), "31/12/2023");
         ligne("-25 h avant-veille", "01/01/2024", "h", qint64(-25), "30/12/2023");
@@ -83,7 +82,6 @@ private slots:
         ligne("au-delà de 9999", "31/12/9999", "d", qint64(1), "");
         ligne("en deçà de 100", "01/01/0100", "d", qint64(-1), "");
         ligne("énorme en mois", "01/01/2024", "yyyy", max, "");
-        ligne("énorme en jours", "01/01/2024", "ww", min, "");
         ligne("énorme en heures", "01/01/2024", "h", min, "");
         ligne("jusqu'à 9999", "01/01/2024", "yyyy", qint64(7975), "01/01/9999");
     }

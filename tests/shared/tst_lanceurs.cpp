@@ -85,7 +85,6 @@ private slots:
         test::colonnes<bool, bool, QList<qint64>>({"lancee", "fermeeParLUtilisateur", "arretes"});
         ligne("la nôtre ouverte", true, false, QList<qint64>{4242});
         ligne("la nôtre déjà fermée", true, true, QList<qint64>{});
-        ligne("jamais lancée", false, false, QList<qint64>{});
     }
     void sortieFermeNotreCalculatrice() {
         QFETCH(bool, lancee);

@@ -81,18 +81,22 @@ private slots:
         QCOMPARE(nomAccessible(horloge), horloge->text().trimmed());
     }
 
-    void calendrier() {
+    void calendrierEtAide() {
         auto& p = libcalc().param_msg;
         p[1] = QStringLiteral("15/08/2026");
         p[2] = QStringLiteral("25");
         p[3].clear();
-        FenetreCalendrier& c = FenetreCalendrier::instance();
-        c.charger();
-        c.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&c));
-        const QStringList manquants = sansNom(&c);
+        FenetreCalendrier::instance().charger();
+        QVERIFY(afficheraide(0));
+        QStringList manquants;
+        for (QWidget* w : {static_cast<QWidget*>(&FenetreCalendrier::instance()),
+                           static_cast<QWidget*>(&FenetreAide::instance())}) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            manquants += sansNom(w);
+            w->hide();
+        }
         QVERIFY2(manquants.isEmpty(), qPrintable(manquants.join(u", ")));
-        c.hide();
     }
 
     void options() {
@@ -106,13 +110,6 @@ private slots:
         });
         ConfOpt::instance().executer();
         QVERIFY2(manquants.isEmpty(), qPrintable(manquants.join(u", ")));
-    }
-
-    void aide() {
-        QVERIFY(afficheraide(0));
-        const QStringList manquants = sansNom(&FenetreAide::instance());
-        QVERIFY2(manquants.isEmpty(), qPrintable(manquants.join(u", ")));
-        FenetreAide::instance().close();
     }
 };
 
