@@ -21,14 +21,7 @@ QString u8(const char* texte) {
 int toucheDe(QChar c) {
     if (c.isDigit()) return Qt::Key_0 + c.digitValue();
     if (c.isLetter()) return Qt::Key_A + (c.toUpper().unicode() - u'A');
-    switch (c.unicode()) {
-    case u'/':
-        return Qt::Key_Slash;
-    case u' ':
-        return Qt::Key_Space;
-    default:
-        return Qt::Key_unknown;
-    }
+    return c == u'/' ? Qt::Key_Slash : c == u' ' ? Qt::Key_Space : Qt::Key_unknown;
 }
 
 // Types each character at the caret, over the selection if there is one, and runs the date
