@@ -11,13 +11,8 @@ class TestHistorique : public QObject {
     Q_OBJECT
 private slots:
     void ligneDeBande_data() {
-        QTest::addColumn<QString>("oper");
-        QTest::addColumn<double>("jo");
-        QTest::addColumn<double>("hr");
-        QTest::addColumn<double>("mn");
-        QTest::addColumn<double>("se");
-        QTest::addColumn<QString>("symbole");
-        QTest::addColumn<QString>("attendu");
+        test::colonnes<QString, double, double, double, double, QString, QString>(
+            {"oper", "jo", "hr", "mn", "se", "symbole", "attendu"});
         // Lines that the calculator's own sequences cannot produce or do not cover.
         ligne("100 minutes élargit", "-", 0.0, 0.0, 100.0, 125.0, ".", "- 000 J  00:100:125 ");
         ligne("demi arrondi loin de zéro", "", 0.0, 1.5, 2.5, 0.5, ".", " 000 J  02:03:01 ");
@@ -33,8 +28,7 @@ private slots:
         QFETCH(double, mn);
         QFETCH(double, se);
         QFETCH(QString, symbole);
-        QFETCH(QString, attendu);
-        QCOMPARE(ligneHistorique(oper, jo, hr, mn, se, symbole.at(0)), attendu);
+        QTEST(ligneHistorique(oper, jo, hr, mn, se, symbole.at(0)), "attendu");
     }
 };
 

@@ -33,25 +33,18 @@ private slots:
     }
 
     void navigateur_data() {
-        QTest::addColumn<QString>("ligne"); // the "Navigateur" line, %1 is the program's path
-        QTest::addColumn<qint16>("trouve");
-        QTest::addColumn<QString>("message"); // %1: the program's path
-
-        const QString aDefinir = QStringLiteral(
-            "Vous devez tout d'abord définir\r\nle Programme de Navigation Internet à\r\n"
-            "partir du Menu [Mode-Options].");
-        ligne("programme présent", QStringLiteral("Navigateur=%1"), qint16(1), QString());
-        ligne("blancs autour retirés", QStringLiteral("Navigateur=   %1   "), qint16(1), QString());
-        ligne("entre guillemets", QStringLiteral("Navigateur=\"%1\""), qint16(1), QString());
-        ligne("pas exécutable", QStringLiteral("Navigateur=%1-texte"), qint16(0),
-              QStringLiteral("Le Programme de Navigation n'est pas un programme exécutable :"
-                             "\r\n\r\n%1-texte"));
-        ligne("clé absente", QStringLiteral("Saisdate=1"), qint16(0), aDefinir);
-        ligne("fichier absent", QStringLiteral("Navigateur=  %1-absent "), qint16(0),
-              QStringLiteral("Le Programme de Navigation est introuvable :\r\n\r\n%1-absent"));
-        ligne("un dossier n'est pas un programme", QStringLiteral("Navigateur=%1-dossier"),
-              qint16(0),
-              QStringLiteral("Le Programme de Navigation est introuvable :\r\n\r\n%1-dossier"));
+        // ligne: the "Navigateur" line, %1 is the program's path
+        // message: a part of it; %1: the program's path
+        test::colonnes<QString, qint16, QString>({"ligne", "trouve", "message"});
+        ligne("programme présent", "Navigateur=%1", qint16(1), "");
+        ligne("blancs autour retirés", "Navigateur=   %1   ", qint16(1), "");
+        ligne("entre guillemets", "Navigateur=\"%1\"", qint16(1), "");
+        ligne("pas exécutable", "Navigateur=%1-texte", qint16(0), "pas un programme exécutable");
+        ligne("clé absente", "Saisdate=1", qint16(0), "[Mode-Options]");
+        ligne("fichier absent", "Navigateur=  %1-absent ", qint16(0),
+              "introuvable :\r\n\r\n%1-absent");
+        ligne("un dossier n'est pas un programme", "Navigateur=%1-dossier", qint16(0),
+              "introuvable :\r\n\r\n%1-dossier");
     }
     void navigateur() {
         QFETCH(QString, ligne);
@@ -70,79 +63,47 @@ private slots:
             QVERIFY(m_faux.boite->messages.isEmpty());
         } else {
             QCOMPARE(m_faux.boite->messages.size(), 1);
-            QCOMPARE(m_faux.boite->messages[0].titre, QStringLiteral("Navigateur Internet"));
-            QCOMPARE(m_faux.boite->messages[0].icone, BoiteSysteme::Icone::Information);
-            QCOMPARE(m_faux.boite->messages[0].texte, message.arg(cheminProgramme()));
+            QVERIFY2(m_faux.boite->messages[0].texte.contains(message.arg(cheminProgramme())),
+                     qPrintable(m_faux.boite->messages[0].texte));
         }
     }
 
-    void connexion_data() {
-        QTest::addColumn<QList<bool>>("reponses");
-        QTest::addColumn<qint16>("demander");
-        QTest::addColumn<BoiteSysteme::Reponse>("choix");
-        QTest::addColumn<int>("questions");
-        QTest::addColumn<int>("messages");
-        QTest::addColumn<qint16>("connecte");
-        using R = BoiteSysteme::Reponse;
-        ligne("connecté au troisième essai", QList<bool>{false, false, true}, qint16(1), R::Annuler,
-              3, 0, qint16(1));
-        ligne("hors ligne, Ok continue", QList<bool>{false, false, false}, qint16(1), R::Ok, 3, 1,
-              qint16(1));
-        ligne("hors ligne, Annuler arrête", QList<bool>{false, false, false}, qint16(1), R::Annuler,
-              3, 1, qint16(0));
-        ligne("hors ligne sans question", QList<bool>{false, false, false}, qint16(0), R::Ok, 3, 0,
-              qint16(0));
-    }
+    // Asked three times, half a second apart; connected at the third attempt, nobody is asked
+    // anything. (The browser windows' tests answer the offline question both ways.)
     void connexion() {
-        QFETCH(QList<bool>, reponses);
-        QFETCH(qint16, demander);
-        QFETCH(BoiteSysteme::Reponse, choix);
-        QFETCH(int, questions);
-        QFETCH(int, messages);
-        QFETCH(qint16, connecte);
-        m_faux.connexion->reponses = reponses;
+        m_faux.connexion->reponses = {false, false, true};
         m_faux.connexion->etat = false;
-        m_faux.boite->reponse = choix;
-
         QElapsedTimer chrono;
         chrono.start();
         qint16 resultat = 7;
-        verifierconnexion(demander, resultat);
-        QCOMPARE(resultat, connecte);
-        QCOMPARE(m_faux.connexion->questions, questions);
-        // Half a second between attempts, none after the last.
-        QVERIFY(chrono.elapsed() >= (questions - 1) * 500 - 20);
-        QVERIFY(chrono.elapsed() < (questions - 1) * 500 + 400);
-        QCOMPARE(m_faux.boite->messages.size(), messages);
-        if (messages == 1)
-            QCOMPARE(m_faux.boite->messages[0].titre, QStringLiteral("Connexion Internet"));
+        verifierconnexion(1, resultat);
+        QCOMPARE(resultat, qint16(1));
+        QCOMPARE(m_faux.connexion->questions, 3);
+        QVERIFY2(chrono.elapsed() >= 980 && chrono.elapsed() < 1400,
+                 qPrintable(QString::number(chrono.elapsed())));
+        QVERIFY(m_faux.boite->messages.isEmpty());
     }
 
     void lancement_data() {
-        QTest::addColumn<qint64>("pid");
-        QTest::addColumn<QString>("suffixe"); // added to the program's path
-        QTest::addColumn<int>("numero");      // 0: started
-        QTest::addColumn<QString>("motif");
-        ligne("démarré", qint64(42), QString(), 0, QString());
-        ligne("introuvable", qint64(0), QStringLiteral("-absent"), 53,
-              QStringLiteral("Fichier introuvable : %1-absent"));
-        ligne("pas exécutable", qint64(0), QStringLiteral("-texte"), 75,
-              QStringLiteral("Ce fichier n'est pas un programme exécutable : %1-texte"));
-        ligne("échec du démarrage", qint64(0), QString(), 5,
-              QStringLiteral("Le programme n'a pas pu démarrer : %1"));
+        // suffixe: added to the program's path
+        // numero: 0: started
+        test::colonnes<qint64, QString, int>({"pid", "suffixe", "numero"});
+        ligne("démarré", qint64(42), "", 0);
+        ligne("introuvable", qint64(0), "-absent", 53);
+        ligne("pas exécutable", qint64(0), "-texte", 75);
+        ligne("échec du démarrage", qint64(0), "", 5);
     }
     void lancement() {
         QFETCH(qint64, pid);
         QFETCH(QString, suffixe);
         QFETCH(int, numero);
-        QFETCH(QString, motif);
         // The address goes whole, as the one argument, never through a shell.
         const QString adresse = QStringLiteral("http://h/a b;rm -rf ~");
         m_faux.lanceur->pid = pid;
         const auto erreur = lancernavigateur(cheminProgramme() + suffixe, adresse);
         QCOMPARE(m_faux.lanceur->lancements.value(0).arguments, QStringList{adresse});
         QCOMPARE(erreur.has_value(), numero != 0);
-        if (erreur) QCOMPARE(*erreur, (Erreur{numero, motif.arg(cheminProgramme())}));
+        if (erreur) QCOMPARE(erreur->numero, numero);
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QTest>
+#include <array>
 
 namespace orvaline::test {
 
@@ -12,6 +13,12 @@ inline QString colonne(const char* texte) {
 }
 template <typename T> const T& colonne(const T& valeur) {
     return valeur;
+}
+
+// The columns of a data table, on one line: colonnes<QString, int>({"texte", "curseur"}).
+template <typename... T> void colonnes(const std::array<const char*, sizeof...(T)>& noms) {
+    std::size_t i = 0;
+    (QTest::addColumn<T>(noms[i++]), ...);
 }
 
 // One named row of a data table, on one line.

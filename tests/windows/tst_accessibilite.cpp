@@ -3,16 +3,14 @@
 // label reads out its text.
 #include "faux.h"
 #include "shared/libcalc.h"
-#include "windows/help/afficheraide.h"
-#include "windows/help/fenetreaide.h"
 #include "windows/calendar/fenetrecalendrier.h"
 #include "windows/common/accessibilite.h"
+#include "windows/help/afficheraide.h"
+#include "windows/help/fenetreaide.h"
 #include "windows/main/fenetreprincipale.h"
 #include "windows/options/confopt.h"
 
 #include <QAccessible>
-#include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -83,18 +81,22 @@ private slots:
         QCOMPARE(nomAccessible(horloge), horloge->text().trimmed());
     }
 
-    void calendrier() {
+    void calendrierEtAide() {
         auto& p = libcalc().param_msg;
         p[1] = QStringLiteral("15/08/2026");
         p[2] = QStringLiteral("25");
         p[3].clear();
-        FenetreCalendrier& c = FenetreCalendrier::instance();
-        c.charger();
-        c.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&c));
-        const QStringList manquants = sansNom(&c);
+        FenetreCalendrier::instance().charger();
+        QVERIFY(afficheraide(0));
+        QStringList manquants;
+        for (QWidget* w : {static_cast<QWidget*>(&FenetreCalendrier::instance()),
+                           static_cast<QWidget*>(&FenetreAide::instance())}) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            manquants += sansNom(w);
+            w->hide();
+        }
         QVERIFY2(manquants.isEmpty(), qPrintable(manquants.join(u", ")));
-        c.hide();
     }
 
     void options() {
@@ -108,13 +110,6 @@ private slots:
         });
         ConfOpt::instance().executer();
         QVERIFY2(manquants.isEmpty(), qPrintable(manquants.join(u", ")));
-    }
-
-    void aide() {
-        QVERIFY(afficheraide(0));
-        const QStringList manquants = sansNom(&FenetreAide::instance());
-        QVERIFY2(manquants.isEmpty(), qPrintable(manquants.join(u", ")));
-        FenetreAide::instance().close();
     }
 };
 

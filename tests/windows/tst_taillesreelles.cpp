@@ -11,7 +11,6 @@
 #include "windows/main/fenetreprincipale.h"
 #include "windows/options/confopt.h"
 
-#include <QApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -81,9 +80,7 @@ private slots:
     }
 
     void tailles_data() {
-        QTest::addColumn<QString>("fenetre");
-        QTest::addColumn<int>("largeur");
-        QTest::addColumn<int>("hauteur");
+        test::colonnes<QString, int, int>({"fenetre", "largeur", "hauteur"});
         ligne("fenêtre principale", "main", 8500, 5950);
         ligne("calendrier", "calend", 9200, 6100);
         ligne("options", "confopt", 8800, 6200);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's own message box: layout, pictures, buttons, answers and Esc.
+// The program's own message box: layout, buttons, answers and Esc.
 #include "faux.h"
 #include "lignes.h"
 #include "shared/libcalc.h"
@@ -9,38 +9,22 @@
 #include "windows/msgbox/usermsgbox.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
-#include <memory>
 
 using namespace orvaline;
 using test::ligne;
 
 namespace {
-// Runs `action` on the box once it is up, in the box's own event loop. A box that does not
-// come up active within five seconds is closed, so that the test fails on its checks
-// instead of hanging.
+// Runs `action` on the box once it is up and active, in the box's own event loop. A box that
+// does not come up is closed, so that the test fails on its checks instead of hanging.
 void pendantLaBoite(std::function<void(UserMsgBox&)> action) {
-    auto* minuteur = new QTimer;
-    auto chrono = std::make_shared<QElapsedTimer>();
-    chrono->start();
-    minuteur->setInterval(5);
-    QObject::connect(minuteur, &QTimer::timeout, [minuteur, chrono, action] {
-        auto* boite = qobject_cast<UserMsgBox*>(QApplication::activeModalWidget());
-        const bool prete = boite && boite->isVisible() && boite->isActiveWindow();
-        if (!prete && chrono->elapsed() < 5000) return;
-        minuteur->stop();
-        minuteur->deleteLater();
-        if (prete)
-            action(*boite);
-        else if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            modal->done(-1);
+    test::quandModal(QStringLiteral("usermsgbox"), [action](QWidget* boite) {
+        static_cast<void>(QTest::qWaitForWindowActive(boite));
+        action(*static_cast<UserMsgBox*>(boite));
     });
-    minuteur->start();
 }
 
 QPushButton* bouton(UserMsgBox& b, int i) {
@@ -56,68 +40,49 @@ class TestUserMsgBox : public QObject {
 private slots:
     void initTestCase() { test::installerFaux(); }
 
+    // The width follows the text, the title or the buttons; the buttons stand symmetric about
+    // the middle (to a twip for an odd width).
     void disposition_data() {
-        QTest::addColumn<int>("texte");
-        QTest::addColumn<int>("titre");
-        QTest::addColumn<int>("jeu");
-        QTest::addColumn<int>("largeur");
-        QTest::addColumn<QList<int>>("gauches"); // image 1, bouton 1, image 2, bouton 2
-        ligne("un Ok centré", 1500, 2000, 1, 3255, QList<int>{0, 1020, 0, 0});
-        ligne("Oui/Non symétriques", 1500, 2000, 3, 5430, QList<int>{780, 1260, 2955, 3435});
-        ligne("titre plus large", 1500, 7000, 1, 7000, QList<int>{0, 2892, 0, 0});
-        ligne("titre impair, moitié paire", 1500, 7001, 2, 7001,
-              QList<int>{1565, 2045, 3740, 4220});
-        ligne("texte trop large replié", 15000, 0, 1, 13560, QList<int>{0, 6172, 0, 0});
+        test::colonnes<int, int, int, int>({"texte", "titre", "jeu", "largeur"});
+        ligne("un Ok", 1500, 2000, 1, 3255);
+        ligne("Oui/Non", 1500, 2000, 3, 5430);
+        ligne("titre impair", 1500, 7001, 2, 7001);
+        ligne("texte trop large replié", 15000, 0, 1, 13560);
     }
     void disposition() {
         QFETCH(int, texte);
         QFETCH(int, titre);
         QFETCH(int, jeu);
-        QFETCH(int, largeur);
-        QFETCH(QList<int>, gauches);
         const DispositionMessage d = disposerMessage(texte, 300, titre, jeu);
-        QCOMPARE(d.largeur, largeur);
+        QTEST(d.largeur, "largeur");
         QCOMPARE(d.renvoiLigne, texte > 12000);
-        QCOMPARE(d.gaucheBouton1, gauches[1]);
-        if (jeu != 1) {
-            QCOMPARE(d.gaucheImage1, gauches[0]);
-            QCOMPARE(d.gaucheImage2, gauches[2]);
-            QCOMPARE(d.gaucheBouton2, gauches[3]);
-            // The pair stands symmetric about the middle (to a twip for an odd width).
-            QVERIFY(qAbs(d.gaucheImage1 - (largeur - (d.gaucheBouton2 + msgLargeurBouton))) <= 1);
-        }
+        const int gauche = jeu == 1 ? d.gaucheBouton1 : d.gaucheImage1;
+        const int droite = (jeu == 1 ? d.gaucheBouton1 : d.gaucheBouton2) + msgLargeurBouton;
+        QVERIFY(qAbs(gauche - (d.largeur - droite)) <= 1);
     }
 
     void reponses_data() {
-        QTest::addColumn<int>("jeu");
-        QTest::addColumn<QString>("legende1");
-        QTest::addColumn<QString>("legende2");
-        QTest::addColumn<int>("clic"); // 1 or 2, 0 for Esc, 3 for Enter on the focused button
-        QTest::addColumn<int>("reponse");
-        ligne("Ok", 1, "Ok", "", 1, 1);
-        ligne("Ok par Échap", 1, "Ok", "", 0, 1);
-        ligne("jeu 0 vaut 1", 0, "Ok", "", 1, 1);
-        ligne("Ok/Annuler : Annuler", 2, "Ok", "Annuler", 2, 0);
-        ligne("Oui/Non : Échap", 3, "Oui", "Non", 0, 0);
-        ligne("Réessayer", 4, "Réessayer", "Annuler", 1, 1);
-        ligne("Option 2", 5, "Option 1", "Option 2", 2, 0);
-        ligne("Entrée sur Non", 3, "Oui", "Non", 3, 0);
-        ligne("jeu 9 vaut 5", 9, "Option 1", "Option 2", 1, 1);
+        // legendes: of the buttons on show
+        // clic: 1 or 2, 0 for Esc, 3 for Enter on the focused button
+        test::colonnes<int, QString, int, int>({"jeu", "legendes", "clic", "reponse"});
+        ligne("Ok par Échap", 1, "Ok", 0, 1);
+        ligne("jeu 0 vaut 1", 0, "Ok", 1, 1);
+        ligne("Ok/Annuler : Annuler", 2, "Ok|Annuler", 2, 0);
+        ligne("Oui/Non : Échap", 3, "Oui|Non", 0, 0);
+        ligne("Entrée sur Non", 3, "Oui|Non", 3, 0);
+        ligne("jeu 9 vaut 5", 9, "Option 1|Option 2", 1, 1);
     }
     void reponses() {
         QFETCH(int, jeu);
-        QFETCH(QString, legende1);
-        QFETCH(QString, legende2);
         QFETCH(int, clic);
         QFETCH(int, reponse);
-        QString vus[2];
-        bool deuxiemeVisible = false;
-        QWidget* focus = nullptr;
+        QStringList vus;
+        QString focus;
         pendantLaBoite([&](UserMsgBox& b) {
-            vus[0] = bouton(b, 1)->text();
-            vus[1] = bouton(b, 2)->text();
-            deuxiemeVisible = bouton(b, 2)->isVisible();
-            focus = QApplication::focusWidget();
+            for (int i : {1, 2})
+                if (bouton(b, i)->isVisible()) vus << bouton(b, i)->text();
+            focus =
+                QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
             if (clic == 0)
                 QTest::keyClick(&b, Qt::Key_Escape);
             else if (clic == 3)
@@ -129,27 +94,9 @@ private slots:
                                          qint16(jeu), QStringLiteral("Question"));
         QCOMPARE(int(r), reponse);
         QCOMPARE(libcalc().param_msg[1], QString::number(reponse));
-        QCOMPARE(vus[0], legende1);
-        QCOMPARE(deuxiemeVisible, !legende2.isEmpty());
-        if (deuxiemeVisible) QCOMPARE(vus[1], legende2);
+        QTEST(vus.join(u'|'), "legendes");
         // The focus starts on the second button, or on the single "Ok".
-        const QString attendu =
-            deuxiemeVisible ? QStringLiteral("com_bout(2)") : QStringLiteral("com_bout(1)");
-        QVERIFY(focus);
-        QCOMPARE(focus->objectName(), attendu);
-    }
-
-    // The caption is two blanks and the trimmed title; the text is shown trimmed.
-    void legendeEtTexte() {
-        QString titre, texte;
-        pendantLaBoite([&](UserMsgBox& b) {
-            titre = b.windowTitle();
-            texte = label(b, QStringLiteral("libelles"))->text();
-            bouton(b, 1)->click();
-        });
-        affichermessage(QStringLiteral(" Court "), 3, 3, QStringLiteral("  T  "));
-        QCOMPARE(titre, QStringLiteral("  T"));
-        QCOMPARE(texte, QStringLiteral("Court"));
+        QCOMPARE(focus, QStringLiteral("com_bout(%1)").arg(vus.size()));
     }
 
     // The box is reused: a short message after a wrapped one is measured afresh.
@@ -178,36 +125,6 @@ private slots:
         QCOMPARE(d[2].hauteur, d[0].hauteur);
         QCOMPARE(tailles[2], tailles[0]);
         QVERIFY(tailles[1].width() > tailles[0].width());
-    }
-
-    void images_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<bool>("visible");
-        QTest::addColumn<int>("source");
-        ligne("négative", -3, false, 0);
-        ligne("information", 4, true, 4);
-        ligne("au-delà de 9", 12, true, 9);
-    }
-    void images() {
-        QFETCH(int, code);
-        QFETCH(bool, visible);
-        QFETCH(int, source);
-        bool vu = false;
-        bool memeImage = false;
-        pendantLaBoite([&](UserMsgBox& b) {
-            QLabel* icone = label(b, QStringLiteral("icones(0)"));
-            vu = icone->isVisible();
-            if (source > 0) {
-                const QImage a = icone->pixmap().toImage();
-                const QImage e =
-                    label(b, QStringLiteral("icones(%1)").arg(source))->pixmap().toImage();
-                memeImage = !a.isNull() && a == e;
-            }
-            bouton(b, 1)->click();
-        });
-        affichermessage(QStringLiteral("Image"), qint16(code), 1, QStringLiteral("Images"));
-        QCOMPARE(vu, visible);
-        if (source > 0) QVERIFY(memeImage);
     }
 };
 
