@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader hears: every control the keyboard can reach has a name, and a result
-// label reads out its text.
+// label reads out its text. What a keyboard user sees: the button with the focus stands out.
 #include "faux.h"
 #include "shared/libcalc.h"
 #include "windows/calendar/fenetrecalendrier.h"
 #include "windows/common/accessibilite.h"
+#include "windows/common/boutonxp.h"
 #include "windows/help/afficheraide.h"
 #include "windows/help/fenetreaide.h"
 #include "windows/main/fenetreprincipale.h"
 #include "windows/options/confopt.h"
 
 #include <QAccessible>
+#include <QCursor>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -79,6 +81,27 @@ private slots:
         // A result label reads out what it shows.
         auto* horloge = f.findChild<QLabel*>(QStringLiteral("lib_date"));
         QCOMPARE(nomAccessible(horloge), horloge->text().trimmed());
+    }
+
+    // The buttons draw themselves: the focus and the disabled state must show in their border.
+    void focusVisible() {
+        QWidget fenetre;
+        auto* premier = new BoutonXp(QStringLiteral("Ok"), &fenetre);
+        auto* second = new BoutonXp(QStringLiteral("Annuler"), &fenetre);
+        premier->move(10, 10);
+        second->move(10, 50);
+        // The mouse stays away: a button under it lights up too.
+        fenetre.move(300, 300);
+        QCursor::setPos(0, 0);
+        fenetre.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+        auto bord = [](QWidget* b) { return b->grab().toImage().pixelColor(0, b->height() / 2); };
+        premier->setFocus();
+        const QColor auRepos = bord(second);
+        QVERIFY(premier->hasFocus());
+        QVERIFY2(bord(premier) != auRepos, qPrintable(auRepos.name()));
+        second->setEnabled(false);
+        QVERIFY(bord(second) != auRepos);
     }
 
     void calendrierEtAide() {

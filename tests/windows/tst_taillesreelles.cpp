@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // On a real X screen under a window manager: each window's outer size, frame included, is
 // the designed one, and the window stands in the middle of the screen. Measured from the X
-// server, not from what the toolkit believes.
+// server, not from what the toolkit believes. Also: the main window, once drawn, has brought in
+// neither an image-format plugin nor the style-sheet machinery (each costs memory at start).
 #include "faux.h"
 #include "lignes.h"
 #include "shared/fenetres.h"
 #include "shared/libcalc.h"
 #include "shared/twips.h"
 #include "windows/calendar/fenetrecalendrier.h"
+#include "windows/common/styleorvaline.h"
 #include "windows/main/fenetreprincipale.h"
 #include "windows/options/confopt.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -74,9 +77,26 @@ private slots:
     void initTestCase() {
         if (QGuiApplication::platformName() != u"xcb")
             QSKIP("needs an X screen with a window manager (run through ecran_reel.sh)");
+        QApplication::setStyle(new StyleOrvaline);
         test::installerFaux();
         initialisation();
         libcalc().chemin_appli = m_dossier.path();
+    }
+
+    // Runs first: the other windows may load what the main window must not.
+    void premiereFenetreLegere() {
+        FenetrePrincipale f;
+        f.charger();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.grab(); // everything painted, the hidden frame included
+        QFile cartes(QStringLiteral("/proc/self/maps"));
+        QVERIFY(cartes.open(QIODevice::ReadOnly));
+        const QByteArray chargees = cartes.readAll();
+        QVERIFY2(!chargees.contains("/imageformats/"), "extension d'images chargée");
+        for (const QWidget* w : f.findChildren<QWidget*>())
+            QVERIFY2(qstrcmp(w->style()->metaObject()->className(), "QStyleSheetStyle") != 0,
+                     qPrintable(w->objectName()));
     }
 
     void tailles_data() {
