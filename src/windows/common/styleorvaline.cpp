@@ -55,6 +55,14 @@ void StyleOrvaline::drawPrimitive(PrimitiveElement element, const QStyleOption* 
                       m_bordCadre);
 }
 
+QRect StyleOrvaline::subControlRect(ComplexControl controle, const QStyleOptionComplex* option,
+                                    SubControl partie, const QWidget* widget) const {
+    const QRect r = QProxyStyle::subControlRect(controle, option, partie, widget);
+    if (controle == CC_GroupBox && partie == SC_GroupBoxLabel && baseStyle()->name() == u"fusion")
+        return r.translated(2, 1);
+    return r;
+}
+
 QIcon StyleOrvaline::standardIcon(StandardPixmap image, const QStyleOption* option,
                                   const QWidget* widget) const {
     if (image == SP_ToolBarHorizontalExtensionButton ||

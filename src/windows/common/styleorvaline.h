@@ -17,6 +17,9 @@ public:
                        const QWidget* widget) const override;
     QIcon standardIcon(StandardPixmap image, const QStyleOption* option,
                        const QWidget* widget) const override;
+    // A frame's caption starts just inside the frame's left edge, not over it.
+    QRect subControlRect(ComplexControl controle, const QStyleOptionComplex* option,
+                         SubControl partie, const QWidget* widget) const override;
 
 private:
     mutable QPixmap m_bordCadre;
