@@ -12,6 +12,7 @@
 #include "shared/rapporterreur.h"
 #include "shared/twips.h"
 #include "windows/common/boutonxp.h"
+#include "windows/common/couleurs.h"
 #include "windows/common/images.h"
 #include "windows/common/noms.h"
 #include "windows/msgbox/affichermessage.h"
@@ -83,11 +84,9 @@ void afficherPelandor(int carte) {
 Pelandor::Pelandor() : FenetreModale(QStringLiteral("Pelandor"), 516) {
     setFont(police(QStringLiteral("Verdana"), 8.25));
 
-    auto* fond = new QFrame(this);
+    auto* fond = new BandeDegrade(this);
     fond->setObjectName(QStringLiteral("fond"));
     fond->setGeometry(rectTwips(0, 0, 1800, 4500));
-    fond->setStyleSheet(QStringLiteral(
-        "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2f5aa8, stop:1 #9ab8e8);"));
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("logo"));
     logo->setPixmap(imageSvg(QStringLiteral("orvaline"), QSize(px(1080), px(1080))));
@@ -102,20 +101,18 @@ Pelandor::Pelandor() : FenetreModale(QStringLiteral("Pelandor"), 516) {
 
     ombre = new QFrame(this);
     ombre->setObjectName(QStringLiteral("ombre"));
-    ombre->setStyleSheet(QStringLiteral("background: #8a8a8a;"));
+    colorerFond(ombre, 0x8a8a8a);
     for (int i = 1; i <= 2; ++i) {
-        auto* carte = new QFrame(this);
+        auto* carte = new CadreBorde(0xfffdf4, 0x7f8fa8, this);
         carte->setObjectName(nomIndexe(u"img_adresse", i));
         carte->setFrameShape(QFrame::Box);
-        carte->setStyleSheet(
-            QStringLiteral(
-                "QFrame#img_adresse\\(%1\\) { background: #fffdf4; border: 1px solid #7f8fa8; }")
-                .arg(i));
+        // The card's lines have always shown in the desktop's font, a little larger than the
+        // window's; the name and the links set their own.
+        carte->setFont(QGuiApplication::font());
         carte->setMouseTracking(true);
         carte->installEventFilter(this);
-        auto* bord = new QFrame(carte);
+        auto* bord = new CadreBorde(0xe4edfb, 0x2f5aa8, carte);
         bord->setObjectName(nomIndexe(u"bord_icon", i));
-        bord->setStyleSheet(QStringLiteral("border: 1px solid #2f5aa8; background: #e4edfb;"));
         bord->hide();
         bord_icon[std::size_t(i)] = bord;
         img_adresse[std::size_t(i)] = carte;
@@ -173,7 +170,7 @@ void Pelandor::nouveauLien(QWidget* parent, int index, const QString& texte, con
     auto* lien = new QLabel(texte, parent);
     lien->setObjectName(nomIndexe(u"lib_email", index));
     lien->setFont(police(QStringLiteral("Verdana"), 8.25, true));
-    lien->setStyleSheet(QStringLiteral("color: #1d3f8f;"));
+    colorerTexte(lien, 0x1d3f8f);
     lien->setGeometry(rectTwips(1020, haut + 45, 2800, 270));
     lien->setFocusPolicy(Qt::StrongFocus);
     lien->setAccessibleName(texte);

@@ -7,13 +7,16 @@
 #include "shared/twips.h"
 #include "windows/calendar/casejour.h"
 #include "windows/common/boutonxp.h"
+#include "windows/common/couleurs.h"
 #include "windows/common/images.h"
 #include "windows/common/labeldegrade.h"
 #include "windows/common/noms.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPointer>
 
 namespace orvaline {
@@ -45,6 +48,25 @@ QFrame* cadreSimple(QWidget* parent, const QString& nom, const QColor& couleur) 
     f->setPalette(p);
     return f;
 }
+
+// The line round the month and year lists, in the buttons' orange while the list has the
+// keyboard focus, so the keyboard user sees where they are.
+class BordListe : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override {
+        if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)
+            static_cast<QWidget*>(objet)->update();
+        if (e->type() != QEvent::Paint) return false;
+        auto* liste = static_cast<QWidget*>(objet);
+        QPainter peintre(liste);
+        peintre.setPen(liste->hasFocus() ? QColor(0xe0, 0xa0, 0x20) : QColor(0x8f, 0xa3, 0xc7));
+        peintre.drawRect(liste->rect().adjusted(0, 0, -1, -1));
+        return true;
+    }
+};
 
 QFrame* ligne(QWidget* parent, const QString& nom, const QColor& couleur, int haut) {
     auto* l = new QFrame(parent);
@@ -104,10 +126,11 @@ void FenetreCalendrier::construireHaut() {
     list_annee->setAccessibleName(QStringLiteral("Année"));
     libelles[1]->setBuddy(list_annee);
 
+    auto* bordListes = new BordListe(this);
     for (QListWidget* liste : {list_mois, list_annee}) {
-        // The same mark as the buttons show, so the keyboard user sees where they are.
-        liste->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid #8fa3c7; }"
-                                            "QListWidget:focus { border: 2px solid #e0a020; }"));
+        liste->setFrameStyle(QFrame::Box | QFrame::Plain);
+        liste->setLineWidth(1);
+        liste->installEventFilter(bordListes);
         connect(liste, &QListWidget::currentRowChanged, this, [this] {
             // Rows set by code are followed by one redraw of their own.
             if (m_suppressionRafraichissement != 1) affichage();
@@ -172,7 +195,7 @@ void FenetreCalendrier::construireGrilles() {
         legende->setGeometry(rectTwips(g.gauche, hautLegende, g.largeurLegende, hauteurCase));
         legende->setAlignment(Qt::AlignCenter);
         legende->setFont(grasse);
-        legende->setStyleSheet(QStringLiteral("background-color: #0000C0; color: #FFFFFF;"));
+        colorer(legende, 0x0000C0, 0xFFFFFF);
         libellesfixe[std::size_t(g.base)] = legende;
 
         for (int c = 0; c < 7; ++c) {
@@ -182,7 +205,7 @@ void FenetreCalendrier::construireGrilles() {
                 rectTwips(g.gauche + g.pas * c, hautEntetes, g.largeur, hauteurCase));
             entete->setAlignment(Qt::AlignCenter);
             entete->setFont(k == 0 ? grasse : petite);
-            entete->setStyleSheet(QStringLiteral("background-color: #C0C0FF; color: #0000C0;"));
+            colorer(entete, 0xC0C0FF, 0x0000C0);
             libellesfixe[std::size_t(g.base + c + 1)] = entete;
         }
 

@@ -7,6 +7,7 @@
 #include "shared/twips.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
+#include "windows/common/couleurs.h"
 #include "windows/common/images.h"
 #include "windows/common/noms.h"
 #include "windows/main/habillagecadre.h"
@@ -18,19 +19,6 @@
 #include <QTextOption>
 
 namespace orvaline {
-
-namespace {
-// Colours through the palette, not a style sheet: a sheet would send every control of the
-// frame through the style-sheet machinery for two colours.
-void colorer(QWidget* w, QRgb fond, QRgb texte) {
-    QPalette couleurs = w->palette();
-    couleurs.setColor(w->backgroundRole(), QColor::fromRgb(fond));
-    couleurs.setColor(w->foregroundRole(), QColor::fromRgb(texte));
-    w->setPalette(couleurs);
-    // A label paints no background of its own; a field fills its panel with its base colour.
-    w->setAutoFillBackground(w->backgroundRole() == QPalette::Window);
-}
-} // namespace
 
 CadreTemps::CadreTemps(QWidget* parent)
     : CadreTitre(QStringLiteral("Calculatrice de Temps "), parent) {

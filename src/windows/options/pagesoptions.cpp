@@ -239,7 +239,11 @@ void ConfOpt::construirePageNavigateur() {
     lib_navig->setFont(normale());
     // Read-only, but it still takes the focus so the path can be read and copied.
     lib_navig->setReadOnly(true);
-    lib_navig->setStyleSheet(QStringLiteral("QLineEdit { background-color: rgb(237, 237, 237); }"));
+    // Grey, the style drawing its border from the window colour: both roles take the grey.
+    QPalette gris = lib_navig->palette();
+    gris.setColor(QPalette::Base, QColor(0xED, 0xED, 0xED));
+    gris.setColor(QPalette::Window, QColor(0xED, 0xED, 0xED));
+    lib_navig->setPalette(gris);
     lib_navig->setAccessibleName(QStringLiteral("Programme de Navigation"));
     libelle->setBuddy(lib_navig);
 

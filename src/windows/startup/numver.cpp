@@ -10,6 +10,7 @@
 #include "shared/sortie.h"
 #include "shared/twips.h"
 #include "windows/common/boutonxp.h"
+#include "windows/common/couleurs.h"
 #include "windows/common/images.h"
 #include "windows/common/labeldegrade.h"
 
@@ -21,14 +22,6 @@
 #include <QTimer>
 
 namespace orvaline {
-
-namespace {
-void colorerTexte(QWidget* w, const QColor& couleur) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, couleur);
-    w->setPalette(p);
-}
-} // namespace
 
 NumVer::NumVer(std::function<void()> montrerPrincipale, QString cheminVerrou)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
@@ -64,13 +57,13 @@ NumVer::NumVer(std::function<void()> montrerPrincipale, QString cheminVerrou)
     auto* nom = new QLabel(QStringLiteral("Orvaline"), this);
     nom->setObjectName(QStringLiteral("libelles(0)"));
     nom->setFont(police(QStringLiteral("Verdana"), 16, true));
-    colorerTexte(nom, QColor(0x1d, 0x3f, 0x8f));
+    colorerTexte(nom, 0x1d3f8f);
     nom->setGeometry(rectTwips(1500, 600, 2280, 480));
 
     m_version = new QLabel(QStringLiteral("Version ") + versionTexte(), this);
     m_version->setObjectName(QStringLiteral("libelles(1)"));
     m_version->setFont(police(QStringLiteral("Verdana"), 9));
-    colorerTexte(m_version, QColor(0x40, 0x40, 0x40));
+    colorerTexte(m_version, 0x404040);
     m_version->setGeometry(rectTwips(1500, 1140, 2280, 300));
 
     m_ok = new BoutonXp(QStringLiteral("Ok"), this);

@@ -10,6 +10,7 @@
 #include "shared/sortie.h"
 #include "shared/twips.h"
 #include "windows/common/boutonxp.h"
+#include "windows/common/couleurs.h"
 #include "windows/common/images.h"
 #include "windows/common/noms.h"
 #include "windows/msgbox/affichermessage.h"
@@ -30,11 +31,9 @@ TeleMaj::TeleMaj() : FenetreModale(QStringLiteral("telemaj"), 12), sortie([] { f
     setWindowTitle(QStringLiteral("  Téléchargement de la Dernière Version"));
     setFont(police(QStringLiteral("Verdana"), 8.25));
 
-    auto* fond = new QFrame(this);
+    auto* fond = new BandeDegrade(this);
     fond->setObjectName(QStringLiteral("fond"));
     fond->setGeometry(rectTwips(0, 0, 1560, 3600));
-    fond->setStyleSheet(QStringLiteral(
-        "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2f5aa8, stop:1 #9ab8e8);"));
 
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("img_logo"));
@@ -53,7 +52,7 @@ TeleMaj::TeleMaj() : FenetreModale(QStringLiteral("telemaj"), 12), sortie([] { f
     lib_version = new QLabel(this);
     lib_version->setObjectName(QStringLiteral("lib_version"));
     lib_version->setFont(police(QStringLiteral("Verdana"), 8.25, true));
-    lib_version->setStyleSheet(QStringLiteral("color: #1d3f8f;"));
+    colorerTexte(lib_version, 0x1d3f8f);
     lib_version->setGeometry(rectTwips(5160, 1200, 1000, 255));
 
     auto* icone = new QLabel(this);
