@@ -106,9 +106,6 @@ Pelandor::Pelandor() : FenetreModale(QStringLiteral("Pelandor"), 516) {
         auto* carte = new CadreBorde(0xfffdf4, 0x7f8fa8, this);
         carte->setObjectName(nomIndexe(u"img_adresse", i));
         carte->setFrameShape(QFrame::Box);
-        // The card's lines have always shown in the desktop's font, a little larger than the
-        // window's; the name and the links set their own.
-        carte->setFont(QGuiApplication::font());
         carte->setMouseTracking(true);
         carte->installEventFilter(this);
         auto* bord = new CadreBorde(0xe4edfb, 0x2f5aa8, carte);
