@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The options dialog: what reaches the settings file and when, the test fields, the browser
-// choice, and the way in from the main window.
+// The options dialog: what reaches the settings file and when, the test fields and the browser
+// choice.
 #include "faux.h"
 #include "fichierstest.h"
 #include "lignes.h"
-#include "shared/fenetres.h"
 #include "shared/libcalc.h"
-#include "windows/main/fenetreprincipale.h"
 #include "windows/options/confopt.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDate>
 #include <QDir>
@@ -54,8 +51,6 @@ class TestConfOpt : public QObject {
 
 private slots:
     void init() {
-        // No main window outlives its test to be re-activated.
-        definirRetourModal({});
         m_faux = test::installerFaux();
         Libcalc& e = libcalc();
         e.saut_ligne = QStringLiteral("\r\n");
@@ -99,23 +94,6 @@ private slots:
         QVERIFY(m_faux.boite->messages.isEmpty());
     }
 
-    void caseAuChargement_data() {
-        test::colonnes<QByteArray, bool>({"valeur", "cochee"});
-        QTest::newRow("0.5 arrondi au pair 0") << QByteArray("0.5") << false;
-        QTest::newRow("0.6 arrondi à 1, pas tronqué") << QByteArray("0.6") << true;
-    }
-    void caseAuChargement() {
-        QFETCH(QByteArray, valeur);
-        QFETCH(bool, cochee);
-        ecrireFichier("[Options]\r\nSaisdate=" + valeur + "\r\n");
-        bool vu = !cochee;
-        dansOptions([&](QWidget* d) {
-            vu = ctl<QCheckBox>(d, QStringLiteral("case_saisdate"))->isChecked();
-            cliquer(d, QStringLiteral("com_annul"));
-        });
-        QCOMPARE(vu, cochee);
-    }
-
     // The holidays list follows the box at once; the key reaches the file only on a change.
     void alsaceMoselle_data() {
         // apres: empty: the key is still absent
@@ -141,13 +119,6 @@ private slots:
         QCOMPARE(fichier.contains("Alsacemoselle="), !apres.isEmpty());
         QVERIFY(apres.isEmpty() || fichier.contains("Alsacemoselle=" + apres + "\r\n"));
         QCOMPARE(libcalc().opt_alsacemoselle, apres == "1" ? 1 : 0);
-    }
-
-    void cheminLongRenduEntier() {
-        const QByteArray long_ = "/opt/" + QByteArray(300, 'n') + "/navigateur";
-        ecrireFichier("[Options]\r\nNavigateur=" + long_ + "\r\n");
-        dansOptions([](QWidget* d) { cliquer(d, QStringLiteral("com_ok")); });
-        QVERIFY(lire(libcalc().fichier_ini).contains("Navigateur=" + long_ + "\r\n"));
     }
 
     void echecDEcritureSignale() {
@@ -231,17 +202,12 @@ private slots:
     }
 
     void zoneDateSuitLaCase() {
-        QString avec, remplacee, sans;
+        QString avec, sans;
         qint16 optionPendant = -1;
         dansOptions([&](QWidget* d) {
             auto* zone = ctl<QLineEdit>(d, QStringLiteral("sais_date"));
             QTest::keyClicks(zone, QStringLiteral("2503"));
             avec = zone->text();
-            // A date selected whole is replaced by the one typed.
-            QTest::keyClick(zone, Qt::Key_End);
-            QTest::keyClick(zone, Qt::Key_Home, Qt::ShiftModifier);
-            QTest::keyClicks(zone, QStringLiteral("14/07/2024"));
-            remplacee = zone->text();
             ctl<QCheckBox>(d, QStringLiteral("case_saisdate"))->click();
             QTest::keyClicks(zone, QStringLiteral("2503"));
             sans = zone->text();
@@ -249,7 +215,6 @@ private slots:
             cliquer(d, QStringLiteral("com_annul"));
         });
         QCOMPARE(avec, QStringLiteral("25/03/") + QString::number(QDate::currentDate().year()));
-        QCOMPARE(remplacee, QStringLiteral("14/07/2024"));
         QCOMPARE(sans, QStringLiteral("2503"));
         QCOMPARE(optionPendant, qint16(1)); // the box holds the choice until Ok
     }
@@ -308,24 +273,6 @@ private slots:
         QCOMPARE(focus, QStringLiteral("sais_date"));
         // The dialog's own answer is the last word, whatever the calendar said.
         QCOMPARE(libcalc().annulation, qint16(1));
-    }
-
-    void ouvertureDepuisLaFenetrePrincipale() {
-        FenetrePrincipale f;
-        f.charger();
-        f.show();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
-        auto* article = f.findChild<QAction*>(QStringLiteral("menu_mode(5)"));
-        f.findChild<QWidget*>(QStringLiteral("sais_time(2)"))->setFocus();
-        bool ouvert = false;
-        test::quandModal(QStringLiteral("confopt"), [&](QWidget* d) {
-            ouvert = true;
-            cliquer(d, QStringLiteral("com_annul"));
-        });
-        article->trigger();
-        QVERIFY(ouvert);
-        // Back in the main window, the focus is in the calculator on show.
-        QTRY_COMPARE(f.focusWidget(), f.findChild<QWidget*>(QStringLiteral("sais_time(1)")));
     }
 };
 

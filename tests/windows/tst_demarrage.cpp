@@ -28,8 +28,7 @@ class TestDemarrage : public QObject {
 private slots:
     void init() { m_faux = test::installerFaux(); }
 
-    // Each tool button brings up what its picture promises. (Before the refused copy, whose
-    // way out would end the modal windows' event loops.)
+    // Each tool button brings up what its picture promises.
     void boutonsOutils_data() {
         // cadre: the calculator on show afterwards
         test::colonnes<int, QString, int>({"outil", "modal", "cadre"});
@@ -80,21 +79,9 @@ private slots:
         QVERIFY(m_faux.boite->messages.isEmpty());
     }
 
-    void secondeCopieRefusee() {
-        const QString chemin = m_dossier.filePath(QStringLiteral("b.lock"));
-        VerrouInstance premiere(chemin);
-        QVERIFY(premiere.acquerir());
-        bool montree = false;
-        NumVer numver([&] { montree = true; }, chemin);
-        numver.show();
-        QTRY_COMPARE_WITH_TIMEOUT(m_faux.boite->messages.size(), 1, 5000);
-        QTest::qWait(1300);
-        QVERIFY(!montree);
-        QVERIFY(!numver.isVisible());
-    }
-
     // After its load the main window shows the time calculator; F3 and F2 switch, with the
-    // menu ticks and the focus; the clock line is filled.
+    // menu ticks and the focus; the clock line is filled. Back from the options opened by
+    // the menu, the focus is on the first field again.
     void fenetrePrincipaleChargee() {
         libcalc().saut_ligne = QStringLiteral("\r\n");
         libcalc().chemin_appli = m_dossier.path();
@@ -113,6 +100,10 @@ private slots:
             QCOMPARE(QApplication::focusWidget()->objectName(),
                      dates ? QStringLiteral("sais_date(1)") : QStringLiteral("sais_time(1)"));
         }
+        f.findChild<QWidget*>(QStringLiteral("sais_time(2)"))->setFocus();
+        test::quandModal(QStringLiteral("confopt"), [](QWidget* d) { d->close(); });
+        f.findChild<QAction*>(QStringLiteral("menu_mode(5)"))->trigger();
+        QTRY_COMPARE(f.focusWidget(), f.findChild<QWidget*>(QStringLiteral("sais_time(1)")));
         const QString horloge = f.findChild<QLabel*>(QStringLiteral("lib_date"))->text();
         const QDateTime maintenant = QDateTime::currentDateTime(); // a minute may just have begun
         QVERIFY2(horloge == FenetrePrincipale::ligneHorloge(maintenant) ||
@@ -123,6 +114,20 @@ private slots:
     void ligneHorloge() {
         QCOMPARE(FenetrePrincipale::ligneHorloge(QDateTime(QDate(2026, 12, 6), QTime(9, 5))),
                  QStringLiteral("Dimanche 6 Décembre 2026      09:05"));
+    }
+
+    // Last: the refused copy's way out ends the modal windows' event loops.
+    void secondeCopieRefusee() {
+        const QString chemin = m_dossier.filePath(QStringLiteral("b.lock"));
+        VerrouInstance premiere(chemin);
+        QVERIFY(premiere.acquerir());
+        bool montree = false;
+        NumVer numver([&] { montree = true; }, chemin);
+        numver.show();
+        QTRY_COMPARE_WITH_TIMEOUT(m_faux.boite->messages.size(), 1, 5000);
+        QTest::qWait(1300);
+        QVERIFY(!montree);
+        QVERIFY(!numver.isVisible());
     }
 };
 
