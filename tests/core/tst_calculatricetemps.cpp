@@ -160,7 +160,6 @@ private slots:
         ligne("report en cascade", et({"2=24", "3=60", "4=61"}), "1|1|1|1");
         ligne("décimale non reportée gardée", et({"4=30.5"}), "0|0|0|30.5");
         ligne("décimale perdue au report", et({"4=90.7"}), "0|0|1|31");
-        ligne("texte non reporté gardé", et({"3= 5 "}), "0|0| 5 |0");
         ligne("champs vides à 0", et({"1=", "2= ", "4=5"}), "0|0|0|5");
         ligne("hors 32 bits inchangé", et({"4=99999999999"}), "0|0|0|99999999999");
         ligne("report qui déborderait inchangé", et({"1=2147483647", "2=25"}), "2147483647|25|0|0");

@@ -119,7 +119,6 @@ private slots:
               "[Options]\nA=1\nA=5\n");
         ligne("fins de ligne mêlées", "[Options]\r\nA=1\nB=2\r\n", "C", "3",
               "[Options]\r\nA=1\nB=2\r\nC=3\r\n");
-        ligne("valeur vide", "[Options]\nA=1\n", "A", "", "[Options]\nA=\n");
         ligne("UTF-8", "[Options]\n", "N", "/opt/Éditeur", "[Options]\nN=/opt/Éditeur\n");
         ligne("octets invalides gardés", octets("\xFF\x00x\n[Options]\nA=1\n\x80\n"), "A", "2",
               octets("\xFF\x00x\n[Options]\nA=2\n\x80\n"));
