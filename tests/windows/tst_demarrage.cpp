@@ -79,9 +79,8 @@ private slots:
         QVERIFY(m_faux.boite->messages.isEmpty());
     }
 
-    // After its load the main window shows the time calculator; F3 and F2 switch, with the
-    // menu ticks and the focus; the clock line is filled. Back from the options opened by
-    // the menu, the focus is on the first field again.
+    // After its load the clock line is filled. Back from the options opened by the menu, the
+    // focus is on the calculator's first field again.
     void fenetrePrincipaleChargee() {
         libcalc().saut_ligne = QStringLiteral("\r\n");
         libcalc().chemin_appli = m_dossier.path();
@@ -90,16 +89,6 @@ private slots:
         f.show();
         QVERIFY(QTest::qWaitForWindowActive(&f));
         QVERIFY(!f.enChargement());
-        auto* temps = f.findChild<QGroupBox*>(QStringLiteral("cadres(1)"));
-        auto* f3 = f.findChild<QAction*>(QStringLiteral("menu_mode(3)"));
-        for (Qt::Key touche : {Qt::Key_unknown, Qt::Key_F3, Qt::Key_F2}) {
-            if (touche != Qt::Key_unknown) QTest::keyClick(&f, touche);
-            const bool dates = touche == Qt::Key_F3;
-            QCOMPARE(temps->isVisible(), !dates);
-            QCOMPARE(f3->isChecked(), dates);
-            QCOMPARE(QApplication::focusWidget()->objectName(),
-                     dates ? QStringLiteral("sais_date(1)") : QStringLiteral("sais_time(1)"));
-        }
         f.findChild<QWidget*>(QStringLiteral("sais_time(2)"))->setFocus();
         test::quandModal(QStringLiteral("confopt"), [](QWidget* d) { d->close(); });
         f.findChild<QAction*>(QStringLiteral("menu_mode(5)"))->trigger();
