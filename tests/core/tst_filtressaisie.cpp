@@ -79,20 +79,17 @@ private slots:
     void frappeDate_data() {
         // apres: the text after each release, "|" between them
         test::colonnes<bool, QString, QString>({"completion", "frappes", "apres"});
-        auto ligneF = [](const char* nom, bool completion, const char* frappes, const char* apres) {
-            QTest::newRow(nom) << completion << u8(frappes) << u8(apres);
-        };
         // The year added is selected: typed digits replace it, a typed "/" is not doubled.
-        ligneF("année tapée sur celle complétée", true, "25032024",
-               "2|25/|25/0|25/03/2026|25/03/2|25/03/20|25/03/202|25/03/2024");
-        ligneF("date tapée avec ses séparateurs", true, "25/03/24",
-               "2|25/|25/|25/0|25/03/2026|25/03/|25/03/2|25/03/24");
-        ligneF("séparateur tapé gardé seul", true, "2/", "2|2/");
-        ligneF("champs d'un chiffre sans doublon", true, "1/2/2024",
-               "1|1/|1/2|1/2/|1/2/2|1/2/20|1/2/202|1/2/2024");
-        ligneF("lettre et blanc effacés", true, "2a5 ", "2|2|25/|25/");
-        ligneF("sans complétion, lettre effacée, séparateurs gardés", false, "1//x2",
-               "1|1/|1//|1//|1//2");
+        test::ligne("année tapée sur celle complétée", true, "25032024",
+                    "2|25/|25/0|25/03/2026|25/03/2|25/03/20|25/03/202|25/03/2024");
+        test::ligne("date tapée avec ses séparateurs", true, "25/03/24",
+                    "2|25/|25/|25/0|25/03/2026|25/03/|25/03/2|25/03/24");
+        test::ligne("séparateur tapé gardé seul", true, "2/", "2|2/");
+        test::ligne("champs d'un chiffre sans doublon", true, "1/2/2024",
+                    "1|1/|1/2|1/2/|1/2/2|1/2/20|1/2/202|1/2/2024");
+        test::ligne("lettre et blanc effacés", true, "2a5 ", "2|2|25/|25/");
+        test::ligne("sans complétion, lettre effacée, séparateurs gardés", false, "1//x2",
+                    "1|1/|1//|1//|1//2");
     }
     void frappeDate() {
         QFETCH(bool, completion);
