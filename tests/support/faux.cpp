@@ -42,9 +42,8 @@ std::optional<QDate> RegionauxFaux::lireDateRegionale(const QString& texte) cons
     return d.isValid() ? std::optional(d) : std::nullopt;
 }
 
-BoiteSysteme::Reponse BoiteFausse::afficher(Icone, const QString& titre, const QString& texte,
-                                            Boutons) {
-    messages.append({titre, texte});
+BoiteSysteme::Reponse BoiteFausse::afficher(Icone, const QString&, const QString& texte, Boutons) {
+    messages.append({texte});
     return reponse;
 }
 

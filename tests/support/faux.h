@@ -32,7 +32,6 @@ public:
 class BoiteFausse : public BoiteSysteme {
 public:
     struct Message {
-        QString titre;
         QString texte;
     };
     QList<Message> messages;
