@@ -6,7 +6,6 @@
 #include "platform/verrouinstance.h"
 #include "shared/fenetres.h"
 #include "shared/libcalc.h"
-#include "shared/rapporterreur.h"
 #include "shared/verifications.h"
 
 #include <QFile>
@@ -57,21 +56,11 @@ private slots:
         QCOMPARE(p.haut, 4225.0);
     }
 
-    void rapportErreur() {
-        signalererreur(QStringLiteral("main - calculdates"), erreurs::depassement());
-        QCOMPARE(m_faux.boite->messages.size(), 1);
-        const QString& t = m_faux.boite->messages.first().texte;
-        QVERIFY2(t.startsWith(u"Erreur Système N° 6 ") && t.contains(u"main - calculdates") &&
-                     t.endsWith(u"Dépassement de capacité"),
-                 qPrintable(t));
-    }
-
     void uneSeuleCopie() {
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("orvaline.lock"));
         auto premiere = std::make_unique<VerrouInstance>(chemin);
         VerrouInstance seconde(chemin);
-        QVERIFY(premiere->acquerir());
         QVERIFY(premiere->acquerir());
         QVERIFY(!seconde.acquerir());
         // Once the first copy is gone, so is its lock file, and the next one starts.
