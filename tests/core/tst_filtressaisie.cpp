@@ -121,7 +121,6 @@ private slots:
         ligne("page haut, fin de mois", "31/01/2024", 10, Qt::Key_PageUp, non, "29/02/2024", 10)
             << oui;
         ligne("page bas", "31/03/2024", 0, Qt::Key_PageDown, non, "29/02/2024", 10) << non;
-        ligne("haut, fin d'année", "31/12/2023", 3, haut, non, "01/01/2024", 10) << oui;
         ligne("+ du pavé", "28/02/2024+", 11, Qt::Key_Plus, pave, "29/02/2024", 10) << oui;
         ligne("- du pavé au milieu", "01/0-3/2024", 5, Qt::Key_Minus, pave, "29/02/2024", 10)
             << oui;
