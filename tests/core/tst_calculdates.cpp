@@ -25,8 +25,7 @@ QString historique(const QStringList& lignes) {
 }
 
 // Rows of the unit list.
-constexpr int Heures = 0, Jours = 1, Semaines = 2, Mois = 3, Trimestres = 4, Annees = 5,
-              JoursOuvres = 6, JoursOuvrables = 7;
+constexpr int Heures = 0, Jours = 1, Mois = 3, Annees = 5, JoursOuvres = 6, JoursOuvrables = 7;
 
 } // namespace
 
@@ -41,9 +40,6 @@ private slots:
         QTest::addColumn<int>("ligne");
         for (const char* c : {"departEcrit", "inc", "finEcrite"})
             QTest::addColumn<QString>(c);
-        ligne("31/01 + 1 mois", "31/01/2024", "1", "", Mois, "31/01/2024", "1 Mois", "29/02/2024");
-        ligne("-1 trimestre", "15/03/2024", "-1", "", Trimestres, "15/03/2024", "-1 Tr.",
-              "15/12/2023");
         ligne("2.5 arrondi au pair", "15/03/2024", "2.5", "", Jours, "15/03/2024", "2 J",
               "17/03/2024");
         ligne("2,5 lu jusqu'à la virgule", "15/03/2024", "2,5", "", Jours, "15/03/2024", "2 J",
@@ -51,16 +47,12 @@ private slots:
         ligne("25 heures", "01/01/2024", "25", "", Heures, "01/01/2024", "25 H", "02/01/2024");
         ligne("date de fin remplacée", "01/01/2024", "1", "05/05/2024", Jours, "01/01/2024", "1 J",
               "02/01/2024");
-        ligne("date de fin invalide ignorée", "01/01/2024", "1", "45/45", Jours, "01/01/2024",
-              "1 J", "02/01/2024");
         ligne("départ abrégé réécrit", "5/2/24", " 1 ", "", Jours, "05/02/2024", "1 J",
               "06/02/2024");
         ligne("incrément sans chiffre vaut 0", "01/01/2024", "abc", "", Mois, "01/01/2024",
               "0 Mois", "01/01/2024");
         ligne("jours ouvrés après un week-end", "05/01/2024", "1", "", JoursOuvres, "05/01/2024",
               "1 J. ouvrés", "08/01/2024");
-        ligne("dernière année atteinte", "01/01/2024", "7975", "", Annees, "01/01/2024", "7975 Ans",
-              "01/01/9999");
     }
     void ajout() {
         QFETCH(QString, depart);
@@ -88,12 +80,7 @@ private slots:
         QTest::addColumn<int>("ligne");
         for (const char* c : {"finEcrite", "resultat"})
             QTest::addColumn<QString>(c);
-        ligne("60 jours", "01/01/2024", "01/03/2024", Jours, "01/03/2024", "60 J");
         ligne("-2 mois", "01/03/2024", "01/01/2024", Mois, "01/01/2024", "-2 Mois");
-        ligne("samedi au dimanche", "06/01/2024", "07/01/2024", Semaines, "07/01/2024", "1 Sem.");
-        ligne("fin d'année", "31/12/2023", "01/01/2024", Annees, "01/01/2024", "1 Ans");
-        ligne("trimestres à rebours", "01/04/2024", "31/03/2023", Trimestres, "31/03/2023",
-              "-5 Tr.");
         ligne("jours ouvrables à rebours", "08/01/2024", "05/01/2024", JoursOuvrables, "05/01/2024",
               "-2 J. ouvrables");
         ligne("fin abrégée réécrite", "1/1/24", " 1.3.24", Jours, "01/03/2024", "60 J");
@@ -156,7 +143,6 @@ private slots:
         ligne("intervalle sans unité", "", "1/3/24", -1, 5, "01/03/2024");
         ligne("incrément au-delà de 32 bits", "2147483648", "01/03/2024", Jours, 6, "");
         ligne("dépassement avant l'unité", "-2147483649", "", -1, 6, "");
-        ligne("date hors limites", "2147483647", "", Jours, 5, "");
         ligne("au-delà de l'an 9999", "7976", "", Annees, 5, "");
     }
     void erreurs() {

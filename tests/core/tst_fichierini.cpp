@@ -119,7 +119,6 @@ private slots:
               "[Options]\nA=1\nA=5\n");
         ligne("fins de ligne mêlées", "[Options]\r\nA=1\nB=2\r\n", "C", "3",
               "[Options]\r\nA=1\nB=2\r\nC=3\r\n");
-        ligne("valeur vide", "[Options]\nA=1\n", "A", "", "[Options]\nA=\n");
         ligne("UTF-8", "[Options]\n", "N", "/opt/Éditeur", "[Options]\nN=/opt/Éditeur\n");
         ligne("octets invalides gardés", octets("\xFF\x00x\n[Options]\nA=1\n\x80\n"), "A", "2",
               octets("\xFF\x00x\n[Options]\nA=2\n\x80\n"));
@@ -141,22 +140,15 @@ private slots:
 
     void refus_data() {
         test::colonnes<QString, QString, QString>({"section", "cle", "valeur"});
-        auto ligne = [](const char* nom, const char* section, const char* cle, const char* valeur) {
-            QTest::newRow(nom) << QString::fromUtf8(section) << QString::fromUtf8(cle)
-                               << QString::fromUtf8(valeur);
-        };
+        using test::ligne;
         ligne("saut dans la valeur", "Options", "Navigateur", "x\n[Options]\nA=0");
         ligne("égal dans la clé", "Options", "A=B", "1");
         ligne("clé vide", "Options", " ", "1");
         ligne("crochet dans la section", "Opt]ions", "A", "1");
         ligne("caractère de contrôle dans la section", "Opt\x01ions", "A", "1");
-        QTest::newRow("NUL dans la valeur")
-            << QStringLiteral("Options") << QStringLiteral("A") << QString(QChar(0));
-        QTest::newRow("marque d'ordre dans la clé")
-            << QStringLiteral("Options") << QChar(0xFEFF) + QStringLiteral("A")
-            << QStringLiteral("1");
-        QTest::newRow("demi-caractère dans la clé")
-            << QStringLiteral("Options") << QString(QChar(0xD800)) << QStringLiteral("1");
+        ligne("NUL dans la valeur", "Options", "A", QString(QChar(0)));
+        ligne("marque d'ordre dans la clé", "Options", QChar(0xFEFF) + QStringLiteral("A"), "1");
+        ligne("demi-caractère dans la clé", "Options", QString(QChar(0xD800)), "1");
     }
     void refus() {
         QFETCH(QString, section);

@@ -37,8 +37,6 @@ private slots:
         // message: a part of it; %1: the program's path
         test::colonnes<QString, qint16, QString>({"ligne", "trouve", "message"});
         ligne("programme présent", "Navigateur=%1", qint16(1), "");
-        ligne("blancs autour retirés", "Navigateur=   %1   ", qint16(1), "");
-        ligne("entre guillemets", "Navigateur=\"%1\"", qint16(1), "");
         ligne("pas exécutable", "Navigateur=%1-texte", qint16(0), "pas un programme exécutable");
         ligne("clé absente", "Saisdate=1", qint16(0), "[Mode-Options]");
         ligne("fichier absent", "Navigateur=  %1-absent ", qint16(0),

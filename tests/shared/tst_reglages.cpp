@@ -104,7 +104,6 @@ private slots:
         ligne("0 et 7", "[Options]\r\nSaisdate=0\r\nSaisnombre=7\r\n", 0, 1);
         ligne("moitiés vers le pair", "[Options]\nSaisdate=0.5\nSaisnombre=1.5\n", 0, 1);
         ligne("0.6 arrondi, pas tronqué", "[Options]\nSaisdate=0.6\nSaisnombre=0.4\n", 1, 0);
-        ligne("virgule : partie entière", "[Options]\nSaisdate=0,9\nSaisnombre=1,4\n", 0, 1);
         ligne("coupé à quatre caractères", "[Options]\nSaisdate=00001\nSaisnombre=0.501\n", 0, 0);
         ligne(
             "Saisnombre absent",
@@ -114,7 +113,6 @@ private slots:
             "\r\n[Autre]\r\nk=v\r\n");
         ligne("valeur vide récrite", "[Options]\nSaisdate=\nSaisnombre=0\n", 1, 0,
               "[Options]\nSaisdate=1\nSaisnombre=0\n");
-        ligne("fichier vide", "", 1, 1, "[Options]\r\nSaisdate=1\r\nSaisnombre=1\r\n");
         ligne("pas de section", "Saisdate=0\n", 1, 1,
               "Saisdate=0\n[Options]\nSaisdate=1\nSaisnombre=1\n");
         ligne("Alsace-Moselle lue", "[Options]\nSaisdate=1\nSaisnombre=1\nAlsacemoselle=1\n", 1, 1);

@@ -37,17 +37,13 @@ QString RegionauxFaux::formaterDeuxDecimales(double valeur) const {
 }
 
 std::optional<QDate> RegionauxFaux::lireDateRegionale(const QString& texte) const {
-    const QStringList champs = texte.split(u'/');
-    if (champs.size() != 3) return std::nullopt;
-    const int a = champs[0].toInt(), b = champs[1].toInt(), an = champs[2].toInt();
-    const QDate d = jourDAbord ? QDate(an, b, a) : QDate(an, a, b);
-    if (!d.isValid()) return std::nullopt;
-    return d;
+    const QStringList c = texte.split(u'/');
+    const QDate d = c.size() == 3 ? QDate(c[2].toInt(), c[1].toInt(), c[0].toInt()) : QDate();
+    return d.isValid() ? std::optional(d) : std::nullopt;
 }
 
-BoiteSysteme::Reponse BoiteFausse::afficher(Icone icone, const QString& titre, const QString& texte,
-                                            Boutons) {
-    messages.append({icone, titre, texte});
+BoiteSysteme::Reponse BoiteFausse::afficher(Icone, const QString&, const QString& texte, Boutons) {
+    messages.append({texte});
     return reponse;
 }
 
@@ -65,14 +61,13 @@ Faux installerFaux() {
     auto r = std::make_unique<RegionauxFaux>();
     auto b = std::make_unique<BoiteFausse>();
     auto l = std::make_unique<LanceurFaux>();
-    auto s = std::make_unique<SonFaux>();
     auto d = std::make_unique<DialogueFichierFaux>();
     auto c = std::make_unique<ConnexionFausse>();
-    Faux f{r.get(), b.get(), l.get(), s.get(), d.get(), c.get()};
+    Faux f{r.get(), b.get(), l.get(), d.get(), c.get()};
     plateforme::installer(std::move(r));
     plateforme::installer(std::move(b));
     plateforme::installer(std::move(l));
-    plateforme::installer(std::move(s));
+    plateforme::installer(std::make_unique<SonFaux>());
     plateforme::installer(std::move(d));
     plateforme::installer(std::move(c));
     return f;

@@ -22,7 +22,6 @@ class RegionauxFaux : public ServicesRegionaux {
 public:
     QString decimal = QStringLiteral(".");
     QString milliers = QStringLiteral(",");
-    bool jourDAbord = true;
 
     bool estUnNombre(const QString& texte) const override;
     QString formaterDeuxDecimales(double valeur) const override;
@@ -33,8 +32,6 @@ public:
 class BoiteFausse : public BoiteSysteme {
 public:
     struct Message {
-        Icone icone;
-        QString titre;
         QString texte;
     };
     QList<Message> messages;
@@ -66,10 +63,10 @@ public:
     }
 };
 
+// Keeps the tests silent.
 class SonFaux : public Son {
 public:
-    QStringList joues;
-    void jouer(const QString& chemin) override { joues << chemin; }
+    void jouer(const QString&) override {}
 };
 
 // Records each file-open dialog asked for and answers with `choix` (nothing: cancelled).
@@ -101,7 +98,6 @@ struct Faux {
     RegionauxFaux* regionaux;
     BoiteFausse* boite;
     LanceurFaux* lanceur;
-    SonFaux* son;
     DialogueFichierFaux* dialogue;
     ConnexionFausse* connexion;
 };

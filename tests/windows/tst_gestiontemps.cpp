@@ -2,7 +2,6 @@
 // The time calculator as the user drives it: typing into the fields, clicking the buttons and
 // reading the tape, plus the date frame's reset.
 #include "faux.h"
-#include "lignes.h"
 #include "shared/libcalc.h"
 #include "windows/main/fenetreprincipale.h"
 #include "windows/msgbox/usermsgbox.h"
@@ -18,7 +17,6 @@
 #include <memory>
 
 using namespace orvaline;
-using test::ligne;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -84,18 +82,11 @@ private slots:
     void addition() {
         taperDuree({u"1"_s, u"23"_s, u"59"_s, u"59"_s});
         cliquer("com_oper", 1);
-        QVERIFY(label(u"lib_oper"_s)->isVisible());
         QCOMPARE(QApplication::focusWidget(), champ(1));
 
         taper(4, u"1"_s);
         cliquer("com_oper", 5);
         QCOMPARE(champs(), QStringList({u"2"_s, u"0"_s, u"0"_s, u"0"_s}));
-        QVERIFY(!label(u"lib_oper"_s)->isVisible());
-        // The columns only stand under each other in a fixed-pitch font, flush right.
-        const QFontMetricsF mesure(bande(1)->font());
-        for (QChar c : u"+-x/=J:,0123456789"_s)
-            QCOMPARE(mesure.horizontalAdvance(c), mesure.horizontalAdvance(u' '));
-        QVERIFY(bande(1)->document()->defaultTextOption().alignment() & Qt::AlignRight);
 
         // An overflowing sum is reported from the button and leaves the sum pending.
         taper(1, u"24855"_s);
@@ -134,15 +125,9 @@ private slots:
         cliquer("com_oper", 3);
         QVERIFY(!champ(1)->isVisible());
         QCOMPARE(QApplication::focusWidget(), champ(4));
-        // Effacer empties the number only and leaves the focus on it.
-        QTest::keyClicks(champ(4), u"3"_s);
-        cliquer("com_clear", 1);
-        QCOMPARE(champ(4)->text(), QString());
-        QCOMPARE(QApplication::focusWidget(), champ(4));
         QTest::keyClicks(champ(4), u"0,5"_s);
         cliquer("com_oper", 5);
         QCOMPARE(texteBande(), u"\n 000 J  00:00:05 \nx             0,5 \n= 000 J  00:00:02 \n"_s);
-        QVERIFY(champ(1)->isVisible());
 
         cliquer("com_oper", 3); // Reset also leaves number mode
         cliquer("com_clear", 2);
@@ -168,20 +153,11 @@ private slots:
         QCOMPARE(m_fenetre->focusWidget(), champ(4));
     }
 
-    // What a field keeps of the keys typed into it (comma setting).
-    void filtreDesChamps_data() {
-        test::colonnes<int, QString, int, QString>({"pas", "frappe", "touche", "attendu"});
-        ligne("le point devient virgule", 1, u"2.5"_s, 0, u"2,5"_s);
-        ligne("pas coupé", 0, u"5"_s, int(Qt::Key_Up), u"5"_s);
-    }
-    void filtreDesChamps() {
-        QFETCH(int, pas);
-        QFETCH(QString, frappe);
-        QFETCH(int, touche);
-        libcalc().opt_saisnombre = qint16(pas);
-        taper(3, frappe);
-        if (touche != 0) QTest::keyClick(champ(3), Qt::Key(touche));
-        QTEST(champ(3)->text(), "attendu");
+    // Under the comma setting a typed point becomes the comma.
+    void pointDevientVirgule() {
+        libcalc().opt_saisnombre = 1;
+        taper(3, u"2.5"_s);
+        QCOMPARE(champ(3)->text(), u"2,5"_s);
     }
 
     // Going to another window (as a modal box does) is not leaving the field.
@@ -203,7 +179,6 @@ private slots:
         // After an operator the days field holds "0" and has the focus: typing replaces it,
         // as it does in a field reached with the mouse.
         cliquer("com_oper", 1);
-        QCOMPARE(m_fenetre->focusWidget(), champ(1));
         QTest::keyClicks(champ(1), u"5"_s);
         QTest::mouseClick(champ(3), Qt::LeftButton);
         QTest::keyClicks(champ(3), u"7"_s);

@@ -5,7 +5,6 @@
 #include "fichierstest.h"
 #include "lignes.h"
 #include "shared/fabricant.h"
-#include "shared/internet.h"
 #include "shared/libcalc.h"
 #include "windows/about/pelandor.h"
 #include "windows/update/telemaj.h"
@@ -144,14 +143,6 @@ private slots:
         QVERIFY(dit);
     }
 
-    void carteForumNeCopiePas() {
-        ouvrir(QStringLiteral("2"));
-        QGuiApplication::clipboard()->setText(QStringLiteral("avant"));
-        QTest::mouseDClick(controle<QWidget>(QStringLiteral("img_adresse(2)")), Qt::LeftButton, {},
-                           QPoint(2, 2));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("avant"));
-    }
-
     void telecharger_data() {
         test::colonnes<QString, qint64, int, int, bool>(
             {"reponse", "pid", "lancements", "sorties", "erreur"});
@@ -181,18 +172,6 @@ private slots:
         QCOMPARE(m_faux.boite->messages.size(), erreur ? 1 : 0);
         if (erreur) QVERIFY(m_faux.boite->messages[0].texte.contains(u"telemaj - com_commandes)"));
         if (sorties == 0) QVERIFY(maj().isVisible());
-    }
-
-    void sansNavigateurRienNeSeLance() {
-        ouvrirMaj();
-        QVERIFY(test::ecrire(libcalc().fichier_ini, "[Options]\r\nSaisdate=1\r\n"));
-        test::repondreAuProchainModal(QStringLiteral("Ok"), 300); // would confirm by mistake
-        boutonMaj(1)->click();
-        QTest::qWait(350);
-        QCOMPARE(m_faux.boite->messages.size(), 1);
-        QCOMPARE(m_faux.boite->messages[0].titre, QStringLiteral("Navigateur Internet"));
-        QVERIFY(m_faux.lanceur->lancements.isEmpty());
-        QCOMPARE(m_sorties, 0);
     }
 };
 

@@ -47,7 +47,6 @@ private slots:
         ligne("un Ok", 1500, 2000, 1, 3255);
         ligne("Oui/Non", 1500, 2000, 3, 5430);
         ligne("titre impair", 1500, 7001, 2, 7001);
-        ligne("texte trop large replié", 15000, 0, 1, 13560);
     }
     void disposition() {
         QFETCH(int, texte);
