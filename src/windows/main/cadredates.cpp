@@ -8,6 +8,7 @@
 #include "shared/twips.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
+#include "windows/common/couleurs.h"
 #include "windows/common/images.h"
 #include "windows/common/noms.h"
 #include "windows/main/habillagecadre.h"
@@ -28,11 +29,7 @@ namespace {
 class ResultatEncadre : public QLabel {
 public:
     explicit ResultatEncadre(QWidget* parent) : QLabel(parent) {
-        QPalette couleurs = palette();
-        couleurs.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
-        couleurs.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
-        setPalette(couleurs);
-        setAutoFillBackground(true);
+        colorer(this, 0xFFFFC0, 0x000080);
         setContentsMargins(1, 1, 1, 1);
     }
 
