@@ -29,10 +29,7 @@ NumVer::NumVer(std::function<void()> montrerPrincipale, QString cheminVerrou)
     setObjectName(QStringLiteral("numver"));
     setWindowTitle(QStringLiteral("Orvaline"));
     setFont(police(QStringLiteral("Verdana"), 8.25));
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
+    colorerFond(this, 0xFFFFFF);
 
     // Load.
     afficherSablier();
