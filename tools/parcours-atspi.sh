@@ -11,5 +11,9 @@ py=/usr/bin/python3
 for t in xvfb-run dbus-run-session $py; do command -v $t >/dev/null || exit 77; done
 "$py" -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null || exit 77
 [ -e /usr/share/dbus-1/services/org.a11y.Bus.service ] || exit 77
-exec xvfb-run -a -s "-screen 0 1280x900x24" \
+# The buses and the program keep their caches and settings in a folder of the walk's own.
+maison=$(mktemp -d)
+trap 'rm -rf "$maison"' EXIT
+XDG_CACHE_HOME="$maison/cache" XDG_CONFIG_HOME="$maison/config" XDG_DATA_HOME="$maison/data" \
+    XDG_STATE_HOME="$maison/state" xvfb-run -a -s "-screen 0 1280x900x24" \
     dbus-run-session -- "$py" "$ici/parcours-atspi.py" "$programme"

@@ -6,6 +6,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/preparer.sh
+# Everything written from here on must stay in build/ or in a temporary folder.
+marque=$(mktemp)
+trap 'rm -f "$marque"' EXIT
+sleep 1
 (cd build && ctest --output-on-failure -j "$(nproc)")
 bash tools/verifier-bureau.sh build
 # What a screen reader finds in every window; skipped (77) when its tools are not installed.
@@ -16,6 +20,7 @@ case $code in
     77) echo "Parcours AT-SPI ignoré : xvfb, at-spi2-core ou python3-gi manquent." ;;
     *) exit "$code" ;;
 esac
+bash tools/verifier-ecritures.sh "$marque"
 if [ -n "${CI:-}" ]; then
     lanceur=()
     command -v ccache >/dev/null && lanceur=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 #include <limits>
+#include <unistd.h>
 
 namespace orvaline {
 
@@ -92,16 +93,28 @@ void enregistreroptions(const Options& options, const Options& lues) {
             QStringLiteral("Les Options choisies ne sont pas enregistrées."));
 }
 
-bool dossierInscriptible(const QString& dossier) {
-    const QFileInfo info(dossier.isEmpty() ? QStringLiteral("/") : dossier);
-    return info.isDir() && info.isWritable();
+DossierAppli examinerDossier(const QString& dossier) {
+    if (dossier.isEmpty()) return {};
+    const QFileInfo info(dossier);
+    const QString chemin = info.canonicalFilePath();
+    if (chemin.isEmpty() || !info.isDir()) return {};
+    return {chemin, info.ownerId() == ::geteuid(), info.isWritable()};
 }
 
-QString emplacementfichierini(const QString& dossierAppli, const QString& dossierConfig,
-                              const std::function<bool(const QString&)>& inscriptible) {
-    const QString dossier = dossierAppli.isEmpty() ? QStringLiteral("/") : dossierAppli;
-    const QString aCote = dansDossier(dossier, nomFichier);
-    if (QFileInfo(aCote).isFile() || inscriptible(dossier)) return aCote;
+bool dossierSysteme(const QString& chemin) {
+    if (!chemin.startsWith(u'/')) return false;
+    const QString tete = chemin.section(u'/', 1, 1);
+    static const QStringList systeme = {QStringLiteral("usr"),  QStringLiteral("bin"),
+                                        QStringLiteral("sbin"), QStringLiteral("opt"),
+                                        QStringLiteral("etc"),  QStringLiteral("var")};
+    return tete.isEmpty() || systeme.contains(tete) || tete.startsWith(u"lib");
+}
+
+QString emplacementfichierini(const DossierAppli& appli, const QString& dossierConfig) {
+    if (!appli.chemin.isEmpty() && appli.aMoi && !dossierSysteme(appli.chemin)) {
+        const QString aCote = dansDossier(appli.chemin, nomFichier);
+        if (QFileInfo(aCote).isFile() || appli.inscriptible) return aCote;
+    }
     QDir().mkpath(dossierConfig);
     return dansDossier(dossierConfig, nomFichier);
 }
@@ -137,8 +150,9 @@ void lireoptions() {
 
 bool chargerreglages(const std::function<void()>& fermer) {
     Libcalc& e = libcalc();
-    e.fichier_ini = emplacementfichierini(
-        e.chemin_appli, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    e.fichier_ini =
+        emplacementfichierini(examinerDossier(e.chemin_appli),
+                              QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     QString chemin = e.fichier_ini;
     if (!testerfichier(chemin) && !creationfichini()) {
         if (fermer) fermer();

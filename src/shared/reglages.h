@@ -9,17 +9,26 @@
 
 namespace orvaline {
 
-// Whether the current user may create files in a folder.
-bool dossierInscriptible(const QString& dossier);
+// What the settings-file rule needs to know of the program's folder.
+struct DossierAppli {
+    QString chemin;            // with links resolved; empty when the folder is unknown
+    bool aMoi = false;         // owned by the user running the program
+    bool inscriptible = false; // that user may create files in it
+};
 
-// Full path of the settings file "Orvaline.ini". It stays beside the program when it is
-// already there or when the program's folder is writable (a portable copy, a build folder);
-// otherwise it goes to the user's configuration folder, which is created when missing, so
-// that a program installed in a system folder still starts for an ordinary user.
-// An empty program folder stands for the root folder.
-QString emplacementfichierini(
-    const QString& dossierAppli, const QString& dossierConfig,
-    const std::function<bool(const QString&)>& inscriptible = dossierInscriptible);
+// Looks at the program's folder as it is on disk; an empty or missing folder is unknown.
+DossierAppli examinerDossier(const QString& dossier);
+
+// Whether a folder (links resolved) belongs to the system: "/" itself, or a folder under
+// /usr, /bin, /sbin, /lib*, /opt, /etc or /var.
+bool dossierSysteme(const QString& chemin);
+
+// Full path of the settings file "Orvaline.ini". It stays beside the program only for a
+// portable copy: a folder of the user's own, outside the system folders, where the file
+// already is or can be created. Otherwise, whoever runs the program (root included), it goes
+// to the user's configuration folder, which is created when missing. A file left in a system
+// folder by an earlier version is neither used nor deleted.
+QString emplacementfichierini(const DossierAppli& appli, const QString& dossierConfig);
 
 // Writes the default settings file at `fichier_ini`, replacing anything there. On failure the
 // user is told that the program is about to end, and false comes back: the caller then ends

@@ -142,32 +142,51 @@ private slots:
     }
 
     void emplacement_data() {
-        // present: what stands at <program>/Orvaline.ini
-        test::colonnes<QString, bool, bool>({"present", "inscriptible", "aCote"});
-        QTest::newRow("dossier inscriptible") << "" << true << true;
-        QTest::newRow("fichier déjà là") << "fichier" << false << true;
-        QTest::newRow("ni l'un ni l'autre") << "" << false << false;
-        QTest::newRow("un dossier au nom du fichier") << "dossier" << false << false;
+        // appli: the program's folder ("ici" stands for a folder of the test's own);
+        // present: a file already stands beside the program
+        test::colonnes<QString, bool, bool, bool, bool>(
+            {"appli", "aMoi", "inscriptible", "present", "aCote"});
+        test::ligne("copie portable à soi", "ici", true, true, false, true);
+        test::ligne("fichier gardé dans un dossier en lecture seule", "ici", true, false, true,
+                    true);
+        test::ligne("ni fichier ni droit d'écrire", "ici", true, false, false, false);
+        test::ligne("dossier d'un autre", "ici", false, true, true, false);
+        test::ligne("/usr/bin inscriptible par root", "/usr/bin", true, true, false, false);
+        test::ligne("fichier ancien dans /usr/bin", "/usr/bin", true, true, true, false);
+        test::ligne("racine", "/", true, true, false, false);
+        test::ligne("/opt", "/opt/orvaline", true, true, false, false);
+        test::ligne("/lib64", "/lib64/x", true, true, false, false);
+        test::ligne("dossier inconnu", "", true, true, false, false);
     }
     void emplacement() {
-        QFETCH(QString, present);
+        QFETCH(QString, appli);
+        QFETCH(bool, present);
+        const QString tag = QString::fromUtf8(QTest::currentDataTag());
+        const QString config = ici(QStringLiteral("config/") + tag);
+        if (appli == u"ici") {
+            appli = ici(QStringLiteral("appli/") + tag);
+            QVERIFY(QDir().mkpath(appli));
+            if (present) ecrire(appli + QStringLiteral("/Orvaline.ini"), "");
+        }
+        QFETCH(bool, aMoi);
         QFETCH(bool, inscriptible);
+        const DossierAppli dossierAppli{appli, aMoi, inscriptible};
+        const QString chemin = emplacementfichierini(dossierAppli, config);
         QFETCH(bool, aCote);
-        const QString appli =
-            ici(QStringLiteral("appli/") + QString::fromUtf8(QTest::currentDataTag()));
-        const QString config =
-            ici(QStringLiteral("config/") + QString::fromUtf8(QTest::currentDataTag()));
-        QVERIFY(QDir().mkpath(appli));
-        if (present == u"fichier") ecrire(appli + QStringLiteral("/Orvaline.ini"), "");
-        if (present == u"dossier") QVERIFY(QDir().mkpath(appli + QStringLiteral("/Orvaline.ini")));
-        QString vu;
-        const QString chemin = emplacementfichierini(appli + u'/', config, [&](const QString& d) {
-            vu = d;
-            return inscriptible;
-        });
         QCOMPARE(chemin, (aCote ? appli : config) + QStringLiteral("/Orvaline.ini"));
         QCOMPARE(QFileInfo(config).isDir(), !aCote);
-        if (!vu.isEmpty()) QCOMPARE(QDir(vu), QDir(appli));
+    }
+
+    void dossierExamine() {
+        // The rule sees the folder behind a link, so a link cannot lift a system folder out.
+        const QString lien = ici(QStringLiteral("lien-usr"));
+        QVERIFY(QFile::link(QStringLiteral("/usr/bin"), lien));
+        QCOMPARE(examinerDossier(lien).chemin, QStringLiteral("/usr/bin"));
+        QVERIFY(examinerDossier(QString()).chemin.isEmpty());
+        QVERIFY(examinerDossier(ici(QStringLiteral("absent"))).chemin.isEmpty());
+        const QTemporaryDir propre;
+        const DossierAppli aMoi = examinerDossier(propre.path());
+        QVERIFY(aMoi.aMoi && aMoi.inscriptible);
     }
 };
 

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -30,6 +31,7 @@ class TestGestionTemps : public QObject {
 
     std::unique_ptr<FenetrePrincipale> m_fenetre;
     test::Faux m_faux{};
+    QTemporaryDir m_dossier;
 
     QLineEdit* champ(int i) { return m_fenetre->findChild<QLineEdit*>(nom("sais_time", i)); }
     QLabel* label(const QString& n) { return m_fenetre->findChild<QLabel*>(n); }
@@ -66,6 +68,7 @@ private slots:
         // A comma setting: the number typed after "x" and the tape must both use it.
         m_faux.regionaux->decimal = u","_s;
         m_faux.regionaux->milliers = u"."_s;
+        libcalc().chemin_appli = m_dossier.path();
     }
 
     void init() {
