@@ -24,8 +24,9 @@ const QString& sautLigne() {
 
 namespace adresses {
 QString installateur() {
-    return QStringLiteral("http://") + fabricant::hoteTelechargement.toString() +
-           QStringLiteral("/Orvaline/Install.exe");
+    // Only over https: a package fetched in clear could be swapped on the way.
+    return QStringLiteral("https://") + fabricant::hoteTelechargement.toString() +
+           fabricant::cheminPaquet.toString();
 }
 QString courrielSupport() {
     return QStringLiteral("mailto:") + fabricant::courriel.toString();

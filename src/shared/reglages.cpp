@@ -98,7 +98,9 @@ DossierAppli examinerDossier(const QString& dossier) {
     const QFileInfo info(dossier);
     const QString chemin = info.canonicalFilePath();
     if (chemin.isEmpty() || !info.isDir()) return {};
-    return {chemin, info.ownerId() == ::geteuid(), info.isWritable()};
+    const bool installe =
+        QFileInfo::exists(chemin + QStringLiteral("/../share/applications/orvaline.desktop"));
+    return {chemin, info.ownerId() == ::geteuid(), info.isWritable(), installe};
 }
 
 bool dossierSysteme(const QString& chemin) {
@@ -111,7 +113,7 @@ bool dossierSysteme(const QString& chemin) {
 }
 
 QString emplacementfichierini(const DossierAppli& appli, const QString& dossierConfig) {
-    if (!appli.chemin.isEmpty() && appli.aMoi && !dossierSysteme(appli.chemin)) {
+    if (!appli.chemin.isEmpty() && appli.aMoi && !appli.installe && !dossierSysteme(appli.chemin)) {
         const QString aCote = dansDossier(appli.chemin, nomFichier);
         if (QFileInfo(aCote).isFile() || appli.inscriptible) return aCote;
     }

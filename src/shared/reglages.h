@@ -14,6 +14,9 @@ struct DossierAppli {
     QString chemin;            // with links resolved; empty when the folder is unknown
     bool aMoi = false;         // owned by the user running the program
     bool inscriptible = false; // that user may create files in it
+    // Installed under a prefix, menu entry and all (prefix/bin beside prefix/share), as a
+    // package or "make install" leaves it, wherever that prefix is.
+    bool installe = false;
 };
 
 // Looks at the program's folder as it is on disk; an empty or missing folder is unknown.
@@ -24,7 +27,8 @@ DossierAppli examinerDossier(const QString& dossier);
 bool dossierSysteme(const QString& chemin);
 
 // Full path of the settings file "Orvaline.ini". It stays beside the program only for a
-// portable copy: a folder of the user's own, outside the system folders, where the file
+// portable copy: a folder of the user's own, neither a system folder nor an installed copy's,
+// where the file
 // already is or can be created. Otherwise, whoever runs the program (root included), it goes
 // to the user's configuration folder, which is created when missing. A file left in a system
 // folder by an earlier version is neither used nor deleted.

@@ -5,9 +5,11 @@
 # configuration folder.
 #   dossier_protege.sh PROGRAM           the program copied alone into a read-only folder
 #   dossier_protege.sh --paquet BUILD    the Debian package made by cpack in BUILD, unpacked
-#                                        with dpkg -x, started from its usr/bin
-# Needs root (to act as another user) and setpriv, and for the package cpack, dpkg-deb and
-# dpkg-shlibdeps; skipped (77) otherwise.
+#                                        with dpkg -x, started from its usr/bin, by the user
+#                                        and by root; the package must pass lintian and carry
+#                                        a hardened program
+# Needs root (to act as another user) and setpriv, and for the package cpack, dpkg-deb,
+# dpkg-shlibdeps, lintian and readelf; skipped (77) otherwise.
 set -u
 [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null || exit 77
 travail=$(mktemp -d)
@@ -18,7 +20,9 @@ chown 65534:65534 "$travail/maison"
 chmod 700 "$travail/maison"
 
 if [ "$1" = --paquet ]; then
-    for t in cpack dpkg-deb dpkg-shlibdeps file; do command -v $t >/dev/null || exit 77; done
+    for t in cpack dpkg-deb dpkg-shlibdeps file lintian readelf; do
+        command -v $t >/dev/null || exit 77
+    done
     cpack -G DEB --config "$2/CPackConfig.cmake" -B "$travail/paquet" >"$travail/cpack.log" 2>&1 ||
         { echo "cpack a échoué :"; cat "$travail/cpack.log"; exit 1; }
     paquet=$(ls "$travail"/paquet/orvaline_*_*.deb 2>/dev/null | head -n 1)
@@ -28,7 +32,18 @@ if [ "$1" = --paquet ]; then
     dpkg -x "$paquet" "$travail/racine"
     chmod -R go-w "$travail/racine"
     programme="$travail/racine/usr/bin/orvaline"
+    # What a distribution asks of a package: no lintian error or warning (the information
+    # lines on French words may stay), and the hardening of its build flags.
+    lintian --tag-display-limit 0 "$paquet" >"$travail/lintian.log" 2>/dev/null
+    if grep -E '^[EW]: ' "$travail/lintian.log"; then echo "lintian refuse le paquet"; exit 1; fi
+    elf="$travail/racine/usr/bin/orvaline"
+    readelf -h "$elf" | grep -q 'Type: *DYN' || { echo "programme non PIE"; exit 1; }
+    readelf -d "$elf" | grep -q 'FLAGS_1.*NOW.*PIE' || { echo "liaison immédiate absente"; exit 1; }
+    readelf -lW "$elf" | grep -q GNU_RELRO || { echo "RELRO absent"; exit 1; }
+    readelf -sW --dyn-syms "$elf" | grep -q '__stack_chk_fail' || { echo "pile non protégée"; exit 1; }
+    readelf -sW --dyn-syms "$elf" | grep -Eq '__[a-z]+_chk@' || { echo "FORTIFY absent"; exit 1; }
     for f in usr/share/applications/orvaline.desktop usr/share/man/man1/orvaline.1.gz \
+        usr/share/doc/orvaline/copyright usr/share/doc/orvaline/changelog.gz \
         usr/share/icons/hicolor/256x256/apps/orvaline.png; do
         [ -f "$travail/racine/$f" ] || { echo "$f manque dans le paquet"; exit 1; }
     done
@@ -39,6 +54,24 @@ else
     cp "$1" "$travail/bin/orvaline"
     chmod 755 "$travail/bin" "$travail/bin/orvaline"
     programme="$travail/bin/orvaline"
+fi
+
+# An installed program started by root keeps its settings in root's configuration folder
+# too, and writes nothing into the system folders.
+if [ "$1" = --paquet ]; then
+    mkdir -p "$travail/root"
+    find "$travail/racine" -print | sort >"$travail/avant.txt"
+    HOME="$travail/root" XDG_RUNTIME_DIR="$travail/root" XDG_CONFIG_HOME="$travail/root/.config" \
+        QT_QPA_PLATFORM=offscreen timeout 6 "$programme" >"$travail/root.log" 2>&1
+    code=$?
+    [ "$code" -eq 124 ] || { echo "Orvaline (root) s'est arrêté (code $code) :"; cat "$travail/root.log"; exit 1; }
+    [ -f "$travail/root/.config/Orvaline/Orvaline.ini" ] ||
+        { echo "root : pas de réglages dans son dossier de configuration"; exit 1; }
+    find "$travail/racine" -print | sort >"$travail/apres.txt"
+    if ! cmp -s "$travail/avant.txt" "$travail/apres.txt"; then
+        echo "root : fichiers écrits dans le paquet installé :"
+        diff "$travail/avant.txt" "$travail/apres.txt"; exit 1
+    fi
 fi
 
 HOME="$travail/maison" XDG_RUNTIME_DIR="$travail/maison" XDG_CONFIG_HOME="$travail/maison/.config" \

@@ -144,19 +144,20 @@ private slots:
     void emplacement_data() {
         // appli: the program's folder ("ici" stands for a folder of the test's own);
         // present: a file already stands beside the program
-        test::colonnes<QString, bool, bool, bool, bool>(
-            {"appli", "aMoi", "inscriptible", "present", "aCote"});
-        test::ligne("copie portable à soi", "ici", true, true, false, true);
-        test::ligne("fichier gardé dans un dossier en lecture seule", "ici", true, false, true,
-                    true);
-        test::ligne("ni fichier ni droit d'écrire", "ici", true, false, false, false);
-        test::ligne("dossier d'un autre", "ici", false, true, true, false);
-        test::ligne("/usr/bin inscriptible par root", "/usr/bin", true, true, false, false);
-        test::ligne("fichier ancien dans /usr/bin", "/usr/bin", true, true, true, false);
-        test::ligne("racine", "/", true, true, false, false);
-        test::ligne("/opt", "/opt/orvaline", true, true, false, false);
-        test::ligne("/lib64", "/lib64/x", true, true, false, false);
-        test::ligne("dossier inconnu", "", true, true, false, false);
+        test::colonnes<QString, bool, bool, bool, bool, bool>(
+            {"appli", "aMoi", "inscriptible", "installe", "present", "aCote"});
+        test::ligne("copie portable à soi", "ici", true, true, false, false, true);
+        test::ligne("fichier gardé dans un dossier en lecture seule", "ici", true, false, false,
+                    true, true);
+        test::ligne("ni fichier ni droit d'écrire", "ici", true, false, false, false, false);
+        test::ligne("dossier d'un autre", "ici", false, true, false, true, false);
+        test::ligne("copie installée dans un préfixe à soi", "ici", true, true, true, true, false);
+        test::ligne("/usr/bin inscriptible par root", "/usr/bin", true, true, false, false, false);
+        test::ligne("fichier ancien dans /usr/bin", "/usr/bin", true, true, false, true, false);
+        test::ligne("racine", "/", true, true, false, false, false);
+        test::ligne("/opt", "/opt/orvaline", true, true, false, false, false);
+        test::ligne("/lib64", "/lib64/x", true, true, false, false, false);
+        test::ligne("dossier inconnu", "", true, true, false, false, false);
     }
     void emplacement() {
         QFETCH(QString, appli);
@@ -170,7 +171,8 @@ private slots:
         }
         QFETCH(bool, aMoi);
         QFETCH(bool, inscriptible);
-        const DossierAppli dossierAppli{appli, aMoi, inscriptible};
+        QFETCH(bool, installe);
+        const DossierAppli dossierAppli{appli, aMoi, inscriptible, installe};
         const QString chemin = emplacementfichierini(dossierAppli, config);
         QFETCH(bool, aCote);
         QCOMPARE(chemin, (aCote ? appli : config) + QStringLiteral("/Orvaline.ini"));
@@ -186,7 +188,12 @@ private slots:
         QVERIFY(examinerDossier(ici(QStringLiteral("absent"))).chemin.isEmpty());
         const QTemporaryDir propre;
         const DossierAppli aMoi = examinerDossier(propre.path());
-        QVERIFY(aMoi.aMoi && aMoi.inscriptible);
+        QVERIFY(aMoi.aMoi && aMoi.inscriptible && !aMoi.installe);
+        // A prefix as "make install" or a package leaves it.
+        QVERIFY(QDir(propre.path()).mkpath(QStringLiteral("bin")));
+        QVERIFY(QDir(propre.path()).mkpath(QStringLiteral("share/applications")));
+        ecrire(propre.filePath(QStringLiteral("share/applications/orvaline.desktop")), "");
+        QVERIFY(examinerDossier(propre.filePath(QStringLiteral("bin"))).installe);
     }
 };
 

@@ -12,11 +12,13 @@
 #include <QClipboard>
 #include <QFrame>
 #include <QLabel>
+#include <QUrl>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace orvaline;
+using namespace Qt::StringLiterals;
 using test::ligne;
 
 class TestNavigateur : public QObject {
@@ -163,10 +165,14 @@ private slots:
         test::repondreAuProchainModal(reponse);
         boutonMaj(1)->click();
 
-        if (lancements == 1)
-            lancementSur(QStringLiteral("http://") + fabricant::hoteTelechargement.toString() +
-                         QStringLiteral("/Orvaline/Install.exe"));
-        else
+        if (lancements == 1) {
+            // The package is fetched over https only, from the maker's download host.
+            const QUrl adresse(m_faux.lanceur->lancements.value(0).arguments.value(0));
+            QCOMPARE(adresse.scheme(), u"https"_s);
+            QCOMPARE(adresse.host(), fabricant::hoteTelechargement.toString());
+            QVERIFY(adresse.path().endsWith(u".deb"));
+            lancementSur(adresse.toString());
+        } else
             QVERIFY(m_faux.lanceur->lancements.isEmpty());
         QCOMPARE(m_sorties, sorties);
         QCOMPARE(m_faux.boite->messages.size(), erreur ? 1 : 0);
