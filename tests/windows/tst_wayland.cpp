@@ -100,8 +100,14 @@ private slots:
                 vu = zoneClient(w, attendue);
                 parent = w->windowHandle()->transientParent();
                 const QByteArray capture = qgetenv("ORVALINE_CAPTURE");
-                if (fenetre == u"calend" && !capture.isEmpty())
-                    QProcess::execute(QStringLiteral("grim"), {QFile::decodeName(capture)});
+                if (fenetre == u"calend" && !capture.isEmpty()) {
+                    // Our windows keep answering the compositor while it draws them.
+                    QTest::qWait(500);
+                    QProcess grim;
+                    grim.start(QStringLiteral("grim"), {QFile::decodeName(capture)});
+                    static_cast<void>(QTest::qWaitFor(
+                        [&] { return grim.state() == QProcess::NotRunning; }, 5000));
+                }
                 w->close();
             });
             if (fenetre == u"calend")
