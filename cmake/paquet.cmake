@@ -118,7 +118,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ORVALINE_SITE_XML}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What dpkg-shlibdeps cannot see: the fonts the windows are drawn with and the browser opener.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, xdg-utils")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# Qt's native plugin for the Wayland sessions that GNOME and Plasma start by default.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 
 # Settings that cpack itself reads when it runs: the date stamped on every file of the
 # package (the last commit's, unless SOURCE_DATE_EPOCH is already set), and a warning while

@@ -7,7 +7,10 @@ cd "$(dirname "$0")/.."
 
 # xvfb, openbox and x11-utils let the tests show windows on a real X screen with a frame.
 paquets=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
-    xdg-utils locales xvfb openbox x11-utils)
+    xdg-utils locales xvfb openbox x11-utils libxcb1-dev)
+# sway (headless), Qt's Wayland plugin and grim let the tests show windows under a Wayland
+# compositor.
+paquets+=(sway qt6-wayland grim)
 # The Debian package and the checks of its metadata.
 paquets+=(dpkg-dev file appstream desktop-file-utils lintian)
 # The screen-reader walk (tools/parcours-atspi.sh), only on request: it needs a virtual screen.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/lanceur.h"
 
+#include "platform/fenetresexternes.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -70,6 +72,10 @@ void LanceurProcessus::arreter(qint64 pid) {
     ::kill(pid_t(pid), SIGTERM);
 #endif
     m_debuts.erase(pid);
+}
+
+void LanceurProcessus::amenerDevant(qint64 pid) {
+    if (enCours(pid)) activerFenetreDuProcessus(pid);
 }
 
 } // namespace orvaline

@@ -21,6 +21,9 @@ public:
     virtual bool enCours(qint64 pid) const = 0;
     // Asks a process this launcher started to end (SIGTERM) if it is still running.
     virtual void arreter(qint64 pid) = 0;
+    // Brings the window of a process this launcher started to the front, where the desktop
+    // lets a program do so; does nothing otherwise.
+    virtual void amenerDevant(qint64 pid) = 0;
 };
 
 class LanceurProcessus : public Lanceur {
@@ -29,6 +32,7 @@ public:
     QString trouver(const QString& programme) const override;
     bool enCours(qint64 pid) const override;
     void arreter(qint64 pid) override;
+    void amenerDevant(qint64 pid) override;
 
 private:
     // Start time of each process we started, as the system counts it: tells our process

@@ -21,8 +21,21 @@ struct Placement {
 };
 Placement calculerPlacement(int largeur, int hauteur, int largeurEcran, int hauteurEcran);
 
-// Sizes a window to an outer size in twips and centres it on the primary screen.
+// Sizes a window to an outer size in twips and centres it on the primary screen. Where the
+// compositor places the windows itself (Wayland), only the size is set.
 void dimensionnerfenetre(QWidget* fenetre, int largeur, int hauteur);
+
+// Whether the platform lets a program place its own windows: yes on X11, no on Wayland,
+// where move() is ignored.
+bool placementLibre();
+
+// The window a window about to be shown belongs to: the modal window that is up, otherwise
+// the main window; none when neither is shown.
+QWidget* fenetreAppelante(const QWidget* fenetre);
+
+// Makes the calling window the transient parent of the window, so that the desktop keeps it
+// above that window and may centre it there. The modality is left as it is.
+void lierAAppelante(QWidget* fenetre);
 
 // The application-wide hourglass pointer, and back to the arrow. Calls may repeat; the
 // pointer stack stays balanced.

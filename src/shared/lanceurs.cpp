@@ -49,9 +49,12 @@ void informer(const QString& titre, const QString& texte) {
 } // namespace
 
 void lancercalculatrice(qint16 mode) {
-    Q_UNUSED(mode);
     Lanceur& lanceur = plateforme::lanceur();
-    if (g_calculatrice != 0 && lanceur.enCours(g_calculatrice)) return;
+    if (g_calculatrice != 0 && lanceur.enCours(g_calculatrice)) {
+        // No second copy: the one that runs comes to the front.
+        if (mode == 1) lanceur.amenerDevant(g_calculatrice);
+        return;
+    }
     g_calculatrice = 0;
 
     const QString titre = QStringLiteral("Calculatrice Windows");

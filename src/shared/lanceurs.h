@@ -6,8 +6,8 @@
 namespace orvaline {
 
 // Brings up the desktop calculator: the one we started earlier while it still runs (no
-// second copy), otherwise the first calculator installed. Mode 1 asks for a normal window
-// brought to the front; raising another program's window is up to the desktop.
+// second copy), otherwise the first calculator installed. Mode 1 also brings a calculator
+// that already runs to the front, where the desktop allows it (X11; not Wayland).
 void lancercalculatrice(qint16 mode);
 
 // Opens one of the desktop's settings panels; code 2 is the regional settings.

@@ -44,8 +44,11 @@ private slots:
     void calculatriceUneSeuleCopie() {
         m_faux.lanceur->installes = {QStringLiteral("xcalc")};
         lancercalculatrice(1);
+        QVERIFY(m_faux.lanceur->devant.isEmpty());
         lancercalculatrice(1);
         QCOMPARE(m_faux.lanceur->lancements.size(), 1);
+        // The copy that runs comes to the front instead.
+        QCOMPARE(m_faux.lanceur->devant, QList<qint64>{4242});
 
         // Closed by the user: nothing to end on the way out (its number may be another
         // process's by then), and the next call starts a new one.

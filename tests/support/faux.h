@@ -53,6 +53,7 @@ public:
     qint64 pid = 4242;     // 0 makes every start fail
     QList<qint64> vivants; // processes still running; a start adds its id
     QList<qint64> arretes; // ids asked to end
+    QList<qint64> devant;  // ids whose window was asked to come to the front
 
     qint64 demarrer(const QString& programme, const QStringList& arguments) override;
     QString trouver(const QString& programme) const override;
@@ -61,6 +62,7 @@ public:
         arretes << id;
         vivants.removeAll(id);
     }
+    void amenerDevant(qint64 id) override { devant << id; }
 };
 
 // Keeps the tests silent.

@@ -3,14 +3,20 @@
 // the designed one, and the window stands in the middle of the screen. Measured from the X
 // server, not from what the toolkit believes. Also: the main window, once drawn, has brought in
 // neither an image-format plugin nor the style-sheet machinery (each costs memory at start).
+// Each dialog tells the window manager which window it belongs to, and "Calculatrice" brings
+// the calculator that already runs back to the front.
 #include "faux.h"
 #include "lignes.h"
+#include "platform/lanceur.h"
+#include "platform/services.h"
 #include "shared/fenetres.h"
+#include "shared/lanceurs.h"
 #include "shared/libcalc.h"
 #include "shared/twips.h"
 #include "windows/calendar/fenetrecalendrier.h"
 #include "windows/common/styleorvaline.h"
 #include "windows/main/fenetreprincipale.h"
+#include "windows/msgbox/affichermessage.h"
 #include "windows/options/confopt.h"
 
 #include <QFile>
@@ -53,6 +59,38 @@ QRect exterieurSelonX(const QWidget* fenetre) {
                  valeur("Width") + gauche + droite, valeur("Height") + haut + bas);
 }
 
+// A window property as xprop prints it after its "=" or "#", "" when it is not set.
+// The root window is named "root".
+QString propriete(const QString& fenetre, const QString& nom) {
+    const QStringList cible = fenetre == u"root" ? QStringList{QStringLiteral("-root")}
+                                                 : QStringList{QStringLiteral("-id"), fenetre};
+    const QString ligne = sortie(QStringLiteral("xprop"), cible + QStringList{nom});
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("[=#] (.*)$")).match(ligne.trimmed());
+    return m.hasMatch() ? m.captured(1).trimmed() : QString();
+}
+
+// The window the window manager has made active, in xprop's 0x... notation.
+QString fenetreActive() {
+    const QString ligne = sortie(QStringLiteral("xprop"),
+                                 {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")});
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("# (0x[0-9a-f]+)")).match(ligne);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+// The managed window titled `titre`, "" when there is none.
+QString fenetreTitree(const QString& titre) {
+    const QString liste = propriete(QStringLiteral("root"), QStringLiteral("_NET_CLIENT_LIST"));
+    for (const QString& id : liste.split(QStringLiteral(", "), Qt::SkipEmptyParts))
+        if (propriete(id, QStringLiteral("WM_NAME")) == titre) return id;
+    return {};
+}
+
+QString hexa(WId id) {
+    return QStringLiteral("0x") + QString::number(id, 16);
+}
+
 // Waits for the window to settle on the designed outer size, then says where it is.
 QRect mesurer(const QWidget* fenetre, QSize attendu) {
     QRect r;
@@ -80,6 +118,7 @@ private slots:
         QApplication::setStyle(new StyleOrvaline);
         test::installerFaux();
         initialisation();
+        libcalc().saut_ligne = QStringLiteral("\r\n");
         libcalc().chemin_appli = m_dossier.path();
     }
 
@@ -137,6 +176,78 @@ private slots:
         // Centred: as much room on the left as on the right, above as below.
         QVERIFY2(qAbs(r.left() - ecran.left() - (ecran.right() - r.right())) <= 2, qPrintable(vu));
         QVERIFY2(qAbs(r.top() - ecran.top() - (ecran.bottom() - r.bottom())) <= 2, qPrintable(vu));
+    }
+
+    // WM_TRANSIENT_FOR names the window that opened the dialog, not a hidden stand-in.
+    void parents_data() {
+        test::colonnes<QString, QString>({"fenetre", "appelante"});
+        ligne("calendrier ouvert de la fenêtre principale", "calend", "main");
+        ligne("options ouvertes de la fenêtre principale", "confopt", "main");
+        ligne("message ouvert du calendrier", "usermsgbox", "calend");
+    }
+    void parents() {
+        QFETCH(QString, fenetre);
+        QFETCH(QString, appelante);
+        FenetrePrincipale f;
+        f.charger();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QString attendu, vu;
+        auto relever = [&](QWidget* w) {
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            vu = propriete(hexa(w->winId()), QStringLiteral("WM_TRANSIENT_FOR"));
+            w->close();
+        };
+        if (fenetre == u"usermsgbox") {
+            test::quandModal(QStringLiteral("calend"), [&](QWidget* calendrier) {
+                attendu = hexa(calendrier->winId());
+                test::quandModal(fenetre, relever);
+                affichermessage(QStringLiteral("Essai"), 4, 1, QStringLiteral("Essai"), 0);
+                calendrier->close();
+            });
+            FenetreCalendrier::instance().ouvrir();
+        } else {
+            attendu = hexa(f.winId());
+            test::quandModal(fenetre, relever);
+            if (fenetre == u"calend")
+                FenetreCalendrier::instance().ouvrir();
+            else
+                ConfOpt::instance().ouvrir();
+        }
+        QVERIFY(!attendu.isEmpty());
+        QVERIFY2(vu.contains(attendu), qPrintable(vu + QStringLiteral(" / ") + attendu));
+    }
+
+    // The calculator started earlier comes back to the front rather than a second copy.
+    void calculatriceRamenee() {
+        QTemporaryDir chemin;
+        QVERIFY(QFile::link(QStringLiteral(CALCULETTE), chemin.filePath(QStringLiteral("xcalc"))));
+        const QByteArray ancienChemin = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(chemin.path()) + ':' + ancienChemin);
+        plateforme::installer(std::make_unique<LanceurProcessus>());
+        auto titreActif = [] { return propriete(fenetreActive(), QStringLiteral("WM_NAME")); };
+        const QString titre = QStringLiteral("\"Calculette d'essai\"");
+
+        lancercalculatrice(1);
+        QString calculette;
+        QTRY_VERIFY_WITH_TIMEOUT(!(calculette = fenetreTitree(titre)).isEmpty(), 8000);
+        const QString pid = propriete(calculette, QStringLiteral("_NET_WM_PID"));
+
+        QWidget devant;
+        devant.setWindowTitle(QStringLiteral("Devant"));
+        devant.resize(400, 300);
+        devant.show();
+        devant.activateWindow();
+        QTRY_COMPARE_WITH_TIMEOUT(fenetreActive(), hexa(devant.winId()), 8000);
+
+        lancercalculatrice(1);
+        const bool ramenee = QTest::qWaitFor([&] { return fenetreActive() == calculette; }, 8000);
+        const QString pidDevant = propriete(fenetreActive(), QStringLiteral("_NET_WM_PID"));
+        fermercalculatrice();
+        qputenv("PATH", ancienChemin);
+        test::installerFaux();
+        QVERIFY2(ramenee, qPrintable(titreActif()));
+        QCOMPARE(pidDevant, pid); // the same copy, not a second one
     }
 };
 

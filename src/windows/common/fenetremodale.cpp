@@ -20,6 +20,8 @@ FenetreModale::FenetreModale(const QString& nom, int aide, Fermeture fermeture) 
 
 void FenetreModale::executer() {
     charger();
+    // After the load: the native window is created with its place already set.
+    lierAAppelante(this);
     exec();
 }
 

@@ -12,7 +12,8 @@ namespace orvaline {
 class FenetreModale : public QDialog {
     Q_OBJECT
 public:
-    // Loads the window and shows it modally until it closes.
+    // Loads the window and shows it modally until it closes, tied to the window that opened
+    // it (the modality stays application-wide).
     void executer();
     // The same for an opener in the main window: once the window has closed, the main window
     // gets its focus back, unless another modal window (the opener) is still up.

@@ -89,6 +89,7 @@ std::optional<Erreur> FenetreAide::afficher(const QUrl& page) {
         m_dimensionnee = true;
     }
     choisirModalite();
+    lierAAppelante(this);
     show();
     raise();
     activateWindow();

@@ -170,9 +170,10 @@ void UserMsgBox::repondre(int index) {
     m_repondu = true;
     const int reponse = (m_jeu == 1 || index == 1) ? 1 : 0;
     rendreReponseMessage(reponse);
-    // Step out of sight at once, let the screen repaint, then give the user a short beat
-    // before the next window takes over.
-    move(-(width() + px(500)), y());
+    // Out of sight at once, let the screen repaint, then give the user a short beat before
+    // the next window takes over. Hidden rather than moved away: a compositor ignores the
+    // move, and a window manager may leave the box half on the screen.
+    hide();
     QCoreApplication::processEvents();
     pause(0.3);
     done(reponse);

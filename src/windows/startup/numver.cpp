@@ -34,8 +34,8 @@ NumVer::NumVer(std::function<void()> montrerPrincipale, QString cheminVerrou)
     // Load.
     afficherSablier();
     dimensionnerfenetre(this, 3900, 2600);
-    // Borderless: the designed outer size is the whole window.
-    resize(px(3900), px(2600));
+    // Borderless: the designed outer size is the whole window, and it never changes.
+    setFixedSize(px(3900), px(2600));
     initialisation();
     m_demarrageFait = 0;
 
@@ -126,6 +126,7 @@ void NumVer::keyPressEvent(QKeyEvent* e) {
 
 void NumVer::afficherVersion() {
     m_ok->show();
+    lierAAppelante(this);
     setWindowModality(Qt::ApplicationModal);
     show();
     raise();
