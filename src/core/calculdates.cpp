@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/calculdates.h"
 
+#include "core/ecartsdates.h"
 #include "core/nombres.h"
 #include "core/textesdates.h"
 #include "core/unitesdate.h"
@@ -25,6 +26,13 @@ std::optional<QString> ajouterUnites(QString& depart, const DescriptionUnite& un
         debut ? ajouterjoursouvres(*debut, n, {*sorte, alsaceMoselle}) : std::optional<QDate>();
     if (!fin) return std::nullopt;
     return ecrireDate(*fin);
+}
+
+// An exact difference in its row's form.
+QString texteEcart(QDate debut, QDate fin, UniteDate unite) {
+    if (unite == UniteDate::SemainesJours)
+        return texteSemainesJours(ecartSemainesJours(debut, fin));
+    return texteAnsMoisJours(ecartMoisJours(debut, fin));
 }
 
 } // namespace
@@ -69,10 +77,49 @@ ResultatCalculDates calculdates(const EntreeCalculDates& entree) {
     // with whatever was already cleared or written left as it is.
     r.focus = ChampDates::ListeUnites;
     const DescriptionUnite* unite = uniteDeLigne(entree.ligneUnite);
+    const bool exact = unite && estEcartExact(unite->unite);
+    // An exact increment that does not read is the user's to correct, before anything changes.
+    std::optional<IncrementExact> incrementExact;
+    if (exact && sens == SensCalcul::Ajout) {
+        incrementExact = lireIncrementExact(increment);
+        if (!incrementExact) return arret(messageIncrementIllisible(), ChampDates::Increment);
+    }
     QString historique(saut);
     r.calcul = QString();
 
-    if (sens == SensCalcul::Ajout) {
+    if (exact) {
+        const auto debut = lireDateNormale(depart);
+        const auto terme = lireDateNormale(fin);
+        std::optional<QDate> arrivee;
+        if (sens == SensCalcul::Ajout) {
+            r.dateFin = QString();
+            if (debut) arrivee = ajouterIncrementExact(*debut, *incrementExact);
+        } else if (debut && terme) {
+            arrivee = terme;
+        }
+        if (!arrivee) {
+            r.erreur = erreurs::argumentIncorrect();
+            return r;
+        }
+        historique += ligne(QStringLiteral(" DD : "), depart);
+        if (sens == SensCalcul::Ajout) {
+            r.dateFin = ecrireDate(*arrivee);
+            r.calcul = r.dateFin;
+            const bool semaines = unite->unite == UniteDate::SemainesJours;
+            historique +=
+                ligne(QStringLiteral(" Inc: "), texteIncrementExact(*incrementExact, semaines));
+            historique += ligne(QStringLiteral(" DF : "), *r.dateFin);
+        } else {
+            const QString texte = texteEcart(*debut, *arrivee, unite->unite);
+            r.calcul = texte;
+            // The total in days, unless the text already says just that.
+            const QString total = texteJours(debut->daysTo(*arrivee));
+            historique += ligne(QStringLiteral(" DF : "), fin);
+            historique +=
+                ligne(QStringLiteral(" Int: "),
+                      texte == total ? texte : texte + QStringLiteral(" (") + total + u')');
+        }
+    } else if (sens == SensCalcul::Ajout) {
         r.dateFin = QString();
         const auto n = lireIncrement(increment);
         if (!n) {

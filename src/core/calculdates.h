@@ -46,6 +46,12 @@ inline QString moduleCalculDates() {
     return QStringLiteral("main - calculdates");
 }
 
+// An increment of the exact units that does not read; its lines are joined with "\n".
+inline QString messageIncrementIllisible() {
+    return QStringLiteral("L'Incrément est illisible ... \n"
+                          "Écrivez-le par exemple 1 an 2 mois 3 jours, ou 38 sem 3 j.");
+}
+
 enum class SensCalcul { Aucun, Ajout, Intervalle };
 
 // An increment always wins, so a filled end date is then replaced; with only an end date the
