@@ -160,6 +160,16 @@ bool viderFinAvantCalcul(const QString& dateDepart, const QString& increment) {
     return !dateDepart.trimmed().isEmpty() && !increment.trimmed().isEmpty();
 }
 
+bool incrementEnMots(int ligneUnite) {
+    const DescriptionUnite* unite = uniteDeLigne(ligneUnite);
+    return unite && estEcartExact(unite->unite);
+}
+
+bool incrementExactAttendu(const EntreeCalculDates& entree) {
+    return incrementEnMots(entree.ligneUnite) && !entree.dateDepart.trimmed().isEmpty() &&
+           entree.increment.trimmed().isEmpty() && entree.dateFin.trimmed().isEmpty();
+}
+
 ResultatPasJour pasjour(const QString& texte, SensPas sens) {
     QString date = texte.trimmed();
     if (date.isEmpty()) return {std::nullopt, true};

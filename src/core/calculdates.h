@@ -69,6 +69,14 @@ ResultatCalculDates calculdates(const EntreeCalculDates& entree);
 // end date; the old one is cleared first so that it never shows beside the new unit.
 bool viderFinAvantCalcul(const QString& dateDepart, const QString& increment);
 
+// An exact difference picked with a start date but neither an increment nor an end date: its
+// increment is written in words, which the number filter would have stripped, so it is typed
+// after the unit is picked. The increment field takes the focus without a message.
+bool incrementExactAttendu(const EntreeCalculDates& entree);
+
+// Whether a row of the unit list takes its increment in words ("1 an 2 mois").
+bool incrementEnMots(int ligneUnite);
+
 // One day back or forward on a date field (the day-step buttons).
 enum class SensPas : qint16 { Arriere = 1, Avant = 2 };
 

@@ -38,9 +38,10 @@ const std::array<DescriptionUnite, 10>& tableUnites() {
          QStringLiteral("J. ouvrés")},
         {UniteDate::JoursOuvrables, QStringLiteral("Jours ouvrables"), QString(),
          QStringLiteral("J. ouvrables")},
-        // Exact differences write their own texts: no code, no label.
-        {UniteDate::AnsMoisJours, QStringLiteral("Ans, mois, jours"), QString(), QString()},
-        {UniteDate::SemainesJours, QStringLiteral("Semaines, jours"), QString(), QString()},
+        // Exact differences write their own texts: no code, no label. Their rows are cut short
+        // to read whole in the list.
+        {UniteDate::AnsMoisJours, QStringLiteral("Ans, mois, j."), QString(), QString()},
+        {UniteDate::SemainesJours, QStringLiteral("Semaines, j."), QString(), QString()},
     }};
     return table;
 }
@@ -49,6 +50,12 @@ const DescriptionUnite* uniteDeLigne(int ligne) {
     const auto& table = tableUnites();
     if (ligne < 0 || ligne >= int(table.size())) return nullptr;
     return &table[std::size_t(ligne)];
+}
+
+QString texteLong(const DescriptionUnite& unite) {
+    if (unite.unite == UniteDate::AnsMoisJours) return QStringLiteral("Ans, mois, jours");
+    if (unite.unite == UniteDate::SemainesJours) return QStringLiteral("Semaines, jours");
+    return unite.texteLigne;
 }
 
 bool estEcartExact(UniteDate unite) {

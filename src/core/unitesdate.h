@@ -47,6 +47,10 @@ const DescriptionUnite* uniteDeLigne(int ligne);
 // must be valid; between years 100 and 9999 every count fits in 32 bits.
 qint32 compterintervalle(QDate debut, QDate fin, UniteDate unite, bool alsaceMoselle = false);
 
+// A row's text in full words where the list shows it short (a tooltip, a screen reader), or
+// its row text.
+QString texteLong(const DescriptionUnite& unite);
+
 // Whether a unit tells an exact difference (elapsed months and days, or weeks and days)
 // rather than a single count.
 bool estEcartExact(UniteDate unite);
