@@ -16,6 +16,32 @@ QString ligne(const QString& entete, const QString& valeur) {
     return entete + valeur + saut;
 }
 
+// A difference in words is far wider than the history box: it goes on as many lines as it
+// needs, each no wider than the designed lines, under the first one's value. A number stays
+// with its unit and "et" with what follows.
+QString lignesEnColonne(const QString& entete, const QString& valeur) {
+    constexpr qsizetype largeur = 15; // what the box shows after a 6-character heading
+    QStringList morceaux;
+    bool attache = false; // the next word joins the last piece
+    for (const QString& mot : valeur.split(u' ', Qt::SkipEmptyParts)) {
+        if (attache && !morceaux.isEmpty())
+            morceaux.last() += u' ' + mot;
+        else
+            morceaux << mot;
+        attache = mot == u"et" || mot.back().isDigit();
+    }
+    QString texte;
+    QString courante;
+    for (const QString& m : morceaux) {
+        if (!courante.isEmpty() && courante.size() + 1 + m.size() > largeur) {
+            texte += (texte.isEmpty() ? entete : QString(entete.size(), u' ')) + courante + saut;
+            courante.clear();
+        }
+        courante += (courante.isEmpty() ? QString() : QStringLiteral(" ")) + m;
+    }
+    return texte + (texte.isEmpty() ? entete : QString(entete.size(), u' ')) + courante + saut;
+}
+
 // The start moved by n units, in normal form (the start is normalised in place).
 std::optional<QString> ajouterUnites(QString& depart, const DescriptionUnite& unite, qint32 n,
                                      bool alsaceMoselle) {
@@ -106,8 +132,8 @@ ResultatCalculDates calculdates(const EntreeCalculDates& entree) {
             r.dateFin = ecrireDate(*arrivee);
             r.calcul = r.dateFin;
             const bool semaines = unite->unite == UniteDate::SemainesJours;
-            historique +=
-                ligne(QStringLiteral(" Inc: "), texteIncrementExact(*incrementExact, semaines));
+            historique += lignesEnColonne(QStringLiteral(" Inc: "),
+                                          texteIncrementExact(*incrementExact, semaines));
             historique += ligne(QStringLiteral(" DF : "), *r.dateFin);
         } else {
             const QString texte = texteEcart(*debut, *arrivee, unite->unite);
@@ -115,9 +141,9 @@ ResultatCalculDates calculdates(const EntreeCalculDates& entree) {
             // The total in days, unless the text already says just that.
             const QString total = texteJours(debut->daysTo(*arrivee));
             historique += ligne(QStringLiteral(" DF : "), fin);
-            historique +=
-                ligne(QStringLiteral(" Int: "),
-                      texte == total ? texte : texte + QStringLiteral(" (") + total + u')');
+            historique += lignesEnColonne(
+                QStringLiteral(" Int: "),
+                texte == total ? texte : texte + QStringLiteral(" (") + total + u')');
         }
     } else if (sens == SensCalcul::Ajout) {
         r.dateFin = QString();

@@ -155,16 +155,17 @@ private slots:
             {"depart", "increment", "fin", "unite", "calcul", "lignes"});
         ligne("an age", "15/12/1990", "", "06/12/2026", "Ans, mois, j.",
               "35 ans, 11 mois et 21 jours",
-              "\n DD : 15/12/1990\n DF : 06/12/2026\n Int: 35 ans, 11 mois et 21 jours (13140 "
-              "jours)\n");
+              "\n DD : 15/12/1990\n DF : 06/12/2026\n Int: 35 ans, 11 mois\n      et 21 jours\n"
+              "      (13140 jours)\n");
         ligne("a pregnancy in weeks", "01/01/2024", "", "26/09/2024", "Semaines, j.",
               "38 semaines et 3 jours",
-              "\n DD : 01/01/2024\n DF : 26/09/2024\n Int: 38 semaines et 3 jours (269 jours)\n");
+              "\n DD : 01/01/2024\n DF : 26/09/2024\n Int: 38 semaines\n      et 3 jours\n"
+              "      (269 jours)\n");
         ligne("years, months and days added", "29/02/2000", "3 ans 11 mois 30 j", "",
               "Ans, mois, j.", "28/02/2004",
-              "\n DD : 29/02/2000\n Inc: 3 ans, 11 mois et 30 jours\n DF : 28/02/2004\n");
+              "\n DD : 29/02/2000\n Inc: 3 ans, 11 mois\n      et 30 jours\n DF : 28/02/2004\n");
         ligne("weeks taken back", "26/09/2024", "-38 sem 3 j", "", "Semaines, j.", "01/01/2024",
-              "\n DD : 26/09/2024\n Inc: −38 semaines et 3 jours\n DF : 01/01/2024\n");
+              "\n DD : 26/09/2024\n Inc: −38 semaines\n      et 3 jours\n DF : 01/01/2024\n");
     }
     void ecartExact() {
         QFETCH(QString, depart);
