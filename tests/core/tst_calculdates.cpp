@@ -54,8 +54,6 @@ private slots:
               "0 Mois", "01/01/2024");
         ligne("jours ouvrés après un week-end", "05/01/2024", "1", "", JoursOuvres, "05/01/2024",
               "1 J. ouvrés", "08/01/2024");
-        ligne("ans, mois, jours récrits en entier", "29/02/2000", "3 ans 11 mois 30 j", "",
-              AnsMoisJours, "29/02/2000", "3 ans, 11 mois\n      et 30 jours", "28/02/2004");
         ligne("semaines, jours récrits en entier", "01/01/2024", "38 sem 3 j", "", SemainesJours,
               "01/01/2024", "38 semaines\n      et 3 jours", "26/09/2024");
     }
@@ -113,8 +111,6 @@ private slots:
     void intervalleExact_data() {
         test::colonnes<QString, QString, int, QString, QString>(
             {"depart", "fin", "ligne", "resultat", "total"});
-        ligne("un âge", "15/12/1990", "06/12/2026", AnsMoisJours, "35 ans, 11 mois et 21 jours",
-              "35 ans, 11 mois\n      et 21 jours\n      (13140 jours)");
         ligne("à rebours, en semaines", "26/09/2024", "01/01/2024", SemainesJours,
               "−38 semaines et 3 jours", "−38 semaines\n      et 3 jours\n      (−269 jours)");
         ligne("des jours seulement", "31/01/2024", "28/02/2024", AnsMoisJours, "28 jours",
