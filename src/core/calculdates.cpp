@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/calculdates.h"
 
+#include "core/ecartsdates.h"
 #include "core/nombres.h"
 #include "core/textesdates.h"
 #include "core/unitesdate.h"
@@ -15,6 +16,32 @@ QString ligne(const QString& entete, const QString& valeur) {
     return entete + valeur + saut;
 }
 
+// A difference in words is far wider than the history box: it goes on as many lines as it
+// needs, each no wider than the designed lines, under the first one's value. A number stays
+// with its unit and "et" with what follows.
+QString lignesEnColonne(const QString& entete, const QString& valeur) {
+    constexpr qsizetype largeur = 15; // what the box shows after a 6-character heading
+    QStringList morceaux;
+    bool attache = false; // the next word joins the last piece
+    for (const QString& mot : valeur.split(u' ', Qt::SkipEmptyParts)) {
+        if (attache && !morceaux.isEmpty())
+            morceaux.last() += u' ' + mot;
+        else
+            morceaux << mot;
+        attache = mot == u"et" || mot.back().isDigit();
+    }
+    QString texte;
+    QString courante;
+    for (const QString& m : morceaux) {
+        if (!courante.isEmpty() && courante.size() + 1 + m.size() > largeur) {
+            texte += (texte.isEmpty() ? entete : QString(entete.size(), u' ')) + courante + saut;
+            courante.clear();
+        }
+        courante += (courante.isEmpty() ? QString() : QStringLiteral(" ")) + m;
+    }
+    return texte + (texte.isEmpty() ? entete : QString(entete.size(), u' ')) + courante + saut;
+}
+
 // The start moved by n units, in normal form (the start is normalised in place).
 std::optional<QString> ajouterUnites(QString& depart, const DescriptionUnite& unite, qint32 n,
                                      bool alsaceMoselle) {
@@ -25,6 +52,13 @@ std::optional<QString> ajouterUnites(QString& depart, const DescriptionUnite& un
         debut ? ajouterjoursouvres(*debut, n, {*sorte, alsaceMoselle}) : std::optional<QDate>();
     if (!fin) return std::nullopt;
     return ecrireDate(*fin);
+}
+
+// An exact difference in its row's form.
+QString texteEcart(QDate debut, QDate fin, UniteDate unite) {
+    if (unite == UniteDate::SemainesJours)
+        return texteSemainesJours(ecartSemainesJours(debut, fin));
+    return texteAnsMoisJours(ecartMoisJours(debut, fin));
 }
 
 } // namespace
@@ -69,10 +103,49 @@ ResultatCalculDates calculdates(const EntreeCalculDates& entree) {
     // with whatever was already cleared or written left as it is.
     r.focus = ChampDates::ListeUnites;
     const DescriptionUnite* unite = uniteDeLigne(entree.ligneUnite);
+    const bool exact = unite && estEcartExact(unite->unite);
+    // An exact increment that does not read is the user's to correct, before anything changes.
+    std::optional<IncrementExact> incrementExact;
+    if (exact && sens == SensCalcul::Ajout) {
+        incrementExact = lireIncrementExact(increment);
+        if (!incrementExact) return arret(messageIncrementIllisible(), ChampDates::Increment);
+    }
     QString historique(saut);
     r.calcul = QString();
 
-    if (sens == SensCalcul::Ajout) {
+    if (exact) {
+        const auto debut = lireDateNormale(depart);
+        const auto terme = lireDateNormale(fin);
+        std::optional<QDate> arrivee;
+        if (sens == SensCalcul::Ajout) {
+            r.dateFin = QString();
+            if (debut) arrivee = ajouterIncrementExact(*debut, *incrementExact);
+        } else if (debut && terme) {
+            arrivee = terme;
+        }
+        if (!arrivee) {
+            r.erreur = erreurs::argumentIncorrect();
+            return r;
+        }
+        historique += ligne(QStringLiteral(" DD : "), depart);
+        if (sens == SensCalcul::Ajout) {
+            r.dateFin = ecrireDate(*arrivee);
+            r.calcul = r.dateFin;
+            const bool semaines = unite->unite == UniteDate::SemainesJours;
+            historique += lignesEnColonne(QStringLiteral(" Inc: "),
+                                          texteIncrementExact(*incrementExact, semaines));
+            historique += ligne(QStringLiteral(" DF : "), *r.dateFin);
+        } else {
+            const QString texte = texteEcart(*debut, *arrivee, unite->unite);
+            r.calcul = texte;
+            // The total in days, unless the text already says just that.
+            const QString total = texteJours(debut->daysTo(*arrivee));
+            historique += ligne(QStringLiteral(" DF : "), fin);
+            historique += lignesEnColonne(
+                QStringLiteral(" Int: "),
+                texte == total ? texte : texte + QStringLiteral(" (") + total + u')');
+        }
+    } else if (sens == SensCalcul::Ajout) {
         r.dateFin = QString();
         const auto n = lireIncrement(increment);
         if (!n) {
@@ -111,6 +184,16 @@ ResultatCalculDates calculdates(const EntreeCalculDates& entree) {
 
 bool viderFinAvantCalcul(const QString& dateDepart, const QString& increment) {
     return !dateDepart.trimmed().isEmpty() && !increment.trimmed().isEmpty();
+}
+
+bool incrementEnMots(int ligneUnite) {
+    const DescriptionUnite* unite = uniteDeLigne(ligneUnite);
+    return unite && estEcartExact(unite->unite);
+}
+
+bool incrementExactAttendu(const EntreeCalculDates& entree) {
+    return incrementEnMots(entree.ligneUnite) && !entree.dateDepart.trimmed().isEmpty() &&
+           entree.increment.trimmed().isEmpty() && entree.dateFin.trimmed().isEmpty();
 }
 
 ResultatPasJour pasjour(const QString& texte, SensPas sens) {

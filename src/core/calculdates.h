@@ -46,6 +46,12 @@ inline QString moduleCalculDates() {
     return QStringLiteral("main - calculdates");
 }
 
+// An increment of the exact units that does not read; its lines are joined with "\n".
+inline QString messageIncrementIllisible() {
+    return QStringLiteral("L'Incrément est illisible ... \n"
+                          "Écrivez-le par exemple 1 an 2 mois 3 jours, ou 38 sem 3 j.");
+}
+
 enum class SensCalcul { Aucun, Ajout, Intervalle };
 
 // An increment always wins, so a filled end date is then replaced; with only an end date the
@@ -62,6 +68,14 @@ ResultatCalculDates calculdates(const EntreeCalculDates& entree);
 // A click in the unit list with a start date and an increment both given recalculates the
 // end date; the old one is cleared first so that it never shows beside the new unit.
 bool viderFinAvantCalcul(const QString& dateDepart, const QString& increment);
+
+// An exact difference picked with a start date but neither an increment nor an end date: its
+// increment is written in words, which the number filter would have stripped, so it is typed
+// after the unit is picked. The increment field takes the focus without a message.
+bool incrementExactAttendu(const EntreeCalculDates& entree);
+
+// Whether a row of the unit list takes its increment in words ("1 an 2 mois").
+bool incrementEnMots(int ligneUnite);
 
 // One day back or forward on a date field (the day-step buttons).
 enum class SensPas : qint16 { Arriere = 1, Avant = 2 };

@@ -22,8 +22,8 @@ qint64 rangTrimestre(QDate d) {
 
 } // namespace
 
-const std::array<DescriptionUnite, 8>& tableUnites() {
-    static const std::array<DescriptionUnite, 8> table = {{
+const std::array<DescriptionUnite, 10>& tableUnites() {
+    static const std::array<DescriptionUnite, 10> table = {{
         {UniteDate::Heures, QStringLiteral("Heures"), QStringLiteral("h"), QStringLiteral("H")},
         {UniteDate::Jours, QStringLiteral("Jours"), QStringLiteral("d"), QStringLiteral("J")},
         {UniteDate::Semaines, QStringLiteral("Semaines"), QStringLiteral("ww"),
@@ -38,6 +38,10 @@ const std::array<DescriptionUnite, 8>& tableUnites() {
          QStringLiteral("J. ouvrés")},
         {UniteDate::JoursOuvrables, QStringLiteral("Jours ouvrables"), QString(),
          QStringLiteral("J. ouvrables")},
+        // Exact differences write their own texts: no code, no label. Their rows are cut short
+        // to read whole in the list.
+        {UniteDate::AnsMoisJours, QStringLiteral("Ans, mois, j."), QString(), QString()},
+        {UniteDate::SemainesJours, QStringLiteral("Semaines, j."), QString(), QString()},
     }};
     return table;
 }
@@ -46,6 +50,16 @@ const DescriptionUnite* uniteDeLigne(int ligne) {
     const auto& table = tableUnites();
     if (ligne < 0 || ligne >= int(table.size())) return nullptr;
     return &table[std::size_t(ligne)];
+}
+
+QString texteLong(const DescriptionUnite& unite) {
+    if (unite.unite == UniteDate::AnsMoisJours) return QStringLiteral("Ans, mois, jours");
+    if (unite.unite == UniteDate::SemainesJours) return QStringLiteral("Semaines, jours");
+    return unite.texteLigne;
+}
+
+bool estEcartExact(UniteDate unite) {
+    return unite == UniteDate::AnsMoisJours || unite == UniteDate::SemainesJours;
 }
 
 std::optional<SorteJours> sorteJours(UniteDate unite) {
@@ -61,6 +75,8 @@ qint32 compterintervalle(QDate debut, QDate fin, UniteDate unite, bool alsaceMos
         n = 24 * debut.daysTo(fin);
         break;
     case UniteDate::Jours:
+    case UniteDate::AnsMoisJours:
+    case UniteDate::SemainesJours:
         n = debut.daysTo(fin);
         break;
     case UniteDate::Semaines:

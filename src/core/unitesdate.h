@@ -19,7 +19,9 @@ enum class UniteDate {
     Trimestres,
     Annees,
     JoursOuvres,
-    JoursOuvrables
+    JoursOuvrables,
+    AnsMoisJours,
+    SemainesJours
 };
 
 struct DescriptionUnite {
@@ -30,7 +32,7 @@ struct DescriptionUnite {
 };
 
 // One entry per row of the unit list, row 0 first.
-const std::array<DescriptionUnite, 8>& tableUnites();
+const std::array<DescriptionUnite, 10>& tableUnites();
 
 // The row the unit list selects when the main window opens ("Mois").
 inline constexpr int ligneUniteDepart = 3;
@@ -41,9 +43,17 @@ const DescriptionUnite* uniteDeLigne(int ligne);
 // Units from debut to fin, counting the boundaries crossed rather than elapsed fractions:
 // hours are 24 per day, weeks count the Sundays after debut up to fin, months, quarters and
 // years compare calendar numbers and ignore the days; working days count those after debut up
-// to fin. Negative when fin lies before debut. Both dates must be valid; between years 100
-// and 9999 every count fits in 32 bits.
+// to fin; the exact differences count the days. Negative when fin lies before debut. Both dates
+// must be valid; between years 100 and 9999 every count fits in 32 bits.
 qint32 compterintervalle(QDate debut, QDate fin, UniteDate unite, bool alsaceMoselle = false);
+
+// A row's text in full words where the list shows it short (a tooltip, a screen reader), or
+// its row text.
+QString texteLong(const DescriptionUnite& unite);
+
+// Whether a unit tells an exact difference (elapsed months and days, or weeks and days)
+// rather than a single count.
+bool estEcartExact(UniteDate unite);
 
 // Whether a unit counts working days, and which.
 std::optional<SorteJours> sorteJours(UniteDate unite);

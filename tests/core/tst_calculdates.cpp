@@ -25,7 +25,8 @@ QString historique(const QStringList& lignes) {
 }
 
 // Rows of the unit list.
-constexpr int Heures = 0, Jours = 1, Mois = 3, Annees = 5, JoursOuvres = 6, JoursOuvrables = 7;
+constexpr int Heures = 0, Jours = 1, Mois = 3, Annees = 5, JoursOuvres = 6, JoursOuvrables = 7,
+              AnsMoisJours = 8, SemainesJours = 9;
 
 } // namespace
 
@@ -53,6 +54,8 @@ private slots:
               "0 Mois", "01/01/2024");
         ligne("jours ouvrés après un week-end", "05/01/2024", "1", "", JoursOuvres, "05/01/2024",
               "1 J. ouvrés", "08/01/2024");
+        ligne("semaines, jours récrits en entier", "01/01/2024", "38 sem 3 j", "", SemainesJours,
+              "01/01/2024", "38 semaines\n      et 3 jours", "26/09/2024");
     }
     void ajout() {
         QFETCH(QString, depart);
@@ -103,6 +106,41 @@ private slots:
         QCOMPARE(r.focus, ChampDates::ListeUnites);
     }
 
+    // The exact differences: the result in words, the history with the total in days unless
+    // the result already says just that, over lines as narrow as the box.
+    void intervalleExact_data() {
+        test::colonnes<QString, QString, int, QString, QString>(
+            {"depart", "fin", "ligne", "resultat", "total"});
+        ligne("à rebours, en semaines", "26/09/2024", "01/01/2024", SemainesJours,
+              "−38 semaines et 3 jours", "−38 semaines\n      et 3 jours\n      (−269 jours)");
+        ligne("des jours seulement", "31/01/2024", "28/02/2024", AnsMoisJours, "28 jours",
+              "28 jours");
+    }
+    void intervalleExact() {
+        QFETCH(QString, depart);
+        QFETCH(QString, fin);
+        QFETCH(int, ligne);
+        QFETCH(QString, total);
+        const auto r = calculdates({depart, {}, fin, ligne});
+        QVERIFY(!r.erreur);
+        QTEST(ouInchange(r.calcul), "resultat");
+        QCOMPARE(r.ajoutHistorique,
+                 historique({QStringLiteral(" DD : ") + depart, QStringLiteral(" DF : ") + fin,
+                             QStringLiteral(" Int: ") + total}));
+    }
+
+    // An exact increment that does not read is told before anything changes.
+    void incrementIllisible() {
+        const auto r = calculdates({QStringLiteral("1/1/24"), QStringLiteral("12"),
+                                    QStringLiteral("05/05/2024"), AnsMoisJours});
+        QVERIFY(r.message.startsWith(u"L'Incrément est illisible"));
+        QCOMPARE(r.focus, ChampDates::Increment);
+        QCOMPARE(ouInchange(r.dateFin), inchange);
+        QCOMPARE(ouInchange(r.calcul), inchange);
+        QCOMPARE(r.ajoutHistorique, QString());
+        QVERIFY(!r.erreur);
+    }
+
     // Missing or invalid input: a message, the focus on the field at fault, nothing computed;
     // only a valid start date has already been written back.
     void messages_data() {
@@ -144,6 +182,7 @@ private slots:
         ligne("incrément au-delà de 32 bits", "2147483648", "01/03/2024", Jours, 6, "");
         ligne("dépassement avant l'unité", "-2147483649", "", -1, 6, "");
         ligne("au-delà de l'an 9999", "7976", "", Annees, 5, "");
+        ligne("écart exact au-delà de l'an 9999", "8000 ans", "", AnsMoisJours, 5, "");
     }
     void erreurs() {
         QFETCH(QString, increment);

@@ -27,6 +27,8 @@ qint64 compterEnMarchant(QDate debut, QDate fin, UniteDate unite) {
             n += 24;
             break;
         case UniteDate::Jours:
+        case UniteDate::AnsMoisJours:
+        case UniteDate::SemainesJours:
             ++n;
             break;
         case UniteDate::Semaines:

@@ -6,6 +6,7 @@
 #include "lignes.h"
 #include "shared/libcalc.h"
 #include "windows/main/fenetreprincipale.h"
+#include "windows/msgbox/usermsgbox.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -147,6 +148,78 @@ private slots:
         QCOMPARE(champ(QStringLiteral("sais_date(2)"))->text(), QStringLiteral("02/04/2024"));
     }
 
+    // The exact differences as a user reaches them: the dates, then the unit; to add, the unit
+    // first, then the increment in words and Enter.
+    void ecartExact_data() {
+        test::colonnes<QString, QString, QString, QString, QString, QString>(
+            {"depart", "increment", "fin", "unite", "calcul", "lignes"});
+        ligne("an age", "15/12/1990", "", "06/12/2026", "Ans, mois, j.",
+              "35 ans, 11 mois et 21 jours",
+              "\n DD : 15/12/1990\n DF : 06/12/2026\n Int: 35 ans, 11 mois\n      et 21 jours\n"
+              "      (13140 jours)\n");
+        ligne("a pregnancy in weeks", "01/01/2024", "", "26/09/2024", "Semaines, j.",
+              "38 semaines et 3 jours",
+              "\n DD : 01/01/2024\n DF : 26/09/2024\n Int: 38 semaines\n      et 3 jours\n"
+              "      (269 jours)\n");
+        ligne("years, months and days added", "29/02/2000", "3 ans 11 mois 30 j", "",
+              "Ans, mois, j.", "28/02/2004",
+              "\n DD : 29/02/2000\n Inc: 3 ans, 11 mois\n      et 30 jours\n DF : 28/02/2004\n");
+        ligne("weeks taken back", "26/09/2024", "-38 sem 3 j", "", "Semaines, j.", "01/01/2024",
+              "\n DD : 26/09/2024\n Inc: −38 semaines\n      et 3 jours\n DF : 01/01/2024\n");
+    }
+    void ecartExact() {
+        QFETCH(QString, depart);
+        QFETCH(QString, increment);
+        QFETCH(QString, fin);
+        QFETCH(QString, unite);
+        saisir(QStringLiteral("sais_date(1)"), depart);
+        if (!fin.isEmpty()) saisir(QStringLiteral("sais_date(2)"), fin);
+        cliquerUnite(unite);
+        if (!increment.isEmpty()) {
+            // Picking the unit asked for the increment, without a message (a message box would
+            // have held the test here).
+            QCOMPARE(nomFocus(), QStringLiteral("sais_increment"));
+            QCOMPARE(historique(), QString());
+            taper(increment);
+            QCOMPARE(champ(QStringLiteral("sais_increment"))->text(), increment);
+            touche(Qt::Key_Return);
+            QTEST(champ(QStringLiteral("sais_date(2)"))->text(), "calcul");
+        }
+        QTEST(resultat(), "calcul");
+        QTEST(historique(), "lignes");
+        QCOMPARE(nomFocus(), QStringLiteral("list_increment"));
+        // The label shows the whole text, however long.
+        const auto* label = m_fenetre->findChild<QLabel*>(QStringLiteral("lib_calcul"));
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <=
+                label->contentsRect().width());
+    }
+
+    // A number without a unit under an exact difference: told, and sent back to the field.
+    void incrementIllisible() {
+        saisir(QStringLiteral("sais_date(1)"), QStringLiteral("01/01/2024"));
+        saisir(QStringLiteral("sais_increment"), QStringLiteral("12"));
+        test::repondreAuProchainModal(QStringLiteral("Ok"));
+        cliquerUnite(QStringLiteral("Ans, mois, j."));
+        const QString texte =
+            UserMsgBox::instance().findChild<QLabel*>(QStringLiteral("libelles"))->text();
+        QVERIFY2(texte.startsWith(u"L'Incrément est illisible"), qPrintable(texte));
+        QCOMPARE(m_fenetre->focusWidget(), champ(QStringLiteral("sais_increment")));
+        QCOMPARE(champ(QStringLiteral("sais_date(2)"))->text(), QString());
+        QCOMPARE(historique(), QString());
+    }
+
+    // The two new units read whole in the list's designed width.
+    void libellesEntiers() {
+        for (const char* texte : {"Ans, mois, j.", "Semaines, j."}) {
+            QListWidgetItem* l =
+                liste()->findItems(QString::fromUtf8(texte), Qt::MatchExactly).value(0);
+            QVERIFY(l);
+            QVERIFY2(liste()->fontMetrics().horizontalAdvance(l->text()) + 6 <=
+                         liste()->viewport()->width(),
+                     qPrintable(l->text()));
+        }
+    }
+
     void uniteAuClavier() {
         saisir(QStringLiteral("sais_date(1)"), QStringLiteral("31/01/2024"));
         saisir(QStringLiteral("sais_increment"), QStringLiteral("1"));
@@ -183,6 +256,8 @@ private slots:
         ligne("keypad plus a day on", "sais_date(1)", "28/02/2024", int(Qt::Key_Plus),
               "29/02/2024");
         ligne("increment keeps its sign", "sais_increment", "12-3", 0, "-123");
+        // Words are for the exact differences only; under a count the number filter stays.
+        ligne("a word vanishes under a count unit", "sais_increment", "1 an", 0, "1");
     }
     void filtresBranches() {
         QFETCH(QString, nom);

@@ -13,6 +13,7 @@
 #include "windows/common/noms.h"
 #include "windows/main/habillagecadre.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -125,7 +126,10 @@ void CadreDates::construire() {
     for (const DescriptionUnite& unite : tableUnites()) {
         list_increment->addItem(unite.texteLigne);
         // The longest units do not fit the list's width: cut with an ellipsis, whole on hover.
-        list_increment->item(list_increment->count() - 1)->setToolTip(unite.texteLigne);
+        QListWidgetItem* ligne = list_increment->item(list_increment->count() - 1);
+        ligne->setToolTip(texteLong(unite));
+        if (texteLong(unite) != unite.texteLigne)
+            ligne->setData(Qt::AccessibleTextRole, texteLong(unite));
     }
     // A horizontal scroll bar would hide a row.
     list_increment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -189,6 +193,17 @@ void CadreDates::construire() {
     setTabOrder(list_increment, sais_date[2]);
     setTabOrder(sais_date[2], com_date);
     setTabOrder(com_date, com_clear);
+}
+
+void CadreDates::afficherResultat(const QString& texte) {
+    // The designed results fit at the designed size; a long exact difference ("35 ans, 11 mois
+    // et 21 jours") is set smaller rather than cut.
+    QFont f = police(QStringLiteral("Verdana"), 12, true);
+    const int place = lib_calcul->contentsRect().width() - 2 * lib_calcul->margin() - 4;
+    while (f.pointSizeF() > 7 && QFontMetrics(f).horizontalAdvance(texte) > place)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    lib_calcul->setFont(f);
+    lib_calcul->setText(texte);
 }
 
 void CadreDates::charger() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/calculdates.h"
 #include "windows/common/cadretitre.h"
 
 #include <array>
@@ -34,7 +35,11 @@ private:
     void construire();
     void connecter();
     void calculdates();
+    // The fields as the calculation reads them.
+    EntreeCalculDates entree() const;
     void clicListeUnites();
+    // The result label's text, in a size that shows it whole.
+    void afficherResultat(const QString& texte);
     // Opens the calendar for sais_date(index) and writes the chosen date back.
     void choisirDate(int index);
     // The frame's "Reset".

@@ -58,7 +58,15 @@ void CadreDates::connecter() {
         };
     };
     sais_date[1]->filtreTouche = entreeVers(sais_increment);
-    sais_increment->filtreTouche = entreeVers(list_increment);
+    // An increment in words is typed once its unit is picked: Enter then calculates, and the
+    // calculation ends on the unit list as Enter would.
+    sais_increment->filtreTouche = [this, versListe = entreeVers(list_increment)](QKeyEvent* e) {
+        if (!estEntree(e) || !incrementEnMots(list_increment->currentRow()) ||
+            sais_increment->text().trimmed().isEmpty())
+            return versListe(e);
+        calculdates();
+        return true;
+    };
     sais_date[2]->filtreTouche = entreeVers(sais_date[1]);
     new FiltreEvenements(list_increment, [this](QEvent* e) {
         if (e->type() != QEvent::KeyPress || !estEntree(static_cast<QKeyEvent*>(e))) return false;
@@ -74,9 +82,11 @@ void CadreDates::connecter() {
                                    ToucheRelachee::depuis(code, mod), QDate::currentDate()));
                 });
     }
-    // The increment is signed and always steps from the keyboard.
+    // The increment is signed and always steps from the keyboard. The exact differences take
+    // words ("1 an 2 mois"), which only their own reader judges, at the calculation.
     connect(sais_increment, &ChampSaisie::toucheRelachee, this,
             [this](int code, Qt::KeyboardModifiers mod) {
+                if (incrementEnMots(list_increment->currentRow())) return;
                 sais_increment->appliquerFiltre(
                     filtrenombre(sais_increment->etatFiltre(), true, true,
                                  ToucheRelachee::depuis(code, mod), libcalc().symbole_decimal));
@@ -129,6 +139,10 @@ void CadreDates::connecter() {
 
 void CadreDates::clicListeUnites() {
     if (m_suspendu) return;
+    if (incrementExactAttendu(entree())) {
+        donnerfocus(sais_increment);
+        return;
+    }
     if (viderFinAvantCalcul(sais_date[1]->text(), sais_increment->text())) {
         // The old end date must not stand beside the new unit while the calculation runs.
         sais_date[2]->clear();
@@ -137,13 +151,16 @@ void CadreDates::clicListeUnites() {
     calculdates();
 }
 
+EntreeCalculDates CadreDates::entree() const {
+    return {sais_date[1]->text(), sais_increment->text(), sais_date[2]->text(),
+            list_increment->currentRow(), libcalc().opt_alsacemoselle != 0};
+}
+
 void CadreDates::calculdates() {
-    const ResultatCalculDates r =
-        orvaline::calculdates({sais_date[1]->text(), sais_increment->text(), sais_date[2]->text(),
-                               list_increment->currentRow(), libcalc().opt_alsacemoselle != 0});
+    const ResultatCalculDates r = orvaline::calculdates(entree());
     if (r.dateDepart) sais_date[1]->setText(*r.dateDepart);
     if (r.dateFin) sais_date[2]->setText(*r.dateFin);
-    if (r.calcul) lib_calcul->setText(*r.calcul);
+    if (r.calcul) afficherResultat(*r.calcul);
     if (!r.ajoutHistorique.isEmpty()) {
         QPlainTextEdit* historique = sais_histo;
         QTextCursor curseur(historique->document());
@@ -154,7 +171,8 @@ void CadreDates::calculdates() {
         historique->ensureCursorVisible();
     }
     if (!r.message.isEmpty())
-        affichermessage(r.message, 4, 1, titreCalculDates(), 0);
+        affichermessage(QString(r.message).replace(u'\n', libcalc().saut_ligne), 4, 1,
+                        titreCalculDates(), 0);
     else if (r.erreur)
         signalererreur(moduleCalculDates(), *r.erreur);
 

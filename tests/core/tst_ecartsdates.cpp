@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/ecartsdates.h"
+#include "lignes.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace orvaline;
+using test::ligne;
+
+namespace {
+
+QDate lire(const char* texte) {
+    return QDate::fromString(QString::fromLatin1(texte), QStringLiteral("dd/MM/yyyy"));
+}
+
+QString dire(QDate d) {
+    return d.toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+} // namespace
+
+class TestEcartsDates : public QObject {
+    Q_OBJECT
+private slots:
+    // Every row checked by hand on a calendar.
+    void ansMoisJours_data() {
+        test::colonnes<QDate, QDate, int, int, QString>({"debut", "fin", "mois", "jours", "texte"});
+        ligne("31/01 to the end of a leap February is a month", lire("31/01/2024"),
+              lire("29/02/2024"), 1, 0, "1 mois");
+        ligne("31/01 to 28/02 of a leap year is days only", lire("31/01/2024"), lire("28/02/2024"),
+              0, 28, "28 jours");
+        ligne("30/04 to 31/05 is a month and a day", lire("30/04/2024"), lire("31/05/2024"), 1, 1,
+              "1 mois et 1 jour");
+        ligne("29/02 to 28/02 of a common year is a year", lire("29/02/2000"), lire("28/02/2001"),
+              12, 0, "1 an");
+        ligne("29/02 to 28/02 four years on never shows 12 months", lire("29/02/2000"),
+              lire("28/02/2004"), 47, 30, "3 ans, 11 mois et 30 jours");
+        ligne("28/02 of a common year to 29/02", lire("28/02/2023"), lire("29/02/2024"), 12, 1,
+              "1 an et 1 jour");
+        ligne("across a year end", lire("31/12/2023"), lire("01/01/2024"), 0, 1, "1 jour");
+        ligne("an age a few days short of a birthday", lire("15/12/1990"), lire("06/12/2026"), 431,
+              21, "35 ans, 11 mois et 21 jours");
+        ligne("one of each, singular", lire("01/01/2024"), lire("02/02/2025"), 13, 1,
+              "1 an, 1 mois et 1 jour");
+        ligne("plurals, no months", lire("10/03/2022"), lire("12/03/2024"), 24, 2,
+              "2 ans et 2 jours");
+        ligne("reversed: same figures, negative", lire("06/12/2026"), lire("15/12/1990"), 431, 21,
+              "−35 ans, 11 mois et 21 jours");
+        ligne("reversed across a month end", lire("29/02/2024"), lire("31/01/2024"), 1, 0,
+              "−1 mois");
+        ligne("equal dates", lire("15/05/2024"), lire("15/05/2024"), 0, 0, "0 jour");
+        ligne("the whole range", lire("01/01/0100"), lire("31/12/9999"), 118799, 30,
+              "9899 ans, 11 mois et 30 jours");
+        ligne("the whole range, reversed", lire("31/12/9999"), lire("01/01/0100"), 118799, 30,
+              "−9899 ans, 11 mois et 30 jours");
+    }
+    void ansMoisJours() {
+        QFETCH(QDate, debut);
+        QFETCH(QDate, fin);
+        const EcartMoisJours e = ecartMoisJours(debut, fin);
+        QTEST(int(e.mois), "mois");
+        QTEST(int(e.jours), "jours");
+        QCOMPARE(e.negatif, fin < debut);
+        QTEST(texteAnsMoisJours(e), "texte");
+    }
+
+    void semainesJours_data() {
+        test::colonnes<QDate, QDate, QString>({"debut", "fin", "texte"});
+        ligne("a pregnancy", lire("01/01/2024"), lire("26/09/2024"), "38 semaines et 3 jours");
+        ligne("one week", lire("01/01/2024"), lire("08/01/2024"), "1 semaine");
+        ligne("days only", lire("01/01/2024"), lire("07/01/2024"), "6 jours");
+        ligne("reversed", lire("09/01/2024"), lire("01/01/2024"), "−1 semaine et 1 jour");
+        ligne("equal dates", lire("29/02/2024"), lire("29/02/2024"), "0 jour");
+        ligne("the whole range", lire("01/01/0100"), lire("31/12/9999"), "516557 semaines");
+    }
+    void semainesJours() {
+        QFETCH(QDate, debut);
+        QFETCH(QDate, fin);
+        QTEST(texteSemainesJours(ecartSemainesJours(debut, fin)), "texte");
+    }
+
+    // What people type; `lu` false when the text must be refused.
+    void lecture_data() {
+        test::colonnes<QString, bool, qint64, qint64>({"texte", "lu", "mois", "jours"});
+        ligne("years, months, days", "1 an 2 mois 3 jours", true, qint64(14), qint64(3));
+        ligne("weeks and days, abbreviated", "38 sem 3 j", true, qint64(0), qint64(269));
+        ligne("no blanks", "38sem3j", true, qint64(0), qint64(269));
+        ligne("any order", "3 jours 1 an", true, qint64(12), qint64(3));
+        ligne("as a result is written", "1 An, 2 Mois et 3 Jours", true, qint64(14), qint64(3));
+        ligne("accented and plain plurals", "2 années 1 annee", true, qint64(36), qint64(0));
+        ligne("dotted abbreviations", "1 sem. 2 j.", true, qint64(0), qint64(9));
+        ligne("a leading minus covers every part", "−1 an, 2 mois et 3 jours", true, qint64(-14),
+              qint64(-3));
+        ligne("a later sign covers the parts after it", "1 an -2 mois 5 j", true, qint64(10),
+              qint64(-5));
+        ligne("a plus sign", "+2 m", true, qint64(2), qint64(0));
+        ligne("empty", "", false, qint64(0), qint64(0));
+        ligne("a number without a unit", "12", false, qint64(0), qint64(0));
+        ligne("a last number without a unit", "1 an 2", false, qint64(0), qint64(0));
+        ligne("a unit without a number", "an", false, qint64(0), qint64(0));
+        ligne("an unknown unit", "3 heures", false, qint64(0), qint64(0));
+        ligne("a decimal", "2,5 jours", false, qint64(0), qint64(0));
+        ligne("two signs", "--1 an", false, qint64(0), qint64(0));
+        ligne("a sign at the end", "1 an -", false, qint64(0), qint64(0));
+        ligne("a leading et", "et 1 an", false, qint64(0), qint64(0));
+    }
+    void lecture() {
+        QFETCH(QString, texte);
+        QFETCH(bool, lu);
+        const auto inc = lireIncrementExact(texte);
+        QCOMPARE(inc.has_value(), lu);
+        if (!lu) return;
+        QTEST(inc->mois, "mois");
+        QTEST(inc->jours, "jours");
+    }
+
+    void ecritureIncrement_data() {
+        test::colonnes<qint64, qint64, bool, QString>({"mois", "jours", "semaines", "texte"});
+        ligne("all back", qint64(-14), qint64(-3), false, "−1 an, 2 mois et 3 jours");
+        ligne("mixed signs", qint64(12), qint64(-3), false, "1 an et −3 jours");
+        ligne("nothing", qint64(0), qint64(0), true, "0 jour");
+    }
+    void ecritureIncrement() {
+        QFETCH(qint64, mois);
+        QFETCH(qint64, jours);
+        QFETCH(bool, semaines);
+        QTEST(texteIncrementExact({mois, jours}, semaines), "texte");
+    }
+
+    void ajout_data() {
+        test::colonnes<QDate, qint64, qint64, QString>({"depart", "mois", "jours", "arrivee"});
+        ligne("a month from 31/01 stops at 29/02", lire("31/01/2024"), qint64(1), qint64(0),
+              "29/02/2024");
+        ligne("months in one step, then days", lire("29/02/2000"), qint64(47), qint64(30),
+              "28/02/2004");
+        // Going back, the days go first: 31/03 less 2 days is 29/03, less a month 29/02. The
+        // months first would give 27/02, and 29/02 -> 31/03 reads "1 mois et 2 jours".
+        ligne("going back, days first", lire("31/03/2024"), qint64(-1), qint64(-2), "29/02/2024");
+        ligne("past the last day", lire("31/12/9999"), qint64(0), qint64(1), "");
+        ligne("before the first day", lire("01/01/0100"), qint64(-1), qint64(0), "");
+        ligne("a huge count", lire("01/01/2024"), qint64(1'000'000'000), qint64(0), "");
+    }
+    void ajout() {
+        QFETCH(QDate, depart);
+        QFETCH(qint64, mois);
+        QFETCH(qint64, jours);
+        const auto d = ajouterIncrementExact(depart, {mois, jours});
+        QTEST(d ? dire(*d) : QString(), "arrivee");
+    }
+
+    // Random pairs over the whole range of dates, the same ones every run.
+    void auHasard() {
+        QRandomGenerator hasard(20261206);
+        const qint64 premier = lire("01/01/0100").toJulianDay();
+        const qint64 dernier = lire("31/12/9999").toJulianDay();
+        for (int i = 0; i < 3000; ++i) {
+            const QDate a = QDate::fromJulianDay(hasard.bounded(premier, dernier + 1));
+            // Half the pairs close together, where month ends matter most.
+            const QDate b = i % 2 ? QDate::fromJulianDay(hasard.bounded(premier, dernier + 1))
+                                  : qBound(lire("01/01/0100"), a.addDays(hasard.bounded(-800, 800)),
+                                           lire("31/12/9999"));
+            const QString paire = dire(a) + QStringLiteral(" -> ") + dire(b);
+            const QDate tot = qMin(a, b), tard = qMax(a, b);
+
+            const EcartMoisJours e = ecartMoisJours(a, b);
+            QVERIFY2(e.moisRestants() <= 11 && e.jours >= 0, qPrintable(paire));
+            QVERIFY2(tot.addMonths(e.mois).addDays(e.jours) == tard, qPrintable(paire));
+            QVERIFY2(tot.addMonths(e.mois + 1) > tard, qPrintable(paire));
+            const EcartMoisJours inverse = ecartMoisJours(b, a);
+            QVERIFY2(inverse.mois == e.mois && inverse.jours == e.jours, qPrintable(paire));
+            QVERIFY2(e.negatif == (b < a) && inverse.negatif == (a < b), qPrintable(paire));
+
+            const EcartSemainesJours s = ecartSemainesJours(a, b);
+            QVERIFY2(qint64(s.semaines) * 7 + s.jours == tot.daysTo(tard) && s.jours <= 6,
+                     qPrintable(paire));
+
+            // The result typed back as an increment leads from the start to the end. Going
+            // back, a start whose day the end's month lacks may land a few days earlier, at a
+            // date with the same difference.
+            const auto lu = lireIncrementExact(texteAnsMoisJours(e));
+            QVERIFY2(lu, qPrintable(paire));
+            const auto arrivee = ajouterIncrementExact(a, *lu);
+            QVERIFY2(arrivee, qPrintable(paire));
+            if (a <= b)
+                QVERIFY2(*arrivee == b, qPrintable(paire + u' ' + dire(*arrivee)));
+            else
+                QVERIFY2(*arrivee == b || ecartMoisJours(*arrivee, a) == inverse,
+                         qPrintable(paire + u' ' + dire(*arrivee)));
+            const auto luSemaines = lireIncrementExact(texteSemainesJours(s));
+            QVERIFY2(luSemaines && ajouterIncrementExact(a, *luSemaines) == b, qPrintable(paire));
+        }
+    }
+};
+
+QTEST_MAIN(TestEcartsDates)
+#include "tst_ecartsdates.moc"
