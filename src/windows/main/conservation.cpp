@@ -63,8 +63,10 @@ void FenetrePrincipale::construireConservation(QMenu* fichier) {
         {8, u"Copier tout", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
     };
     for (const Article& a : articles) {
-        auto* action = new QAction(QString::fromUtf16(a.legende), fichier);
-        if (a.index == 5) action->setSeparator(true);
+        const QString legende = QString::fromUtf16(a.legende);
+        // A separator shows no caption, as the designed one made by addSeparator().
+        auto* action = new QAction(legende == u"-" ? QString() : legende, fichier);
+        action->setSeparator(legende == u"-");
         action->setObjectName(nomIndexe(u"menu_fich", a.index));
         action->setShortcut(a.raccourci);
         const int index = a.index;
