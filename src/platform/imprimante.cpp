@@ -16,8 +16,9 @@ FonctionImprimer chargerModule(QString& erreur) {
     static FonctionImprimer fonction = nullptr;
     if (fonction) return fonction;
     // Beside the program for a build or a portable copy, else where the package installs it.
-    const QString dossiers[] = {QCoreApplication::applicationDirPath(),
-                                QStringLiteral(ORVALINE_DOSSIER_MODULES)};
+    const QString programme = QCoreApplication::applicationDirPath();
+    const QString dossiers[] = {programme,
+                                programme + u'/' + QStringLiteral(ORVALINE_DOSSIER_MODULES)};
     for (const QString& dossier : dossiers) {
         QLibrary module(dossier + QStringLiteral("/liborvaline_impression.so"));
         if (!module.load()) {
