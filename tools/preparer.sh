@@ -13,6 +13,8 @@ paquets=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
 paquets+=(sway qt6-wayland grim)
 # The Debian package and the checks of its metadata.
 paquets+=(dpkg-dev file appstream desktop-file-utils lintian)
+# pdftotext reads back the print-out test's PDF file.
+paquets+=(poppler-utils)
 # The screen-reader walk (tools/parcours-atspi.sh), only on request: it needs a virtual screen.
 if [ -n "${ORVALINE_LECTEUR_ECRAN:-}" ]; then
     paquets+=(xauth dbus at-spi2-core python3-gi gir1.2-atspi-2.0)

@@ -18,16 +18,20 @@ struct DemandeFichier {
     int indexFiltre = 1; // the filter chosen at first, counted from 1
 };
 
-// The desktop's file-open dialog. A cancelled dialog gives nothing back.
+// The desktop's file dialogs. A cancelled dialog gives nothing back.
 class DialogueFichier {
 public:
     virtual ~DialogueFichier() = default;
+    // Picks an existing file.
     virtual std::optional<QString> ouvrir(QWidget* parent, const DemandeFichier& demande) = 0;
+    // Names a file to write; the dialog asks before an existing file is replaced.
+    virtual std::optional<QString> enregistrer(QWidget* parent, const DemandeFichier& demande) = 0;
 };
 
 class DialogueFichierQt : public DialogueFichier {
 public:
     std::optional<QString> ouvrir(QWidget* parent, const DemandeFichier& demande) override;
+    std::optional<QString> enregistrer(QWidget* parent, const DemandeFichier& demande) override;
 };
 
 } // namespace orvaline

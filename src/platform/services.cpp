@@ -4,6 +4,7 @@
 #include "platform/boitesysteme.h"
 #include "platform/connexion.h"
 #include "platform/dialoguefichier.h"
+#include "platform/imprimante.h"
 #include "platform/lanceur.h"
 #include "platform/regionaux.h"
 #include "platform/son.h"
@@ -21,6 +22,7 @@ std::unique_ptr<Lanceur> g_lanceur;
 std::unique_ptr<Son> g_son;
 std::unique_ptr<DialogueFichier> g_dialogueFichier;
 std::unique_ptr<Connexion> g_connexion;
+std::unique_ptr<Imprimante> g_imprimante;
 } // namespace
 
 ServicesRegionaux& regionaux() {
@@ -41,6 +43,9 @@ DialogueFichier& dialogueFichier() {
 Connexion& connexion() {
     return service<Connexion, ConnexionSysteme>(g_connexion);
 }
+Imprimante& imprimante() {
+    return service<Imprimante, ImprimanteModule>(g_imprimante);
+}
 
 void installer(std::unique_ptr<ServicesRegionaux> s) {
     g_regionaux = std::move(s);
@@ -56,6 +61,9 @@ void installer(std::unique_ptr<Son> s) {
 }
 void installer(std::unique_ptr<DialogueFichier> s) {
     g_dialogueFichier = std::move(s);
+}
+void installer(std::unique_ptr<Imprimante> s) {
+    g_imprimante = std::move(s);
 }
 void installer(std::unique_ptr<Connexion> s) {
     g_connexion = std::move(s);

@@ -11,6 +11,7 @@ class Lanceur;
 class Son;
 class DialogueFichier;
 class Connexion;
+class Imprimante;
 
 // The operating-system services the program uses. Each has a real implementation installed
 // by default; tests install fakes so that nothing outside the process is touched.
@@ -21,6 +22,7 @@ Lanceur& lanceur();
 Son& son();
 DialogueFichier& dialogueFichier();
 Connexion& connexion();
+Imprimante& imprimante();
 
 void installer(std::unique_ptr<ServicesRegionaux> service);
 void installer(std::unique_ptr<BoiteSysteme> service);
@@ -28,6 +30,7 @@ void installer(std::unique_ptr<Lanceur> service);
 void installer(std::unique_ptr<Son> service);
 void installer(std::unique_ptr<DialogueFichier> service);
 void installer(std::unique_ptr<Connexion> service);
+void installer(std::unique_ptr<Imprimante> service);
 } // namespace plateforme
 
 } // namespace orvaline

@@ -63,13 +63,15 @@ Faux installerFaux() {
     auto l = std::make_unique<LanceurFaux>();
     auto d = std::make_unique<DialogueFichierFaux>();
     auto c = std::make_unique<ConnexionFausse>();
-    Faux f{r.get(), b.get(), l.get(), d.get(), c.get()};
+    auto i = std::make_unique<ImprimanteFausse>();
+    Faux f{r.get(), b.get(), l.get(), d.get(), c.get(), i.get()};
     plateforme::installer(std::move(r));
     plateforme::installer(std::move(b));
     plateforme::installer(std::move(l));
     plateforme::installer(std::make_unique<SonFaux>());
     plateforme::installer(std::move(d));
     plateforme::installer(std::move(c));
+    plateforme::installer(std::move(i));
     return f;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/boitesysteme.h"
 #include "platform/connexion.h"
 #include "platform/dialoguefichier.h"
+#include "platform/imprimante.h"
 #include "platform/lanceur.h"
 #include "platform/regionaux.h"
 #include "platform/son.h"
@@ -71,14 +72,35 @@ public:
     void jouer(const QString&) override {}
 };
 
-// Records each file-open dialog asked for and answers with `choix` (nothing: cancelled).
+// Records each file dialog asked for and answers with `choix` (nothing: cancelled).
 class DialogueFichierFaux : public DialogueFichier {
 public:
     QList<DemandeFichier> demandes;
+    QList<DemandeFichier> enregistrements;
     std::optional<QString> choix;
     std::optional<QString> ouvrir(QWidget*, const DemandeFichier& demande) override {
         demandes << demande;
         return choix;
+    }
+    std::optional<QString> enregistrer(QWidget*, const DemandeFichier& demande) override {
+        enregistrements << demande;
+        return choix;
+    }
+};
+
+// Records what would have been printed; `erreur` plays a print module that cannot load.
+class ImprimanteFausse : public Imprimante {
+public:
+    struct Travail {
+        QString titre;
+        QString texte;
+    };
+    QList<Travail> travaux;
+    std::optional<QString> erreur;
+    std::optional<QString> imprimer(QWidget*, const QString& titre, const QString& texte) override {
+        if (erreur) return erreur;
+        travaux << Travail{titre, texte};
+        return std::nullopt;
     }
 };
 
@@ -102,6 +124,7 @@ struct Faux {
     LanceurFaux* lanceur;
     DialogueFichierFaux* dialogue;
     ConnexionFausse* connexion;
+    ImprimanteFausse* imprimante;
 };
 Faux installerFaux();
 

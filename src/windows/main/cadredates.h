@@ -27,6 +27,8 @@ public:
     void charger();
     // The field that takes the focus when the frame comes up.
     QWidget* premierChamp() const;
+    // The history box, which the "Fichier" menu saves, prints and copies.
+    QPlainTextEdit* releve() const { return sais_histo; }
     // While the window loads, a change of unit must not start a calculation.
     void suspendre(bool oui) { m_suspendu = oui; }
     bool suspendu() const { return m_suspendu; }

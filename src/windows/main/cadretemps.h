@@ -27,6 +27,8 @@ public:
     void charger();
     // The field that takes the focus when the frame comes up.
     QWidget* premierChamp() const;
+    // The tape box, which the "Fichier" menu saves, prints and copies.
+    QPlainTextEdit* releve() const { return sais_histo; }
 
 private:
     void construire();

@@ -35,6 +35,7 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
     m_cadreTemps = new CadreTemps(centre);
     m_cadreDates = new CadreDates(centre);
     construirePied();
+    suivreReleves();
 
     minuterie = new QTimer(this);
     minuterie->setObjectName(QStringLiteral("minuterie"));

@@ -7,6 +7,8 @@
 #include <functional>
 
 class QAction;
+class QPlainTextEdit;
+class QMenu;
 class QTimer;
 
 namespace orvaline {
@@ -30,7 +32,8 @@ public:
 
     // The "Mode" menu: 1 time calculator, 3 date calculator, 5 options, 6 regional settings.
     void menuMode(int index);
-    // The "Fichier" menu: 1 calendar, 2 desktop calculator, 4 quit.
+    // The "Fichier" menu: 1 calendar, 2 desktop calculator, 4 quit; then, for the calculator
+    // shown, 6 save its tape or history, 7 print it, 8 copy it all.
     void menuFichier(int index);
     // The "Aide" menu: 1 contents, 3 update, 4 contact, 6 about.
     void menuAide(int index);
@@ -59,6 +62,16 @@ private:
     // The calendar in view mode, on today.
     void afficherCalendrier();
 
+    // Keeping the tape or the history of the calculator shown (conservation.cpp).
+    QPlainTextEdit* releveAffiche() const;
+    void construireConservation(QMenu* fichier);
+    void suivreReleves();
+    // Greys the items while there is nothing to keep, and names what "Enregistrer" saves.
+    void majConservation();
+    void enregistrerReleve();
+    void imprimerReleve();
+    void copierReleve();
+
     qint16 m_chargement = 0;
     bool m_dejaActivee = false;
 
@@ -72,7 +85,7 @@ private:
     QTimer* minuterie = nullptr;
     QWidget* img_focus = nullptr;
 
-    std::array<QAction*, 5> menu_fich{};
+    std::array<QAction*, 9> menu_fich{};
     std::array<QAction*, 7> menu_mode{};
     std::array<QAction*, 7> menu_aide{};
 };

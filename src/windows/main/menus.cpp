@@ -63,6 +63,7 @@ void FenetrePrincipale::construireMenus() {
     remplir(fichier, u"menu_fich", menu_fich,
             {{u"Calendrier", true}, {u"Calculatrice", true}, {u"-", true}, {u"Quitter", true}},
             &FenetrePrincipale::menuFichier);
+    construireConservation(fichier);
 
     QMenu* mode = barre->addMenu(QStringLiteral("&Mode"));
     mode->setObjectName(QStringLiteral("menu_modecalc"));
@@ -175,12 +176,16 @@ void FenetrePrincipale::menuMode(int index) {
     // The calculator on show keeps its mark whatever item was chosen.
     menu_mode[1]->setChecked(m_cadreTemps->isVisibleTo(this));
     menu_mode[3]->setChecked(m_cadreDates->isVisibleTo(this));
+    majConservation();
 }
 
 void FenetrePrincipale::menuFichier(int index) {
     if (index == 1) afficherCalendrier();
     if (index == 2) lancercalculatrice(1);
     if (index == 4) fermerappli();
+    if (index == 6) enregistrerReleve();
+    if (index == 7) imprimerReleve();
+    if (index == 8) copierReleve();
 }
 
 void FenetrePrincipale::afficherCalendrier() {

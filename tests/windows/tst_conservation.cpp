@@ -1,0 +1,248 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Keeping the tape and the history from the "Fichier" menu: the items follow the calculator
+// shown, the saved file holds the text as shown, and a failed save says why and keeps all.
+#include "faux.h"
+#include "shared/libcalc.h"
+#include "windows/main/fenetreprincipale.h"
+#include "windows/msgbox/affichermessage.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace orvaline;
+using namespace Qt::StringLiterals;
+
+namespace {
+QString nom(const char* controle, int index) {
+    return QLatin1String(controle) + u'(' + QString::number(index) + u')';
+}
+
+// Two additions, the second with a four-digit day count, as the tape shows them: aligned
+// on the right edge.
+const QString bandeAffichee = u"\n"
+                              "   001 J  02:03:04 \n"
+                              " + 000 J  01:00:00 \n"
+                              " = 001 J  03:03:04 \n"
+                              "\n"
+                              "  1234 J  00:00:00 \n"
+                              " + 000 J  00:00:01 \n"
+                              "= 1234 J  00:00:01 \n"_s;
+} // namespace
+
+class TestConservation : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dossier;
+    std::unique_ptr<FenetrePrincipale> m_fenetre;
+    test::Faux m_faux{};
+
+    QAction* article(int index) {
+        return test::enfant<QAction>(m_fenetre.get(), nom("menu_fich", index));
+    }
+    QPlainTextEdit* boite(int i) {
+        return test::enfant<QPlainTextEdit>(m_fenetre.get(), nom("sais_histo", i));
+    }
+    static void touche(Qt::Key t, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), t, m);
+    }
+    void taper(const QString& champ, const QString& texte) {
+        auto* c = test::enfant<QLineEdit>(m_fenetre.get(), champ);
+        QTest::mouseClick(c, Qt::LeftButton);
+        QTest::keyClick(c, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(c, Qt::Key_Delete);
+        QTest::keyClicks(c, texte);
+    }
+    void cliquer(const QString& bouton) {
+        QTest::mouseClick(test::enfant<QAbstractButton>(m_fenetre.get(), bouton), Qt::LeftButton);
+    }
+    void duree(const QStringList& t) {
+        for (int i = 1; i <= 4; ++i)
+            taper(nom("sais_time", i), t[i - 1]);
+    }
+    void calculerTemps(bool deux) {
+        duree({u"1"_s, u"2"_s, u"3"_s, u"4"_s});
+        cliquer(nom("com_oper", 1));
+        duree({u"0"_s, u"1"_s, u"0"_s, u"0"_s});
+        cliquer(nom("com_oper", 5));
+        if (!deux) return;
+        duree({u"1234"_s, u"0"_s, u"0"_s, u"0"_s});
+        cliquer(nom("com_oper", 1));
+        duree({u"0"_s, u"0"_s, u"0"_s, u"1"_s});
+        cliquer(nom("com_oper", 5));
+    }
+    void calculerDates() {
+        taper(u"sais_date(1)"_s, u"31/01/2024"_s);
+        taper(u"sais_increment"_s, u"1"_s);
+        cliquer(u"com_date"_s);
+    }
+    // Shows a calculator with F2 or F3 and makes one calculation in it.
+    void calculer(Qt::Key calculatrice) {
+        QTest::keyClick(m_fenetre.get(), calculatrice);
+        if (calculatrice == Qt::Key_F2)
+            calculerTemps(true);
+        else
+            calculerDates();
+    }
+    // Reads the program's own message box when it comes up, then answers it.
+    static std::shared_ptr<QString> lireProchainMessage() {
+        auto texte = std::make_shared<QString>();
+        test::quandModal(u"usermsgbox"_s, [texte](QWidget* boite) {
+            *texte = demandeMessage().texte;
+            boite->close();
+        });
+        return texte;
+    }
+    bool actifs() {
+        const bool a = article(6)->isEnabled();
+        if (article(7)->isEnabled() != a || article(8)->isEnabled() != a) qFatal("états mêlés");
+        return a;
+    }
+
+private slots:
+    void init() {
+        m_faux = test::installerFaux();
+        initialisation();
+        libcalc().saut_ligne = u"\n"_s;
+        libcalc().chemin_appli = m_dossier.path();
+        m_fenetre = std::make_unique<FenetrePrincipale>();
+        m_fenetre->charger();
+        m_fenetre->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_fenetre.get()));
+        libcalc().opt_saisdate = 0; // full dates are typed
+    }
+    void cleanup() { m_fenetre.reset(); }
+
+    void grisesPuisActifs_data() {
+        QTest::addColumn<Qt::Key>("calculatrice");
+        QTest::addColumn<Qt::Key>("autre");
+        QTest::addColumn<QString>("legende");
+        QTest::newRow("time calculator")
+            << Qt::Key_F2 << Qt::Key_F3 << u"Enregistrer la bande..."_s;
+        QTest::newRow("date calculator")
+            << Qt::Key_F3 << Qt::Key_F2 << u"Enregistrer l'historique..."_s;
+    }
+    void grisesPuisActifs() {
+        QFETCH(Qt::Key, calculatrice);
+        QFETCH(Qt::Key, autre);
+        QTest::keyClick(m_fenetre.get(), calculatrice);
+        QVERIFY(!actifs());
+        QTEST(article(6)->text(), "legende");
+        calculer(calculatrice);
+        QVERIFY(actifs());
+        // The other calculator's box is still empty: the items act on the one shown.
+        QTest::keyClick(m_fenetre.get(), autre);
+        QVERIFY(!actifs());
+        QTest::keyClick(m_fenetre.get(), calculatrice);
+        QVERIFY(actifs());
+        // A greyed shortcut does nothing either.
+        QTest::keyClick(m_fenetre.get(), autre);
+        touche(Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(m_faux.dialogue->enregistrements.isEmpty());
+    }
+
+    void quitterResteDernier() {
+        QStringList noms;
+        for (QAction* a : test::enfant<QMenu>(m_fenetre.get(), u"menu_fichier"_s)->actions())
+            noms << a->objectName();
+        QCOMPARE(noms, QStringList({u"menu_fich(1)"_s, u"menu_fich(2)"_s, u"menu_fich(5)"_s,
+                                    u"menu_fich(6)"_s, u"menu_fich(7)"_s, u"menu_fich(8)"_s,
+                                    u"menu_fich(3)"_s, u"menu_fich(4)"_s}));
+    }
+
+    void enregistrer_data() {
+        QTest::addColumn<Qt::Key>("calculatrice");
+        QTest::addColumn<QString>("fichier");
+        QTest::addColumn<QString>("titre");
+        QTest::addColumn<QString>("nomPropose");
+        QTest::addColumn<QString>("corps");
+        QTest::newRow("the tape, right-aligned") << Qt::Key_F2 << u"Bande du mois de février.txt"_s
+                                                 << u"Orvaline - Calculatrice de Temps, bande du "_s
+                                                 << u"Orvaline-bande-"_s << bandeAffichee;
+        QTest::newRow("the history")
+            << Qt::Key_F3 << u"historique été.txt"_s
+            << u"Orvaline - Calculatrice de Dates, historique du "_s << u"Orvaline-historique-"_s
+            << u"\n DD : 31/01/2024\n Inc: 1 Mois\n DF : 29/02/2024\n"_s;
+    }
+    void enregistrer() {
+        QFETCH(Qt::Key, calculatrice);
+        QFETCH(QString, fichier);
+        QFETCH(QString, titre);
+        QFETCH(QString, corps);
+        calculer(calculatrice);
+        const QString avant = boite(calculatrice == Qt::Key_F2 ? 1 : 2)->toPlainText();
+        QTemporaryDir dossier;
+        m_faux.dialogue->choix = dossier.filePath(fichier);
+        touche(Qt::Key_S, Qt::ControlModifier);
+
+        QCOMPARE(m_faux.dialogue->enregistrements.size(), 1);
+        QFETCH(QString, nomPropose);
+        QCOMPARE(m_faux.dialogue->enregistrements[0].fichier,
+                 nomPropose + QDate::currentDate().toString(Qt::ISODate) + u".txt"_s);
+        QFile f(dossier.filePath(fichier));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray octets = f.readAll();
+        const qsizetype fin = octets.indexOf('\n');
+        const QString entete = QString::fromUtf8(octets.first(fin));
+        const QRegularExpression forme(
+            QRegularExpression::escape(titre + QDate::currentDate().toString(u"dd/MM/yyyy"_s)) +
+            u" à \\d\\d:\\d\\d:\\d\\d$"_s);
+        QVERIFY2(forme.match(entete).hasMatch(), qPrintable(entete));
+        QCOMPARE(octets.sliced(fin + 1), corps.toUtf8());
+        QVERIFY(m_faux.boite->messages.isEmpty());
+        QCOMPARE(boite(calculatrice == Qt::Key_F2 ? 1 : 2)->toPlainText(), avant);
+    }
+
+    void enregistrementAnnule() {
+        calculer(Qt::Key_F2);
+        m_faux.dialogue->choix.reset();
+        touche(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(m_faux.dialogue->enregistrements.size(), 1);
+        QVERIFY(m_faux.boite->messages.isEmpty());
+    }
+
+    void echecDit() {
+        calculer(Qt::Key_F2);
+        const QString avant = boite(1)->toPlainText();
+        const QString chemin = m_dossier.filePath(u"pas là/bande.txt"_s);
+        m_faux.dialogue->choix = chemin;
+        const auto lu = lireProchainMessage();
+        touche(Qt::Key_S, Qt::ControlModifier);
+        const QString message = *lu;
+        QVERIFY2(message.contains(chemin), qPrintable(message));
+        QVERIFY2(message.contains(u"n'existe pas"_s), qPrintable(message));
+        QCOMPARE(boite(1)->toPlainText(), avant);
+        QVERIFY(actifs());
+    }
+
+    void imprimerEtCopier() {
+        calculer(Qt::Key_F2);
+        touche(Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(m_faux.imprimante->travaux.size(), 1);
+        QCOMPARE(m_faux.imprimante->travaux[0].texte, bandeAffichee);
+        QVERIFY(m_faux.imprimante->travaux[0].titre.startsWith(
+            u"Orvaline - Calculatrice de Temps, bande du "_s));
+        touche(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), bandeAffichee);
+    }
+
+    void moduleAbsentDit() {
+        calculer(Qt::Key_F3);
+        m_faux.imprimante->erreur = u"liborvaline_impression.so introuvable"_s;
+        const auto lu = lireProchainMessage();
+        touche(Qt::Key_P, Qt::ControlModifier);
+        QVERIFY2(lu->contains(u"liborvaline_impression.so introuvable"_s), qPrintable(*lu));
+    }
+};
+
+QTEST_MAIN(TestConservation)
+#include "tst_conservation.moc"
