@@ -33,6 +33,12 @@ if [ ${#manquants[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${manquants[@]}"
 fi
 
+# Run by root, the Wayland test starts sway (which refuses root) as this unprivileged user;
+# made here so that the tests themselves change nothing on the machine.
+if [ "$(id -u)" -eq 0 ] && ! id orvaline-essai >/dev/null 2>&1; then
+    useradd --system --no-create-home --shell /usr/sbin/nologin orvaline-essai
+fi
+
 # The tests also run under the French locale, where the decimal mark is a comma.
 if ! locale -a 2>/dev/null | grep -qix 'fr_FR.utf-\?8'; then
     echo "Génération de la locale fr_FR.UTF-8"
