@@ -6,8 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
+commit=$(git rev-parse HEAD)
 for n in premier second-dossier; do
     git clone -q . "$travail/$n"
+    git -C "$travail/$n" checkout -q "$commit"
     cmake -S "$travail/$n" -B "$travail/$n/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DORVALINE_TESTS=OFF >/dev/null
     cmake --build "$travail/$n/build" -j "$(nproc)" >/dev/null
