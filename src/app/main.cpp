@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shared/libcalc.h"
-#include "shared/polices.h"
 #include "windows/common/accessibilite.h"
 #include "windows/common/images.h"
+#include "windows/common/polices.h"
 #include "windows/common/styleorvaline.h"
 #include "windows/main/fenetreprincipale.h"
 #include "windows/startup/numver.h"

@@ -35,7 +35,8 @@ Lanceur& lanceur() {
     return service<Lanceur, LanceurProcessus>(g_lanceur);
 }
 Son& son() {
-    return service<Son, SonSysteme>(g_son);
+    if (!g_son) g_son = std::make_unique<SonSysteme>([]() -> Lanceur& { return lanceur(); });
+    return *g_son;
 }
 DialogueFichier& dialogueFichier() {
     return service<DialogueFichier, DialogueFichierQt>(g_dialogueFichier);

@@ -2,14 +2,13 @@
 #include "platform/son.h"
 
 #include "platform/lanceur.h"
-#include "platform/services.h"
 
 #include <QStringList>
 
 namespace orvaline {
 
 void SonSysteme::jouer(const QString& chemin) {
-    Lanceur& lanceur = plateforme::lanceur();
+    Lanceur& lanceur = m_lanceur();
     for (const QString& lecteur : {QStringLiteral("pw-play"), QStringLiteral("paplay")}) {
         if (!lanceur.trouver(lecteur).isEmpty()) {
             lanceur.demarrer(lecteur, {chemin});

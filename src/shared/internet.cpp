@@ -47,7 +47,7 @@ void lirenavigateur(QString& chemin, qint16& trouve) {
     chemin.clear();
     const QString& nl = sautLigne();
     QString message;
-    if (const auto valeur = Options::lire(libcalc().fichier_ini).navigateur) {
+    if (const auto valeur = reglages().navigateur()) {
         chemin = *valeur;
         if (!testerfichier(chemin))
             message =

@@ -4,8 +4,8 @@
 #include "platform/boitesysteme.h"
 #include "platform/lanceur.h"
 #include "platform/services.h"
-#include "shared/fenetres.h"
 #include "shared/libcalc.h"
+#include "shared/retourmodal.h"
 #include "shared/sortie.h"
 
 #include <QStringList>

@@ -21,7 +21,8 @@ struct Libcalc {
     QString annee_jour;                // the year at start, four digits
     qint16 ordre_date = 0;             // 1 day first, 2 month first, 0 not known
     qint16 symbole_decimal = 0;        // 1 point, 2 comma, 0 not known
-    qint16 windows_xp = 0;             // always 0 here
+    // Kept as designed though Linux leaves it 0, so the extra height for XP never applies.
+    qint16 windows_xp = 0;
     qint16 style_xp = 0;               // 5 would mean a style without the taller caption
     qint16 opt_saisdate = 0;           // quick date entry (key "Saisdate")
     qint16 opt_saisnombre = 0;         // number stepping (key "Saisnombre")
@@ -37,9 +38,6 @@ Libcalc& libcalc();
 inline QString versionTexte() {
     return fabricant::version.toString();
 }
-
-// Fills the shared state in its order; each step that fails leaves its variable as it was.
-void initialisation();
 
 // The decimal symbol as a character: "," when the settings use the comma, "." otherwise.
 QChar caractereDecimal();

@@ -13,6 +13,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <unistd.h>
 
@@ -22,7 +23,54 @@ namespace {
 
 const QString nomFichier = QStringLiteral("Orvaline.ini");
 const QString sectionOptions = QStringLiteral("Options");
-constexpr qint16 tailleOption = 5;
+
+// One key of the file: its name, how much of its value is read, its line in a new file,
+// how it reaches the file, and how its text becomes an option and back.
+struct Cle {
+    const char* nom;
+    qint16 taille;       // characters read, plus one
+    const char* defaut;  // value in a new file; nullptr: the key is not in a new file
+    bool recrireAbsente; // a missing or empty value is written back as the default at start
+    bool siChangee;      // written by Ok only when the user changed it
+    void (*lire)(Options&, const std::optional<QString>&);
+    QString (*ecrire)(const Options&);
+};
+
+bool caseLue(const std::optional<QString>& texte) {
+    return std::clamp(arrondiPair(lireNombre(texte.value_or(QString()))), 0.0, 1.0) == 1.0;
+}
+
+QString caseEcrite(bool valeur) {
+    return valeur ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// The whole browser path is read, however long, so that saving never writes back a cut one.
+constexpr qint16 sansLimite = std::numeric_limits<qint16>::max();
+
+constexpr std::array<Cle, 4> cles{{
+    {"Saisdate", 5, "1", true, false,
+     [](Options& o, const std::optional<QString>& t) { o.saisdate = caseLue(t); },
+     [](const Options& o) { return caseEcrite(o.saisdate); }},
+    {"Saisnombre", 5, "1", true, false,
+     [](Options& o, const std::optional<QString>& t) { o.saisnombre = caseLue(t); },
+     [](const Options& o) { return caseEcrite(o.saisnombre); }},
+    {"Navigateur", sansLimite, "/usr/bin/xdg-open", false, false,
+     [](Options& o, const std::optional<QString>& t) { o.navigateur = t; },
+     [](const Options& o) { return o.navigateur.value_or(QString()).trimmed(); }},
+    {"Alsacemoselle", 5, nullptr, false, true,
+     [](Options& o, const std::optional<QString>& t) { o.alsacemoselle = caseLue(t); },
+     [](const Options& o) { return caseEcrite(o.alsacemoselle); }},
+}};
+
+const Cle& cleNavigateur = cles[2];
+
+QString nomDe(const Cle& cle) {
+    return QString::fromLatin1(cle.nom);
+}
+
+std::optional<QString> lireCle(const QString& fichier, const Cle& cle) {
+    return lireini(fichier, sectionOptions, nomDe(cle), cle.taille);
+}
 
 QString dansDossier(QString dossier, const QString& nom) {
     while (dossier.endsWith(u'/'))
@@ -30,67 +78,91 @@ QString dansDossier(QString dossier, const QString& nom) {
     return dossier + u'/' + nom;
 }
 
-QByteArray contenuParDefaut() {
-    return QByteArrayLiteral("\r\n"
-                             "[Options]\r\n"
-                             "Saisdate=1\r\n"
-                             "Saisnombre=1\r\n"
-                             "Navigateur=/usr/bin/xdg-open\r\n");
-}
-
-const QString cleSaisdate = QStringLiteral("Saisdate");
-const QString cleSaisnombre = QStringLiteral("Saisnombre");
-const QString cleNavigateur = QStringLiteral("Navigateur");
-
-bool lireCase(const QString& fichier, const QString& cle) {
-    const QString texte = lireini(fichier, sectionOptions, cle, tailleOption).value_or(QString());
-    return std::clamp(arrondiPair(lireNombre(texte)), 0.0, 1.0) == 1.0;
-}
-
-QString enTexte(bool valeur) {
-    return valeur ? QStringLiteral("1") : QStringLiteral("0");
+QString sautLigne() {
+    const QString& nl = libcalc().saut_ligne;
+    return nl.isEmpty() ? QStringLiteral("\r\n") : nl;
 }
 
 } // namespace
 
+Options Options::parDefaut() {
+    Options o;
+    for (const Cle& cle : cles)
+        if (cle.defaut) cle.lire(o, QString::fromLatin1(cle.defaut));
+    return o;
+}
+
 Options Options::lire(const QString& fichier) {
     Options o;
-    o.saisdate = lireCase(fichier, cleSaisdate);
-    o.saisnombre = lireCase(fichier, cleSaisnombre);
-    o.alsacemoselle = lireCase(fichier, cleAlsaceMoselle());
-    // The whole path is read, however long, so that saving never writes back a cut one.
-    o.navigateur =
-        lireini(fichier, sectionOptions, cleNavigateur, std::numeric_limits<qint16>::max());
+    for (const Cle& cle : cles)
+        cle.lire(o, lireCle(fichier, cle));
     return o;
 }
 
 bool Options::enregistrer(const QString& fichier, const Options& lues) const {
     bool enregistre = true;
-    auto ecrire = [&](const QString& cle, const QString& valeur) {
-        enregistre = ecrireini(sectionOptions, cle, valeur, fichier) && enregistre;
-    };
-    ecrire(cleSaisdate, enTexte(saisdate));
-    ecrire(cleSaisnombre, enTexte(saisnombre));
-    ecrire(cleNavigateur, navigateur.value_or(QString()).trimmed());
-    if (alsacemoselle != lues.alsacemoselle) ecrire(cleAlsaceMoselle(), enTexte(alsacemoselle));
+    for (const Cle& cle : cles) {
+        const QString valeur = cle.ecrire(*this);
+        if (cle.siChangee && valeur == cle.ecrire(lues)) continue;
+        enregistre = ecrireini(sectionOptions, nomDe(cle), valeur, fichier) && enregistre;
+    }
     return enregistre;
 }
 
-void enregistreroptions(const Options& options, const Options& lues) {
+QByteArray contenuParDefaut() {
+    QByteArray contenu = "\r\n[" + sectionOptions.toLatin1() + "]\r\n";
+    for (const Cle& cle : cles)
+        if (cle.defaut) contenu += QByteArray(cle.nom) + '=' + cle.defaut + "\r\n";
+    return contenu;
+}
+
+std::optional<QString> Reglages::navigateur() const {
+    return lireCle(libcalc().fichier_ini, cleNavigateur);
+}
+
+void Reglages::reinitialiser() {
+    appliquer(Options::parDefaut());
+}
+
+void Reglages::charger() {
+    const QString& fichier = libcalc().fichier_ini;
+    for (const Cle& cle : cles)
+        if (cle.recrireAbsente && !lireCle(fichier, cle))
+            ecrireini(sectionOptions, nomDe(cle), QString::fromLatin1(cle.defaut), fichier);
+    appliquer(Options::lire(fichier));
+}
+
+bool Reglages::enregistrer(const Options& choisies) {
+    const QString& fichier = libcalc().fichier_ini;
+    const bool enregistre = choisies.enregistrer(fichier, m_options);
+    Options enVigueur = choisies;
+    enVigueur.navigateur = lireCle(fichier, cleNavigateur);
+    appliquer(enVigueur);
+    // The options still apply until the program ends; the user must know that they will not
+    // come back next time (and that the browser did not change at all).
+    if (!enregistre) {
+        const QString nl = sautLigne();
+        plateforme::boiteSysteme().afficher(
+            BoiteSysteme::Icone::Exclamation, QStringLiteral("Orvaline"),
+            QStringLiteral("Impossible d'enregistrer les Options dans le Fichier suivant :") + nl +
+                nl + fichier + nl + nl +
+                QStringLiteral("Les Options choisies ne sont pas enregistrées."));
+    }
+    return enregistre;
+}
+
+void Reglages::appliquer(const Options& options) {
+    m_options = options;
     Libcalc& e = libcalc();
-    const bool enregistre = options.enregistrer(e.fichier_ini, lues);
     e.opt_saisdate = options.saisdate ? 1 : 0;
     e.opt_saisnombre = options.saisnombre ? 1 : 0;
     e.opt_alsacemoselle = options.alsacemoselle ? 1 : 0;
-    // The entry options still apply until the program ends; the user must know that they
-    // will not come back next time (and that the browser did not change at all).
-    if (enregistre) return;
-    const QString nl = e.saut_ligne.isEmpty() ? QStringLiteral("\r\n") : e.saut_ligne;
-    plateforme::boiteSysteme().afficher(
-        BoiteSysteme::Icone::Exclamation, QStringLiteral("Orvaline"),
-        QStringLiteral("Impossible d'enregistrer les Options dans le Fichier suivant :") + nl + nl +
-            e.fichier_ini + nl + nl +
-            QStringLiteral("Les Options choisies ne sont pas enregistrées."));
+    emit modifie();
+}
+
+Reglages& reglages() {
+    static Reglages objet;
+    return objet;
 }
 
 DossierAppli examinerDossier(const QString& dossier) {
@@ -129,7 +201,7 @@ bool creationfichini() {
         fichier.write(contenu) == contenu.size() && fichier.commit())
         return true;
 
-    const QString nl = e.saut_ligne.isEmpty() ? QStringLiteral("\r\n") : e.saut_ligne;
+    const QString nl = sautLigne();
     plateforme::boiteSysteme().afficher(
         BoiteSysteme::Icone::Exclamation, QStringLiteral("Orvaline"),
         QStringLiteral("Impossible de créer le Fichier suivant :") + nl + nl + e.fichier_ini + nl +
@@ -138,16 +210,7 @@ bool creationfichini() {
 }
 
 void lireoptions() {
-    Libcalc& e = libcalc();
-    // A missing entry option is switched on in the file first; where the file refuses, the
-    // option reads as off.
-    for (const QString& cle : {cleSaisdate, cleSaisnombre})
-        if (!lireini(e.fichier_ini, sectionOptions, cle, tailleOption))
-            ecrireini(sectionOptions, cle, QStringLiteral("1"), e.fichier_ini);
-    const Options o = Options::lire(e.fichier_ini);
-    e.opt_saisdate = o.saisdate ? 1 : 0;
-    e.opt_saisnombre = o.saisnombre ? 1 : 0;
-    e.opt_alsacemoselle = o.alsacemoselle ? 1 : 0;
+    reglages().charger();
 }
 
 bool chargerreglages(const std::function<void()>& fermer) {

@@ -3,6 +3,7 @@
 
 #include "shared/sortie.h"
 
+#include <QObject>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -34,11 +35,6 @@ bool dossierSysteme(const QString& chemin);
 // folder by an earlier version is neither used nor deleted.
 QString emplacementfichierini(const DossierAppli& appli, const QString& dossierConfig);
 
-// Writes the default settings file at `fichier_ini`, replacing anything there. On failure the
-// user is told that the program is about to end, and false comes back: the caller then ends
-// the program through its exit routine.
-bool creationfichini();
-
 // The options of the settings file, as the program uses them.
 struct Options {
     bool saisdate = false;      // quick date entry
@@ -47,29 +43,63 @@ struct Options {
     // The web browser's whole path; nothing when the key is missing or empty.
     std::optional<QString> navigateur;
 
+    // The options of a new settings file.
+    static Options parDefaut();
     // Reads the options as the file holds them: each switch is a number rounded half to even
     // and held to 0 or 1, so that a missing or unreadable one is off.
     static Options lire(const QString& fichier);
-    // Writes the options; the Alsace-Moselle key only when it differs from `lues` (as read
-    // before), so that a file without it keeps its default lines. False when any write failed.
+    // Writes the options; a key marked so in the table (Alsacemoselle) only when it differs
+    // from `lues`, so that a file without it keeps its default lines. False when any write
+    // failed.
     bool enregistrer(const QString& fichier, const Options& lues) const;
 };
 
-// The options dialog's Ok: writes the options to `fichier_ini`, puts them into force for the
-// rest of the run, and tells the user when the file refused them.
-void enregistreroptions(const Options& options, const Options& lues);
+// The default settings file: an empty line, the section line, then each key that has a
+// default, in the order of the table of keys.
+QByteArray contenuParDefaut();
 
-// Reads the two entry options from the settings file into `opt_saisdate` and
-// `opt_saisnombre`: a missing or empty key is first written back as "1"; the text is read
-// as a number, rounded half to even and held to 0 or 1. Where the write-back does not take
-// (a read-only file) the option reads as 0. The Alsace-Moselle holidays option is read too,
-// but never written back: a file without its key keeps its default lines and means off.
+// The options in force for the run. Every reader of an option asks this object; `modifie`
+// tells when the options in force changed. The design's `opt_*` variables of `Libcalc` are
+// filled from it, here and nowhere else.
+class Reglages : public QObject {
+    Q_OBJECT
+public:
+    const Options& options() const { return m_options; }
+    bool saisdate() const { return m_options.saisdate; }
+    bool saisnombre() const { return m_options.saisnombre; }
+    bool alsacemoselle() const { return m_options.alsacemoselle; }
+    // The browser as the file holds it now: never kept, so a path changed by hand is used
+    // at once.
+    std::optional<QString> navigateur() const;
+
+    // Back to the options of a new file, before any file is read.
+    void reinitialiser();
+    // Reads `fichier_ini`: a missing or empty entry option is first written back as "1";
+    // where the write-back does not take (a read-only file) the option reads as 0. The
+    // Alsace-Moselle option is read but never written back.
+    void charger();
+    // The options dialog's Ok: writes `choisies` to `fichier_ini` and puts them into force
+    // for the rest of the run even when the file refused them (the user is then told, and
+    // false comes back); the browser is the file's, so a refused one does not change.
+    bool enregistrer(const Options& choisies);
+
+signals:
+    void modifie();
+
+private:
+    void appliquer(const Options& options);
+    Options m_options = Options::parDefaut();
+};
+
+Reglages& reglages();
+
+// Writes the default settings file at `fichier_ini`, replacing anything there. On failure the
+// user is told that the program is about to end, and false comes back: the caller then ends
+// the program through its exit routine.
+bool creationfichini();
+
+// Reads the entry options of `fichier_ini` into force (see `Reglages::charger`).
 void lireoptions();
-
-// The key of the Alsace-Moselle holidays option, written only once the user changes it.
-inline QString cleAlsaceMoselle() {
-    return QStringLiteral("Alsacemoselle");
-}
 
 // The settings steps of the main window's load: `fichier_ini` is placed beside `chemin_appli`
 // (or in the user's configuration folder), the file is created when missing, then the

@@ -4,9 +4,9 @@
 #include "fichierstest.h"
 #include "lignes.h"
 #include "platform/verrouinstance.h"
-#include "shared/fenetres.h"
 #include "shared/libcalc.h"
 #include "shared/verifications.h"
+#include "windows/common/fenetres.h"
 
 #include <QFile>
 #include <QTemporaryDir>

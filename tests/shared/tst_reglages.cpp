@@ -19,9 +19,6 @@ using namespace orvaline;
 
 namespace {
 
-const QByteArray parDefaut("\r\n[Options]\r\nSaisdate=1\r\nSaisnombre=1\r\n"
-                           "Navigateur=/usr/bin/xdg-open\r\n");
-
 using test::lire;
 
 void ecrire(const QString& chemin, const QByteArray& contenu) {
@@ -56,7 +53,21 @@ private slots:
         int fermetures = 0;
         QVERIFY(chargerreglages([&] { ++fermetures; }));
         QCOMPARE(libcalc().fichier_ini, ici(QStringLiteral("Orvaline.ini")));
-        QCOMPARE(lire(libcalc().fichier_ini), parDefaut);
+        // Five lines, the first one empty, each ended by CR LF; the Alsace-Moselle key is not
+        // among them.
+        const QList<QByteArray> lignes = lire(libcalc().fichier_ini).split('\n');
+        QCOMPARE(lignes.size(), 6);
+        QCOMPARE(lignes.at(0), QByteArray("\r"));
+        QCOMPARE(lignes.at(1), QByteArray("[Options]\r"));
+        QVERIFY(lignes.last().isEmpty());
+        for (int i = 2; i < 5; ++i)
+            QVERIFY2(lignes.at(i).endsWith('\r') && lignes.at(i).contains('='), lignes.at(i));
+        QVERIFY(!lire(libcalc().fichier_ini).contains("Alsacemoselle"));
+        // Read back through the keys' own readers, the new file gives the designed options.
+        const Options lues = Options::lire(libcalc().fichier_ini);
+        QVERIFY(lues.saisdate && lues.saisnombre && !lues.alsacemoselle);
+        QVERIFY(lues.navigateur && !lues.navigateur->isEmpty());
+        QCOMPARE(reglages().options().navigateur, Options::parDefaut().navigateur);
         QCOMPARE(libcalc().opt_saisdate, 1);
         QCOMPARE(libcalc().opt_saisnombre, 1);
         QCOMPARE(fermetures, 0);
@@ -69,6 +80,41 @@ private slots:
         QVERIFY(chargerreglages({}));
         QCOMPARE(lire(libcalc().fichier_ini), avant);
         QCOMPARE(libcalc().opt_saisdate, 0);
+    }
+
+    // Ok rewrites the three keys where they stand; comments, other sections and unknown keys
+    // stay, and the Alsace-Moselle key is added only once it changes.
+    void enregistrementGardeLeReste_data() {
+        test::colonnes<bool, QByteArray>({"alsace", "apres"});
+        QTest::newRow("Alsace-Moselle inchangée")
+            << false
+            << QByteArray("; à moi\r\n[Options]\r\nSaisdate=0\r\nautre=x\r\nSaisnombre=1\r\n"
+                          "Navigateur=/opt/nav\r\n[Autre]\r\nk=v\r\n");
+        QTest::newRow("Alsace-Moselle cochée")
+            << true
+            << QByteArray("; à moi\r\n[Options]\r\nSaisdate=0\r\nautre=x\r\nSaisnombre=1\r\n"
+                          "Navigateur=/opt/nav\r\nAlsacemoselle=1\r\n[Autre]\r\nk=v\r\n");
+    }
+    void enregistrementGardeLeReste() {
+        QFETCH(bool, alsace);
+        ecrire(libcalc().fichier_ini, "; à moi\r\n[Options]\r\nSaisdate=1\r\nautre=x\r\n"
+                                      "Saisnombre=0\r\nNavigateur=/usr/bin/nav\r\n"
+                                      "[Autre]\r\nk=v\r\n");
+        lireoptions();
+        int signaux = 0;
+        const auto lien = connect(&reglages(), &Reglages::modifie, this, [&] { ++signaux; });
+        Options choisies = reglages().options();
+        choisies.saisdate = false;
+        choisies.saisnombre = true;
+        choisies.alsacemoselle = alsace;
+        choisies.navigateur = QStringLiteral(" /opt/nav ");
+        QVERIFY(reglages().enregistrer(choisies));
+        disconnect(lien);
+        QTEST(lire(libcalc().fichier_ini), "apres");
+        QCOMPARE(signaux, 1);
+        QCOMPARE(libcalc().opt_saisnombre, 1);
+        QCOMPARE(libcalc().opt_alsacemoselle, alsace ? 1 : 0);
+        QCOMPARE(reglages().navigateur(), QStringLiteral("/opt/nav"));
     }
 
     void creationImpossible() {

@@ -3,6 +3,7 @@
 // windows included, and the help then stays usable).
 #include "faux.h"
 #include "lignes.h"
+#include "shared/initialisation.h"
 #include "shared/libcalc.h"
 #include "windows/calendar/fenetrecalendrier.h"
 #include "windows/help/afficheraide.h"

@@ -4,6 +4,7 @@
 #include "core/textesdates.h"
 #include "faux.h"
 #include "lignes.h"
+#include "shared/initialisation.h"
 #include "shared/libcalc.h"
 #include "windows/main/fenetreprincipale.h"
 #include "windows/msgbox/usermsgbox.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "faux.h"
 #include "lignes.h"
+#include "shared/initialisation.h"
 #include "shared/libcalc.h"
 #include "windows/calendar/casejour.h"
 #include "windows/calendar/fenetrecalendrier.h"

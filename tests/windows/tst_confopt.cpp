@@ -5,6 +5,7 @@
 #include "fichierstest.h"
 #include "lignes.h"
 #include "shared/libcalc.h"
+#include "shared/reglages.h"
 #include "windows/options/confopt.h"
 
 #include <QCheckBox>
@@ -44,6 +45,7 @@ class TestConfOpt : public QObject {
 
     void ecrireFichier(const QByteArray& contenu) {
         QVERIFY(test::ecrire(libcalc().fichier_ini, contenu));
+        lireoptions();
     }
 
 private slots:
@@ -125,8 +127,15 @@ private slots:
         });
         QCOMPARE(m_faux.boite->messages.size(), 1);
         QVERIFY(m_faux.boite->messages.first().texte.contains(fichier));
-        // The choice still holds for this session.
-        QCOMPARE(libcalc().opt_saisdate, qint16(1));
+        // The choice still holds for this session, and the dialog opens again on it rather
+        // than on what the file holds.
+        QCOMPARE(libcalc().opt_saisdate, qint16(0));
+        bool coche = true;
+        dansOptions([&](QWidget* d) {
+            coche = ctl<QCheckBox>(d, QStringLiteral("case_saisdate"))->isChecked();
+            cliquer(d, QStringLiteral("com_annul"));
+        });
+        QVERIFY(!coche);
     }
 
     // The file dialog opens on the saved browser; the choice is shown and saved trimmed.

@@ -2,9 +2,11 @@
 // Keeping the tape and the history from the "Fichier" menu: the items follow the calculator
 // shown, the saved file holds the text as shown, and a failed save says why and keeps all.
 #include "faux.h"
+#include "shared/initialisation.h"
 #include "shared/libcalc.h"
 #include "windows/main/fenetreprincipale.h"
 #include "windows/msgbox/affichermessage.h"
+#include "windows/msgbox/echangemessage.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -3,7 +3,7 @@
 #include "faux.h"
 #include "lignes.h"
 #include "shared/libcalc.h"
-#include "shared/twips.h"
+#include "windows/common/twips.h"
 #include "windows/msgbox/affichermessage.h"
 #include "windows/msgbox/disposition.h"
 #include "windows/msgbox/usermsgbox.h"

@@ -5,6 +5,7 @@
 // calendar shown over its full-screen parent.
 #include "faux.h"
 #include "lignes.h"
+#include "shared/initialisation.h"
 #include "shared/libcalc.h"
 #include "windows/calendar/fenetrecalendrier.h"
 #include "windows/common/styleorvaline.h"

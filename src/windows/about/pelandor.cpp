@@ -3,18 +3,18 @@
 
 #include "core/erreur.h"
 #include "core/nombres.h"
-#include "shared/etat.h"
 #include "shared/fabricant.h"
-#include "shared/fenetres.h"
 #include "shared/internet.h"
 #include "shared/libcalc.h"
-#include "shared/polices.h"
 #include "shared/rapporterreur.h"
-#include "shared/twips.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/couleurs.h"
+#include "windows/common/etat.h"
+#include "windows/common/fenetres.h"
 #include "windows/common/images.h"
 #include "windows/common/noms.h"
+#include "windows/common/polices.h"
+#include "windows/common/twips.h"
 #include "windows/msgbox/affichermessage.h"
 
 #include <QClipboard>

@@ -6,15 +6,15 @@
 #include "core/nombres.h"
 #include "core/reglescalendrier.h"
 #include "core/textesdates.h"
-#include "shared/annees.h"
-#include "shared/etat.h"
-#include "shared/fenetres.h"
 #include "shared/libcalc.h"
-#include "shared/twips.h"
 #include "windows/calendar/casejour.h"
 #include "windows/calendar/echangecalendrier.h"
+#include "windows/common/annees.h"
 #include "windows/common/boutonxp.h"
+#include "windows/common/etat.h"
+#include "windows/common/fenetres.h"
 #include "windows/common/labeldegrade.h"
+#include "windows/common/twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>

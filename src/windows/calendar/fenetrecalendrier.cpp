@@ -3,14 +3,14 @@
 #include "windows/calendar/fenetrecalendrier.h"
 
 #include "core/reglescalendrier.h"
-#include "shared/polices.h"
-#include "shared/twips.h"
 #include "windows/calendar/casejour.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/couleurs.h"
 #include "windows/common/images.h"
 #include "windows/common/labeldegrade.h"
 #include "windows/common/noms.h"
+#include "windows/common/polices.h"
+#include "windows/common/twips.h"
 
 #include <QEvent>
 #include <QFrame>

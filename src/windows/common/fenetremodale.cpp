@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/common/fenetremodale.h"
 
-#include "shared/fenetres.h"
+#include "windows/common/fenetres.h"
 
 #include <QApplication>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/help/fenetreaide.h"
 
-#include "shared/fenetres.h"
-#include "shared/polices.h"
-#include "shared/twips.h"
 #include "windows/common/boutonxp.h"
+#include "windows/common/fenetres.h"
+#include "windows/common/polices.h"
+#include "windows/common/twips.h"
 
 #include <QApplication>
 #include <QFile>

@@ -4,13 +4,13 @@
 #include "windows/main/cadredates.h"
 
 #include "core/unitesdate.h"
-#include "shared/polices.h"
-#include "shared/twips.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
 #include "windows/common/couleurs.h"
 #include "windows/common/images.h"
 #include "windows/common/noms.h"
+#include "windows/common/polices.h"
+#include "windows/common/twips.h"
 #include "windows/main/habillagecadre.h"
 
 #include <QFontMetrics>

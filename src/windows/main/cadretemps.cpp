@@ -3,13 +3,13 @@
 // buttons and the tape.
 #include "windows/main/cadretemps.h"
 
-#include "shared/polices.h"
-#include "shared/twips.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
 #include "windows/common/couleurs.h"
 #include "windows/common/images.h"
 #include "windows/common/noms.h"
+#include "windows/common/polices.h"
+#include "windows/common/twips.h"
 #include "windows/main/habillagecadre.h"
 
 #include <QGroupBox>

@@ -4,12 +4,12 @@
 // end date -> start date.
 #include "core/calculdates.h"
 #include "core/filtressaisie.h"
-#include "shared/fenetres.h"
 #include "shared/libcalc.h"
 #include "shared/rapporterreur.h"
 #include "windows/calendar/echangecalendrier.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
+#include "windows/common/fenetres.h"
 #include "windows/main/cadredates.h"
 #include "windows/msgbox/affichermessage.h"
 

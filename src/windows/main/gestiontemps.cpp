@@ -4,11 +4,11 @@
 #include "windows/main/cadretemps.h"
 
 #include "core/filtressaisie.h"
-#include "shared/fenetres.h"
 #include "shared/libcalc.h"
 #include "shared/rapporterreur.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
+#include "windows/common/fenetres.h"
 #include "windows/msgbox/affichermessage.h"
 
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shared/polices.h"
-#include "shared/twips.h"
 #include "windows/common/champsaisie.h"
+#include "windows/common/polices.h"
+#include "windows/common/twips.h"
 
 #include <QGroupBox>
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/calculatricetemps.h"
-
 #include <QString>
 
 namespace orvaline {
@@ -14,11 +12,5 @@ namespace orvaline {
 // 4 Réessayer/Annuler, 5 Option 1/Option 2.
 qint16 affichermessage(const QString& message, qint16 image, qint16 jeuBoutons,
                        const QString& titre, qint16 aide = 0);
-
-// The box's side of the hand-over: what the last caller asked for (the same notice the
-// calculators give), already held to the pictures and button sets that exist, and the answer
-// given back.
-Avis demandeMessage();
-void rendreReponseMessage(int reponse);
 
 } // namespace orvaline

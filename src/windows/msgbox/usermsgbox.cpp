@@ -2,14 +2,14 @@
 #include "windows/msgbox/usermsgbox.h"
 
 #include "shared/attente.h"
-#include "shared/fenetres.h"
 #include "shared/libcalc.h"
-#include "shared/polices.h"
-#include "shared/twips.h"
 #include "windows/common/boutonxp.h"
+#include "windows/common/fenetres.h"
 #include "windows/common/images.h"
 #include "windows/common/noms.h"
-#include "windows/msgbox/affichermessage.h"
+#include "windows/common/polices.h"
+#include "windows/common/twips.h"
+#include "windows/msgbox/echangemessage.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

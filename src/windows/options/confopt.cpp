@@ -5,13 +5,13 @@
 #include "core/filtressaisie.h"
 #include "platform/dialoguefichier.h"
 #include "platform/services.h"
-#include "shared/fenetres.h"
 #include "shared/libcalc.h"
-#include "shared/polices.h"
 #include "shared/reglages.h"
 #include "windows/calendar/echangecalendrier.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
+#include "windows/common/fenetres.h"
+#include "windows/common/polices.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -122,12 +122,13 @@ void ConfOpt::charger() {
     // The test fields start empty at every opening; they are never saved.
     sais_date->clear();
     sais_nombre->clear();
-    m_lues = Options::lire(libcalc().fichier_ini);
-    case_saisdate->setChecked(m_lues.saisdate);
-    case_saisnombre->setChecked(m_lues.saisnombre);
-    case_alsacemoselle->setChecked(m_lues.alsacemoselle);
+    // The options in force, so that after a refused save the dialog shows what applies.
+    const Reglages& r = reglages();
+    case_saisdate->setChecked(r.saisdate());
+    case_saisnombre->setChecked(r.saisnombre());
+    case_alsacemoselle->setChecked(r.alsacemoselle());
     remplirFeries();
-    lib_navig->setText(QStringLiteral(" ") + m_lues.navigateur.value_or(QString()));
+    lib_navig->setText(QStringLiteral(" ") + r.navigateur().value_or(QString()));
     comOptions(1);
 }
 
@@ -169,7 +170,7 @@ void ConfOpt::comOk() {
     choisies.saisnombre = case_saisnombre->isChecked();
     choisies.alsacemoselle = case_alsacemoselle->isChecked();
     choisies.navigateur = lib_navig->text().trimmed();
-    enregistreroptions(choisies, m_lues);
+    reglages().enregistrer(choisies);
     m_annule = 0;
     done(QDialog::Accepted);
 }

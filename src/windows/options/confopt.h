@@ -84,7 +84,6 @@ private:
     QCheckBox* case_alsacemoselle = nullptr;
     QLabel* lib_annee = nullptr;
     QListWidget* list_feries = nullptr;
-    Options m_lues; // as the file held them at opening
 };
 
 // Opens the options dialog from the main window and lets the opener take the focus back.

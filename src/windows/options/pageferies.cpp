@@ -3,9 +3,9 @@
 #include "core/joursouvres.h"
 #include "core/textesdates.h"
 #include "shared/libcalc.h"
-#include "shared/polices.h"
-#include "shared/twips.h"
 #include "windows/common/images.h"
+#include "windows/common/polices.h"
+#include "windows/common/twips.h"
 #include "windows/options/confopt.h"
 
 #include <QCheckBox>

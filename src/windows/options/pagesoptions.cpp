@@ -2,13 +2,13 @@
 // The controls of the options dialog: the page buttons on the left and the three pages.
 #include "windows/options/confopt.h"
 
-#include "shared/polices.h"
-#include "shared/twips.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/cadretitre.h"
 #include "windows/common/champsaisie.h"
 #include "windows/common/images.h"
 #include "windows/common/noms.h"
+#include "windows/common/polices.h"
+#include "windows/common/twips.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -4,15 +4,16 @@
 #include "platform/boitesysteme.h"
 #include "platform/services.h"
 #include "shared/attente.h"
-#include "shared/fenetres.h"
+#include "shared/initialisation.h"
 #include "shared/libcalc.h"
-#include "shared/polices.h"
 #include "shared/sortie.h"
-#include "shared/twips.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/couleurs.h"
+#include "windows/common/fenetres.h"
 #include "windows/common/images.h"
 #include "windows/common/labeldegrade.h"
+#include "windows/common/polices.h"
+#include "windows/common/twips.h"
 
 #include <QApplication>
 #include <QEventLoop>

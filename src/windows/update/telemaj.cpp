@@ -2,17 +2,17 @@
 #include "windows/update/telemaj.h"
 
 #include "core/erreur.h"
-#include "shared/fenetres.h"
 #include "shared/internet.h"
 #include "shared/libcalc.h"
-#include "shared/polices.h"
 #include "shared/rapporterreur.h"
 #include "shared/sortie.h"
-#include "shared/twips.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/couleurs.h"
+#include "windows/common/fenetres.h"
 #include "windows/common/images.h"
 #include "windows/common/noms.h"
+#include "windows/common/polices.h"
+#include "windows/common/twips.h"
 #include "windows/msgbox/affichermessage.h"
 
 #include <QFrame>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shared/annees.h"
+#include "windows/common/annees.h"
 
 #include "core/reglescalendrier.h"
 

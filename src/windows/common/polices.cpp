@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shared/polices.h"
+#include "windows/common/polices.h"
 
 namespace orvaline {
 

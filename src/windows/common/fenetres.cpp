@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shared/fenetres.h"
+#include "windows/common/fenetres.h"
 
 #include "shared/libcalc.h"
-#include "shared/twips.h"
+#include "windows/common/twips.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -164,16 +164,7 @@ void lierAAppelante(QWidget* fenetre) {
 
 namespace {
 bool g_sablier = false;
-std::function<void()> g_activation;
 } // namespace
-
-void definirRetourModal(std::function<void()> activation) {
-    g_activation = std::move(activation);
-}
-
-void retourModal() {
-    if (g_activation) g_activation();
-}
 
 void afficherSablier() {
     if (g_sablier) return;

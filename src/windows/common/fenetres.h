@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shared/retourmodal.h"
+
 #include <QPoint>
 #include <QRectF>
 #include <QSize>
@@ -41,13 +43,6 @@ void lierAAppelante(QWidget* fenetre);
 // pointer stack stays balanced.
 void afficherSablier();
 void retablirCurseur();
-
-// A window of ours that opened a modal window runs its activation when that window has gone
-// (as a desktop program's window is re-activated), before the opener goes on and perhaps
-// moves the focus itself. The main window registers its activation here; every code path
-// that shows a modal window calls retourModal() once it has closed.
-void definirRetourModal(std::function<void()> activation);
-void retourModal();
 
 // Gives the focus to a control only when it is shown and enabled; anything else is ignored.
 void donnerfocus(QWidget* controle);
