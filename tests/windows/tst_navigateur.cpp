@@ -12,10 +12,10 @@
 #include <QClipboard>
 #include <QFrame>
 #include <QLabel>
-#include <QUrl>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 using namespace orvaline;
 using namespace Qt::StringLiterals;
