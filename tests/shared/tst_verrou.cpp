@@ -47,8 +47,8 @@ private slots:
         QVERIFY(programme.waitForStarted());
         // The lock file outlives its copy, as after a crash: a second name keeps it, and
         // comes back once the copy has let go.
-        QCOMPARE(::link(QFile::encodeName(chemin).constData(), QFile::encodeName(garde).constData()),
-                 0);
+        QCOMPARE(
+            ::link(QFile::encodeName(chemin).constData(), QFile::encodeName(garde).constData()), 0);
         premiere.reset();
         QVERIFY(QFile::rename(garde, chemin));
 
