@@ -4,19 +4,15 @@
 # the given number of seconds (60 by default). A crashing input lands in build-fuzz/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/commun.sh
 secondes="${1:-60}"
 if ! command -v clang++ >/dev/null || ! dpkg -s libclang-rt-14-dev >/dev/null 2>&1; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get update
-    $sudo apt-get install -y --no-install-recommends clang libclang-rt-14-dev
+    en_root apt-get update
+    en_root apt-get install -y --no-install-recommends clang libclang-rt-14-dev
 fi
-lanceur=()
-command -v ccache >/dev/null && lanceur=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DORVALINE_TESTS=OFF -DORVALINE_FUZZ=ON "${lanceur[@]}" >/dev/null
+cmake --preset fuzz "${lanceur_ccache[@]}" >/dev/null
 cibles=(dates intervalle filtres ini temps)
-cmake --build build-fuzz -j "$(nproc)" --target "${cibles[@]/#/fuzz_}"
+cmake --build --preset fuzz -j "$(nproc)" --target "${cibles[@]/#/fuzz_}"
 for cible in "${cibles[@]}"; do
     echo "== fuzz_$cible, ${secondes} s"
     corpus="build-fuzz/corpus/$cible"

@@ -11,7 +11,7 @@ for n in premier second-dossier; do
     git clone -q . "$travail/$n"
     git -C "$travail/$n" checkout -q "$commit"
     cmake -S "$travail/$n" -B "$travail/$n/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DORVALINE_TESTS=OFF >/dev/null
+        -DBUILD_TESTING=OFF >/dev/null
     cmake --build "$travail/$n/build" -j "$(nproc)" >/dev/null
     (cd "$travail/$n/build" && cpack -G DEB -B "$travail/$n/paquet" >/dev/null 2>&1)
 done

@@ -4,6 +4,7 @@
 # into build/. Used by lancer.sh and tester.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/commun.sh
 
 # xvfb, openbox and x11-utils let the tests show windows on a real X screen with a frame.
 paquets=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
@@ -27,10 +28,9 @@ for p in "${paquets[@]}"; do
 done
 if [ ${#manquants[@]} -gt 0 ]; then
     echo "Installation de : ${manquants[*]}"
-    sudo=""
-    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-    $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${manquants[@]}"
+    en_root apt-get update -q
+    en_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+        "${manquants[@]}"
 fi
 
 # Run by root, the Wayland test starts sway (which refuses root) as this unprivileged user;
@@ -42,14 +42,13 @@ fi
 # The tests also run under the French locale, where the decimal mark is a comma.
 if ! locale -a 2>/dev/null | grep -qix 'fr_FR.utf-\?8'; then
     echo "Génération de la locale fr_FR.UTF-8"
-    sudo=""
-    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-    $sudo sed -i 's/^# *\(fr_FR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-    grep -q '^fr_FR.UTF-8 UTF-8' /etc/locale.gen || echo 'fr_FR.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
-    $sudo locale-gen
+    en_root sed -i 's/^# *\(fr_FR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^fr_FR.UTF-8 UTF-8' /etc/locale.gen ||
+        echo 'fr_FR.UTF-8 UTF-8' | en_root tee -a /etc/locale.gen >/dev/null
+    en_root locale-gen
 fi
 
 options=()
 if [ -n "${CI:-}" ]; then options+=(-DORVALINE_WERROR=ON); fi
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
-cmake --build build -j "$(nproc)"
+cmake --preset default "${options[@]}"
+cmake --build --preset default -j "$(nproc)"

@@ -2,15 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Prepares the machine, builds Orvaline and runs every test (no display needed). In CI, the
 # core and shared tests run a second time under the address and undefined-behaviour
-# sanitizers, in a build folder of their own (build-asan).
+# sanitizers, in a build folder of their own (build-asan). Last, the style check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/commun.sh
 bash tools/preparer.sh
 # Everything written from here on must stay in build/ or in a temporary folder.
 marque=$(mktemp)
 trap 'rm -f "$marque"' EXIT
 sleep 1
-(cd build && ctest --output-on-failure -j "$(nproc)")
+ctest --preset default -j "$(nproc)"
 bash tools/verifier-bureau.sh build
 # What a screen reader finds in every window; skipped (77) when its tools are not installed.
 code=0
@@ -21,11 +22,10 @@ case $code in
     *) exit "$code" ;;
 esac
 bash tools/verifier-ecritures.sh "$marque"
+# Layout and lint: a drift fails the run.
+bash tools/verifier-style.sh build
 if [ -n "${CI:-}" ]; then
-    lanceur=()
-    command -v ccache >/dev/null && lanceur=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVALINE_SANITIZE=ON \
-        -DORVALINE_WERROR=ON "${lanceur[@]}" >/dev/null
-    cmake --build build-asan -j "$(nproc)" --target tests_core tests_shared
-    (cd build-asan && ctest --output-on-failure -j "$(nproc)" -L 'core|shared')
+    cmake --preset asan -DORVALINE_WERROR=ON "${lanceur_ccache[@]}" >/dev/null
+    cmake --build --preset asan -j "$(nproc)"
+    ctest --preset asan -j "$(nproc)"
 fi

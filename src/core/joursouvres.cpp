@@ -220,6 +220,9 @@ bool estjourouvre(QDate date, RegleJours regle) {
 
 std::optional<QDate> ajouterjoursouvres(QDate debut, qint64 n, RegleJours regle) {
     if (n == 0) return debut;
+    // No answer lies further off than the whole calendar in days; a larger count would
+    // overflow the running counts below.
+    if (n > jjMax - jjMin || n < jjMin - jjMax) return std::nullopt;
     const int parSemaine = joursParSemaine(regle.sorte);
     const qint64 depart = debut.toJulianDay();
     // The running count of working days that the answer carries.

@@ -160,7 +160,8 @@ std::optional<QString> ajouterEntier(QStringView texte, int pas, QChar symboleDe
     }
     if (chiffres.isEmpty()) return std::nullopt;
     decimales = qMax(decimales, qsizetype(0));
-    const QString ecart = QString::number(std::abs(pas)) + QString(decimales, u'0');
+    // Widened first: the lowest int has no positive counterpart of its own type.
+    const QString ecart = QString::number(std::abs(qint64(pas))) + QString(decimales, u'0');
 
     QString resultat;
     if (negatif == (pas < 0)) {

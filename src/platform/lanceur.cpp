@@ -9,7 +9,7 @@
 #include <optional>
 
 #ifdef Q_OS_UNIX
-#include <signal.h>
+#include <csignal>
 #endif
 
 namespace orvaline {

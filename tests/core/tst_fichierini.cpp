@@ -143,6 +143,13 @@ private slots:
         using test::ligne;
         ligne("saut dans la valeur", "Options", "Navigateur", "x\n[Options]\nA=0");
         ligne("égal dans la clé", "Options", "A=B", "1");
+        // Read back, these would be a comment or a section heading, never the key.
+        ligne("clé en point-virgule", "Options", ";A", "1");
+        ligne("clé en dièse", "Options", "#A", "1");
+        ligne("clé en crochet", "Options", "[A", "1");
+        ligne("clé en point-virgule après des blancs", "Options", "  ;A", "1");
+        ligne("saut dans la clé", "Options", "A\nB", "1");
+        ligne("retour chariot dans la clé", "Options", "A\rB", "1");
         ligne("clé vide", "Options", " ", "1");
         ligne("crochet dans la section", "Opt]ions", "A", "1");
         ligne("caractère de contrôle dans la section", "Opt\x01ions", "A", "1");

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTest>
+#include <limits>
 
 using namespace orvaline;
 
@@ -84,6 +85,15 @@ private slots:
         ligne("une année à rebours", "31/12/2024", -252, ouvres, "29/12/2023");
         ligne("au-delà de 9999", "31/12/9999", 1, ouvres, "");
         ligne("avant l'an 100", "04/01/0100", -1, ouvres, "");
+        constexpr qint64 plusGrand = std::numeric_limits<qint64>::max();
+        constexpr qint64 plusPetit = std::numeric_limits<qint64>::min();
+        ligne("plus que les jours de la plage", "01/01/2024", 4'000'000, ouvres, "");
+        ligne("compte de 7·10^18", "01/01/2024", 7'000'000'000'000'000'000, ouvrables, "");
+        ligne("compte de -7·10^18", "01/01/2024", -7'000'000'000'000'000'000, ouvres, "");
+        ligne("plus grand compte", "01/01/2024", plusGrand, ouvres, "");
+        ligne("plus grand compte en Alsace", "01/01/2024", plusGrand, ouvresAM, "");
+        ligne("plus petit compte", "01/01/2024", plusPetit, ouvres, "");
+        ligne("plus petit compte depuis un férié", "01/05/2024", plusPetit + 1, ouvrables, "");
     }
     void ajout() {
         QFETCH(QDate, debut);

@@ -65,6 +65,28 @@ private slots:
         QCOMPARE(b.has_value(), ok32);
         if (ok32) QCOMPARE(qint64(*b), v32);
     }
+
+    // The step added to a typed number: written back as its shortest text, whatever the
+    // step's size.
+    void pas_data() {
+        test::colonnes<QString, int, QString>({"texte", "pas", "attendu"});
+        ligne("moins un vers zéro", "-1", 1, "0");
+        ligne("moins zéro virgule vers zéro", "-1.0", 1, "0");
+        ligne("zéros de fin tous ôtés", "1.00", 1, "2");
+        ligne("zéros de fin gardés jusqu'au chiffre", "1.500", -1, "0.5");
+        ligne("passe sous zéro", "0.7", -1, "-0.3");
+        ligne("pas le plus bas", "9", std::numeric_limits<int>::min(), "-2147483639");
+        ligne("pas le plus haut", "-9", std::numeric_limits<int>::max(), "2147483638");
+        ligne("pas le plus bas sur un négatif", "-1", std::numeric_limits<int>::min(),
+              "-2147483649");
+    }
+    void pas() {
+        QFETCH(QString, texte);
+        QFETCH(int, pas);
+        const auto r = ajouterEntier(texte, pas, u'.');
+        QVERIFY(r);
+        QTEST(*r, "attendu");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestNombres)

@@ -125,7 +125,7 @@ private slots:
     void options() {
         QStringList manquants;
         test::quandModal(QStringLiteral("confopt"), [&](QWidget* d) {
-            for (int page = 1; page <= 3; ++page) {
+            for (int page = 1; page <= 4; ++page) {
                 d->findChild<QPushButton*>(QStringLiteral("com_options(%1)").arg(page))->click();
                 manquants += sansNom(d);
             }

@@ -6,6 +6,7 @@
 #include "windows/calendar/casejour.h"
 #include "windows/calendar/fenetrecalendrier.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -41,6 +42,18 @@ class TestCalendrier : public QObject {
                            w->mapTo(w->window(), w->rect().center()));
     }
     void cliquer(const QString& nom) { enfant<QPushButton>(nom)->click(); }
+    // Pixels of the cell, as drawn, clearly redder than grey: a red number and its smoothed
+    // edges (the cell's backgrounds, at most peach, stay well below).
+    static int pixelsRouges(QWidget* w) {
+        const QImage image = w->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() - c.green() > 80 && c.red() - c.blue() > 80) ++n;
+            }
+        return n;
+    }
 
 private slots:
     void initTestCase() {
@@ -59,6 +72,9 @@ private slots:
             const QString nom = alsace ? QStringLiteral("Vendredi saint") : QString(); // 29 March
             QCOMPARE(cellule(33)->toolTip(), nom);
             QCOMPARE(cellule(33)->accessibleDescription(), alsace ? nom : QStringLiteral("Jour"));
+            // and its number is drawn in red, where a plain day's is black
+            QVERIFY(QTest::qWaitForWindowExposed(&FenetreCalendrier::instance()));
+            QCOMPARE(pixelsRouges(cellule(33)) > 0, bool(alsace));
         }
         libcalc().opt_alsacemoselle = 0;
     }

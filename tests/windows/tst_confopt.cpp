@@ -64,6 +64,7 @@ private slots:
     void fermeture_data() {
         QTest::addColumn<int>("facon");
         ligne("Annuler", 0);
+        ligne("case de fermeture", 1);
         ligne("Échap", 2);
         ligne("Ok", 3);
     }
@@ -77,6 +78,7 @@ private slots:
             ctl<QCheckBox>(d, QStringLiteral("case_saisnombre"))->click();
             cliquer(d, QStringLiteral("com_selfich"));
             if (facon == 0) cliquer(d, QStringLiteral("com_annul"));
+            if (facon == 1) d->close();
             if (facon == 2) QTest::keyClick(d, Qt::Key_Escape);
             if (facon == 3) cliquer(d, QStringLiteral("com_ok"));
         });
