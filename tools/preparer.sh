@@ -16,6 +16,8 @@ paquets+=(sway qt6-wayland grim)
 paquets+=(dpkg-dev file appstream desktop-file-utils lintian)
 # pdftotext reads back the print-out test's PDF file.
 paquets+=(poppler-utils)
+# The style check of the test command: layout and lint.
+paquets+=(clang-format clang-tidy)
 # The screen-reader walk (tools/parcours-atspi.sh), only on request: it needs a virtual screen.
 if [ -n "${ORVALINE_LECTEUR_ECRAN:-}" ]; then
     paquets+=(xauth dbus at-spi2-core python3-gi gir1.2-atspi-2.0)
