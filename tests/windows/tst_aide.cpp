@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help: each topic opens its page, F1 opens the page of the window it is typed in (modal
-// windows included, and the help then stays usable).
+// windows included, and the help then stays usable). Every example the pages mark with a
+// data-essai attribute is replayed, on the real fields or on the time calculator.
+#include "core/calculatricetemps.h"
 #include "faux.h"
 #include "lignes.h"
 #include "shared/initialisation.h"
@@ -9,10 +11,21 @@
 #include "windows/help/afficheraide.h"
 #include "windows/help/fenetreaide.h"
 #include "windows/main/fenetreprincipale.h"
+#include "windows/msgbox/usermsgbox.h"
 #include "windows/options/confopt.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -27,6 +40,23 @@ FenetreAide& aide() {
 }
 QString titreAffiche() {
     return aide().navigateur()->documentTitle();
+}
+
+// The text a reader sees in a piece of a page: tags dropped, entities and blanks as shown.
+QString texteVu(QString html) {
+    html.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    html.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
+    html.replace(QStringLiteral("&minus;"), QStringLiteral("-"));
+    return html.simplified();
+}
+
+// Dates of the key table that follow today: "JJ/MM/AAAA" today, "DJ" the last day of its month.
+QString dateDuJour(QString texte) {
+    const QDate jour = QDate::currentDate();
+    texte.replace(QStringLiteral("JJ"), jour.toString(QStringLiteral("dd")));
+    texte.replace(QStringLiteral("DJ"), QString::number(jour.daysInMonth()));
+    texte.replace(QStringLiteral("MM/AAAA"), jour.toString(QStringLiteral("MM/yyyy")));
+    return texte;
 }
 
 } // namespace
@@ -112,6 +142,116 @@ private slots:
 
         QVERIFY(afficheraide(0));
         QCOMPARE(aide().windowModality(), Qt::NonModal);
+    }
+
+    // The marked examples: a table row with data-essai, its cells read as shown. "touche": the
+    // key data-touche (QKeySequence's names) in the field data-champ turns the text before the
+    // arrow into the text after it. "dates": the date calculator given the first three cells
+    // shows the next three. "temps": the steps data-etapes on the time calculator print the
+    // last cell as the tape's last line. "copie": Ctrl+A then Ctrl+C copy the whole field.
+    void exemplesDesPages_data() {
+        test::colonnes<QString, QString, QStringList>({"essai", "champ", "valeurs"});
+        const QRegularExpression ligneMarquee(
+            QStringLiteral("<tr data-essai=\"(\\w+)\"([^>]*)>(.*?)</tr>"),
+            QRegularExpression::DotMatchesEverythingOption);
+        const QRegularExpression attribut(QStringLiteral("data-(\\w+)=\"([^\"]*)\""));
+        const QRegularExpression cellule(QStringLiteral("<td[^>]*>(.*?)</td>"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+        int lignes = 0;
+        for (const QString& page :
+             QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")})) {
+            QFile f(QStringLiteral(":/help/") + page);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(f.readAll());
+            for (const auto& m : ligneMarquee.globalMatch(html)) {
+                QMap<QString, QString> attributs;
+                for (const auto& a : attribut.globalMatch(m.captured(2)))
+                    attributs[a.captured(1)] = a.captured(2);
+                QStringList cellules;
+                for (const auto& c : cellule.globalMatch(m.captured(3)))
+                    cellules << texteVu(c.captured(1));
+                QStringList valeurs;
+                const QString essai = m.captured(1);
+                if (essai == u"touche")
+                    valeurs << attributs[QStringLiteral("touche")]
+                            << cellules.last().split(QStringLiteral(" → "));
+                else if (essai == u"temps")
+                    valeurs << attributs[QStringLiteral("etapes")] << cellules.last();
+                else
+                    valeurs = cellules;
+                const QString nom = page + u' ' + essai + u' ' + QString::number(++lignes) + u' ' +
+                                    cellules.join(u' ');
+                QTest::newRow(qPrintable(nom))
+                    << essai << attributs.value(QStringLiteral("champ")) << valeurs;
+            }
+        }
+        QVERIFY(lignes > 0);
+    }
+    void exemplesDesPages() {
+        QFETCH(QString, essai);
+        QFETCH(QString, champ);
+        QFETCH(QStringList, valeurs);
+        if (essai == u"temps") {
+            CalculatriceTemps calc;
+            for (const QString& etape : valeurs[0].split(u' ')) {
+                if (etape.size() >= 2 && etape.at(1) == u'=')
+                    calc.saisir(etape.left(1).toInt(), etape.mid(2));
+                else
+                    calc.com_oper(int(QStringLiteral("+-x/=").indexOf(etape)) + 1, u',');
+            }
+            QCOMPARE(calc.sais_histo().trimmed().split(u'\n').last().simplified(), valeurs[1]);
+            return;
+        }
+        m_fenetre->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_fenetre.get()));
+        QTest::keyClick(m_fenetre.get(), champ.startsWith(u"sais_time") ? Qt::Key_F2 : Qt::Key_F3);
+        if (essai == u"copie") {
+            auto* texte = m_fenetre->findChild<QPlainTextEdit*>(champ);
+            texte->setPlainText(QStringLiteral("\n DD : 25/03/2024\n Inc: 90 J"));
+            QApplication::clipboard()->clear();
+            texte->setFocus();
+            QTest::keyClick(texte, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(texte, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QApplication::clipboard()->text(), texte->toPlainText());
+            texte->clear();
+        } else if (essai == u"touche") {
+            QCOMPARE(valeurs.size(), 3);
+            auto* ligne = m_fenetre->findChild<QLineEdit*>(champ);
+            ligne->setFocus();
+            ligne->setText(valeurs[1]);
+            const QKeyCombination touche = QKeySequence::fromString(valeurs[0])[0];
+            QVERIFY(touche.key() != Qt::Key_unknown);
+            QTest::keyClick(ligne, touche.key(), touche.keyboardModifiers());
+            QCOMPARE(ligne->text(), dateDuJour(valeurs[2]));
+            ligne->clear();
+        } else {
+            // Départ, Incrément, Unité; then the start field, the end field and the message.
+            QCOMPARE(valeurs.size(), 6);
+            const auto ecrire = [this](const char* nom, const QString& texte) {
+                m_fenetre->findChild<QLineEdit*>(QString::fromLatin1(nom))->setText(texte);
+            };
+            ecrire("sais_date(1)", valeurs[0]);
+            ecrire("sais_increment", valeurs[1]);
+            ecrire("sais_date(2)", QString());
+            auto* unites = m_fenetre->findChild<QListWidget*>(QStringLiteral("list_increment"));
+            {
+                const QSignalBlocker silence(unites);
+                unites->setCurrentItem(unites->findItems(valeurs[2], Qt::MatchExactly).value(0));
+            }
+            QVERIFY(unites->currentItem());
+            auto* message = UserMsgBox::instance().findChild<QLabel*>(QStringLiteral("libelles"));
+            message->clear();
+            if (!valeurs[5].isEmpty()) test::repondreAuProchainModal(QStringLiteral("Ok"));
+            QTest::mouseClick(m_fenetre->findChild<QAbstractButton*>(QStringLiteral("com_date")),
+                              Qt::LeftButton);
+            QCOMPARE(m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_date(1)"))->text(),
+                     valeurs[3]);
+            QCOMPARE(m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_date(2)"))->text(),
+                     valeurs[4]);
+            QCOMPARE(message->text().trimmed(), valeurs[5]);
+            ecrire("sais_date(1)", QString());
+            ecrire("sais_increment", QString());
+        }
     }
 
     void echec() {
