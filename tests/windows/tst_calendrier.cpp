@@ -87,12 +87,16 @@ private slots:
 
     void clicSurUnJour() {
         ouvrir(QStringLiteral("10/03/2025"));
+        FenetreCalendrier& f = FenetreCalendrier::instance();
         QTest::mouseClick(cellule(25), Qt::LeftButton); // 20 March
         QCOMPARE(dateChoisie(), QStringLiteral("20/03/2025"));
+        // The keys then move from the clicked day: a week on, not a month.
+        QTest::keyClick(f.focusWidget(), Qt::Key_Down);
+        QCOMPARE(dateChoisie(), QStringLiteral("27/03/2025"));
         // An empty cell changes nothing, even on a double-click.
         doubleClic(cellule(1));
-        QVERIFY(FenetreCalendrier::instance().isVisible());
-        QCOMPARE(dateChoisie(), QStringLiteral("20/03/2025"));
+        QVERIFY(f.isVisible());
+        QCOMPARE(dateChoisie(), QStringLiteral("27/03/2025"));
     }
 
     void fermeture_data() {

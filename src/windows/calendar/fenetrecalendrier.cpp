@@ -218,7 +218,11 @@ void FenetreCalendrier::construireGrilles() {
                 cellule->setObjectName(nomIndexe(u"lib_jour", i));
                 cellule->setGeometry(place);
                 cellule->setFont(normale);
-                connect(cellule, &LabelDegrade::clique, this, [this, i] { selectionnerJour(i); });
+                // The keyboard then goes on from the clicked day, not from the month list.
+                connect(cellule, &LabelDegrade::clique, this, [this, i] {
+                    selectionnerJour(i);
+                    carre->setFocus(Qt::MouseFocusReason);
+                });
                 connect(cellule, &LabelDegrade::doubleClique, this, [this, i] {
                     if (!lib_jour[std::size_t(i)]->text().isEmpty()) valider();
                 });
