@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "faux.h"
 #include "lignes.h"
+#include "ordretabulation.h"
 #include "shared/initialisation.h"
 #include "shared/libcalc.h"
 #include "windows/calendar/casejour.h"
@@ -132,6 +133,20 @@ private slots:
         QVERIFY(!f.isVisible());
         QTEST(int(libcalc().annulation), "annulation");
         QTEST(libcalc().param_msg[1], "rendu");
+    }
+
+    // Tab from the month list back to it reads the screen, row by row, in both modes.
+    void ordreDeTabulation_data() {
+        QTest::addColumn<QString>("mode");
+        ligne("choix", "");
+        ligne("vue", "OK");
+    }
+    void ordreDeTabulation() {
+        QFETCH(QString, mode);
+        FenetreCalendrier& f = ouvrir(QStringLiteral("10/03/2025"), QStringLiteral("25"), mode);
+        const QStringList ecran = test::noms(test::ordreALEcran(&f));
+        QCOMPARE(test::noms(test::suiteDeTab(enfant<QWidget>(QStringLiteral("list_mois")))), ecran);
+        QVERIFY(ecran.contains(QStringLiteral("carre")));
     }
 
     // The window is kept between showings; the view mode must not leak into the next one.

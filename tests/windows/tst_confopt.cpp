@@ -4,6 +4,7 @@
 #include "faux.h"
 #include "fichierstest.h"
 #include "lignes.h"
+#include "ordretabulation.h"
 #include "shared/libcalc.h"
 #include "shared/reglages.h"
 #include "windows/options/confopt.h"
@@ -116,6 +117,29 @@ private slots:
         QCOMPARE(fichier.contains("Alsacemoselle="), !apres.isEmpty());
         QVERIFY(apres.isEmpty() || fichier.contains("Alsacemoselle=" + apres + "\r\n"));
         QCOMPARE(libcalc().opt_alsacemoselle, apres == "1" ? 1 : 0);
+    }
+
+    // Tab from the first control back to it reads the screen: the left column (page buttons,
+    // Ok, Annuler) from top to bottom, then the page shown, row by row.
+    void ordreDeTabulation_data() {
+        QTest::addColumn<int>("page");
+        ligne("Saisie des Dates", 1);
+        ligne("Saisie des Nombres", 2);
+        ligne("Navigateur Internet", 3);
+        ligne("Jours Fériés", 4);
+    }
+    void ordreDeTabulation() {
+        QFETCH(int, page);
+        QStringList suite, ecran;
+        dansOptions([&](QWidget* d) {
+            cliquer(d, QStringLiteral("com_options(%1)").arg(page));
+            const int coupure = ctl<QWidget>(d, QStringLiteral("cadres(%1)").arg(page))->x();
+            ecran = test::noms(test::ordreALEcran(d, coupure));
+            suite = test::noms(test::suiteDeTab(ctl<QWidget>(d, QStringLiteral("com_options(1)"))));
+            cliquer(d, QStringLiteral("com_annul"));
+        });
+        QCOMPARE(suite, ecran);
+        QVERIFY(ecran.contains(QStringLiteral("com_options(4)")));
     }
 
     void echecDEcritureSignale() {
