@@ -52,16 +52,45 @@ private slots:
     }
     void cleanup() { FenetreCalendrier::instance().hide(); }
 
-    // A holiday names itself to the mouse and to a screen reader; other days stay "Jour".
-    void feries() {
-        for (int alsace : {1, 0}) {
-            libcalc().opt_alsacemoselle = qint16(alsace);
-            ouvrir(QStringLiteral("15/03/2024"));
-            const QString nom = alsace ? QStringLiteral("Vendredi saint") : QString(); // 29 March
-            QCOMPARE(cellule(33)->toolTip(), nom);
-            QCOMPARE(cellule(33)->accessibleDescription(), alsace ? nom : QStringLiteral("Jour"));
-        }
+    // A selected holiday is named under the date, which keeps its designed two lines, and on
+    // its cell for the mouse and a screen reader; an ordinary day names nothing.
+    void ferieSelectionne_data() {
+        test::colonnes<QString, int, QString, QString>({"date", "alsace", "dateaff", "nom"});
+        ligne("lundi de Pentecôte", "25/05/2026", 0, "Lundi\n25 Mai 2026", "Lundi de Pentecôte");
+        ligne("jour ordinaire", "26/05/2026", 0, "Mardi\n26 Mai 2026", "");
+        ligne("Vendredi saint en Alsace", "03/04/2026", 1, "Vendredi\n3 Avril 2026",
+              "Vendredi saint");
+        ligne("Vendredi saint ailleurs", "03/04/2026", 0, "Vendredi\n3 Avril 2026", "");
+    }
+    void ferieSelectionne() {
+        QFETCH(QString, date);
+        QFETCH(int, alsace);
+        QFETCH(QString, nom);
+        libcalc().opt_alsacemoselle = qint16(alsace);
+        ouvrir(date);
         libcalc().opt_alsacemoselle = 0;
+        QTEST(texteDe(QStringLiteral("lib_dateaff")), "dateaff");
+        QCOMPARE(texteDe(QStringLiteral("lib_ferie")), nom);
+        CaseJour* choisie = nullptr;
+        for (int i = 1; i <= 42; ++i)
+            if (cellule(i)->jeu() == CaseJour::Jeu::Selection) choisie = cellule(i);
+        QVERIFY(choisie);
+        QCOMPARE(choisie->toolTip(), nom);
+        QCOMPARE(choisie->accessibleDescription(), nom.isEmpty() ? QStringLiteral("Jour") : nom);
+    }
+
+    // The small grids write holidays in the large grid's red: June 2026 shows May on the left.
+    void ferieDansUnePetiteGrille() {
+        ouvrir(QStringLiteral("15/06/2026"));
+        auto couleur = [&](const QString& jour) {
+            for (int i = 101; i <= 142; ++i) {
+                auto* c = enfant<QLabel>(QStringLiteral("lib_jouap(%1)").arg(i));
+                if (c->text() == jour) return c->palette().color(QPalette::WindowText);
+            }
+            return QColor();
+        };
+        QCOMPARE(couleur(QStringLiteral("25")), couleurFerie());
+        QVERIFY(couleur(QStringLiteral("26")) != couleurFerie());
     }
 
     void moisVoisinsSurDeuxAnnees() {
