@@ -30,10 +30,11 @@ enum Nom {
 
 QString texteNom(int nom) {
     static const std::array<QString, NombreNoms> noms = {
-        QStringLiteral("Jour de l'an"),       QStringLiteral("Vendredi saint"),
-        QStringLiteral("Lundi de Pâques"),    QStringLiteral("Fête du Travail"),
+        // As they stand inside a sentence; a line that opens with one capitalises it.
+        QStringLiteral("jour de l’An"),       QStringLiteral("Vendredi saint"),
+        QStringLiteral("lundi de Pâques"),    QStringLiteral("fête du Travail"),
         QStringLiteral("Victoire 1945"),      QStringLiteral("Ascension"),
-        QStringLiteral("Lundi de Pentecôte"), QStringLiteral("Fête nationale"),
+        QStringLiteral("lundi de Pentecôte"), QStringLiteral("fête nationale"),
         QStringLiteral("Assomption"),         QStringLiteral("Toussaint"),
         QStringLiteral("Armistice 1918"),     QStringLiteral("Noël"),
         QStringLiteral("Saint-Étienne"),
@@ -208,6 +209,17 @@ QString nomferie(QDate date, bool alsaceMoselle) {
     for (const JourFerie& f : joursferies(date.year(), alsaceMoselle))
         if (f.date == date) noms.append(f.nom);
     return noms.join(QStringLiteral(" et "));
+}
+
+QString majusculeInitiale(const QString& texte) {
+    return texte.isEmpty() ? texte : texte.left(1).toUpper() + texte.mid(1);
+}
+
+QString ligneferie(const JourFerie& ferie) {
+    const QDate& d = ferie.date;
+    const QString jour = d.day() == 1 ? QStringLiteral("1er") : QString::number(d.day());
+    return nomJour(d.dayOfWeek()).toLower() + u' ' + jour + u' ' + nomMois(d.month()).toLower() +
+           QStringLiteral(" : ") + ferie.nom;
 }
 
 bool estjourouvre(QDate date, RegleJours regle) {

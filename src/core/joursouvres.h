@@ -30,9 +30,15 @@ QDate paques(int annee);
 // The public holidays of a year in date order; Ascension may share its date with 1 or 8 May.
 QList<JourFerie> joursferies(int annee, bool alsaceMoselle);
 
-// The holiday's name ("Lundi de Pâques"), both names joined when two fall together; "" on an
-// ordinary day.
+// The holiday's name as written inside a sentence ("lundi de Pâques"), both names joined when
+// two fall together; "" on an ordinary day.
 QString nomferie(QDate date, bool alsaceMoselle);
+
+// The text with its first letter in capitals, for a name that opens a line or a tooltip.
+QString majusculeInitiale(const QString& texte);
+
+// A holiday written the French way, for the holidays list: "jeudi 1er janvier : jour de l’An".
+QString ligneferie(const JourFerie& ferie);
 
 bool estjourouvre(QDate date, RegleJours regle);
 

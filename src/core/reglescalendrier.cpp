@@ -33,8 +33,9 @@ PlageAnnees plageAnnees(int anneeJour, QStringView etendue, QStringView date) {
     PlageAnnees p{anneeJour - 10, anneeJour + annees};
     if (!date.trimmed().isEmpty()) {
         const int annee = lireEntier16(date.trimmed().right(4));
-        // Years of 1950 and before are not offered: such a date opens on the first year.
-        if (annee > 1950) {
+        // Any year the program can compute with is offered, so the date handed over is the
+        // date shown and the date given back.
+        if (annee >= anneeMin && annee <= anneeMax) {
             p.premiere = std::min(p.premiere, annee);
             p.derniere = std::max(p.derniere, annee);
         }

@@ -30,7 +30,7 @@ struct PlageAnnees {
 
 // The years of the list: ten before the start-up year to `etendue` after it (a number read
 // from the text; below 1 counts as 3, above 25 as 25), widened to the year of `date` when that
-// lies after 1950.
+// lies in the years the program computes with (0100 to 9999).
 PlageAnnees plageAnnees(int anneeJour, QStringView etendue, QStringView date);
 
 // The list never starts after the current year, and runs upwards.

@@ -42,27 +42,44 @@ private slots:
         auto ligne = [](const char* date, bool alsace, const char* nom) {
             QTest::newRow(date) << lire(date) << alsace << QString::fromUtf8(nom);
         };
-        ligne("01/04/2024", false, "Lundi de Pâques");
+        ligne("01/04/2024", false, "lundi de Pâques");
         ligne("09/05/2024", false, "Ascension");
-        ligne("20/05/2024", false, "Lundi de Pentecôte");
-        ligne("21/04/2025", false, "Lundi de Pâques");
+        ligne("20/05/2024", false, "lundi de Pentecôte");
+        ligne("21/04/2025", false, "lundi de Pâques");
         ligne("29/05/2025", false, "Ascension");
-        ligne("09/06/2025", false, "Lundi de Pentecôte");
-        ligne("24/04/2000", false, "Lundi de Pâques"); // Easter 2000: 23 April
-        ligne("23/03/1818", false, "Lundi de Pâques"); // the earliest Easter
-        ligne("26/04/2038", false, "Lundi de Pâques"); // the latest Easter
-        ligne("01/05/2008", false, "Fête du Travail et Ascension");
+        ligne("09/06/2025", false, "lundi de Pentecôte");
+        ligne("24/04/2000", false, "lundi de Pâques"); // Easter 2000: 23 April
+        ligne("23/03/1818", false, "lundi de Pâques"); // the earliest Easter
+        ligne("26/04/2038", false, "lundi de Pâques"); // the latest Easter
+        ligne("01/05/2008", false, "fête du Travail et Ascension");
         ligne("29/03/2024", true, "Vendredi saint");
         ligne("29/03/2024", false, "");
         ligne("26/12/2024", true, "Saint-Étienne");
         ligne("26/12/2024", false, "");
-        ligne("14/07/2024", false, "Fête nationale");
+        ligne("14/07/2024", false, "fête nationale");
         ligne("02/04/2024", false, "");
     }
     void feries() {
         QFETCH(QDate, date);
         QFETCH(bool, alsace);
         QTEST(nomferie(date, alsace), "nom");
+    }
+
+    // The holidays list writes dates the French way: lower case, "1er" for the first.
+    void ligne_data() {
+        test::colonnes<QDate, QString>({"date", "attendu"});
+        QTest::newRow("1er janvier")
+            << lire("01/01/2026") << QStringLiteral("jeudi 1er janvier : jour de l’An");
+        QTest::newRow("Pentecôte")
+            << lire("25/05/2026") << QStringLiteral("lundi 25 mai : lundi de Pentecôte");
+    }
+    void ligne() {
+        QFETCH(QDate, date);
+        const QList<JourFerie> feries = joursferies(date.year(), false);
+        const auto f = std::find_if(feries.begin(), feries.end(),
+                                    [&](const JourFerie& j) { return j.date == date; });
+        QVERIFY(f != feries.end());
+        QTEST(ligneferie(*f), "attendu");
     }
 
     void ajout_data() {

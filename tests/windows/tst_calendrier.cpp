@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "faux.h"
 #include "lignes.h"
+#include "ordretabulation.h"
 #include "shared/initialisation.h"
 #include "shared/libcalc.h"
 #include "windows/calendar/casejour.h"
@@ -65,7 +66,7 @@ private slots:
     void cleanup() { FenetreCalendrier::instance().hide(); }
 
     // A holiday names itself to the mouse and to a screen reader; other days stay "Jour".
-    void feries() {
+    void ferieEnRouge() {
         for (int alsace : {1, 0}) {
             libcalc().opt_alsacemoselle = qint16(alsace);
             ouvrir(QStringLiteral("15/03/2024"));
@@ -76,7 +77,47 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&FenetreCalendrier::instance()));
             QCOMPARE(pixelsRouges(cellule(33)) > 0, bool(alsace));
         }
+    }
+
+    // A selected holiday is named under the date, which keeps its designed two lines, and on
+    // its cell for the mouse and a screen reader; an ordinary day names nothing.
+    void ferieSelectionne_data() {
+        test::colonnes<QString, int, QString, QString>({"date", "alsace", "dateaff", "nom"});
+        ligne("lundi de Pentecôte", "25/05/2026", 0, "Lundi\n25 Mai 2026", "Lundi de Pentecôte");
+        ligne("jour ordinaire", "26/05/2026", 0, "Mardi\n26 Mai 2026", "");
+        ligne("Vendredi saint en Alsace", "03/04/2026", 1, "Vendredi\n3 Avril 2026",
+              "Vendredi saint");
+        ligne("Vendredi saint ailleurs", "03/04/2026", 0, "Vendredi\n3 Avril 2026", "");
+    }
+    void ferieSelectionne() {
+        QFETCH(QString, date);
+        QFETCH(int, alsace);
+        QFETCH(QString, nom);
+        libcalc().opt_alsacemoselle = qint16(alsace);
+        ouvrir(date);
         libcalc().opt_alsacemoselle = 0;
+        QTEST(texteDe(QStringLiteral("lib_dateaff")), "dateaff");
+        QCOMPARE(texteDe(QStringLiteral("lib_ferie")), nom);
+        CaseJour* choisie = nullptr;
+        for (int i = 1; i <= 42; ++i)
+            if (cellule(i)->jeu() == CaseJour::Jeu::Selection) choisie = cellule(i);
+        QVERIFY(choisie);
+        QCOMPARE(choisie->toolTip(), nom);
+        QCOMPARE(choisie->accessibleDescription(), nom.isEmpty() ? QStringLiteral("Jour") : nom);
+    }
+
+    // The small grids write holidays in the large grid's red: June 2026 shows May on the left.
+    void ferieDansUnePetiteGrille() {
+        ouvrir(QStringLiteral("15/06/2026"));
+        auto couleur = [&](const QString& jour) {
+            for (int i = 101; i <= 142; ++i) {
+                auto* c = enfant<QLabel>(QStringLiteral("lib_jouap(%1)").arg(i));
+                if (c->text() == jour) return c->palette().color(QPalette::WindowText);
+            }
+            return QColor();
+        };
+        QCOMPARE(couleur(QStringLiteral("25")), couleurFerie());
+        QVERIFY(couleur(QStringLiteral("26")) != couleurFerie());
     }
 
     void moisVoisinsSurDeuxAnnees() {
@@ -103,12 +144,16 @@ private slots:
 
     void clicSurUnJour() {
         ouvrir(QStringLiteral("10/03/2025"));
+        FenetreCalendrier& f = FenetreCalendrier::instance();
         QTest::mouseClick(cellule(25), Qt::LeftButton); // 20 March
         QCOMPARE(dateChoisie(), QStringLiteral("20/03/2025"));
+        // The keys then move from the clicked day: a week on, not a month.
+        QTest::keyClick(f.focusWidget(), Qt::Key_Down);
+        QCOMPARE(dateChoisie(), QStringLiteral("27/03/2025"));
         // An empty cell changes nothing, even on a double-click.
         doubleClic(cellule(1));
-        QVERIFY(FenetreCalendrier::instance().isVisible());
-        QCOMPARE(dateChoisie(), QStringLiteral("20/03/2025"));
+        QVERIFY(f.isVisible());
+        QCOMPARE(dateChoisie(), QStringLiteral("27/03/2025"));
     }
 
     void fermeture_data() {
@@ -144,6 +189,20 @@ private slots:
         QVERIFY(!f.isVisible());
         QTEST(int(libcalc().annulation), "annulation");
         QTEST(libcalc().param_msg[1], "rendu");
+    }
+
+    // Tab from the month list back to it reads the screen, row by row, in both modes.
+    void ordreDeTabulation_data() {
+        QTest::addColumn<QString>("mode");
+        ligne("choix", "");
+        ligne("vue", "OK");
+    }
+    void ordreDeTabulation() {
+        QFETCH(QString, mode);
+        FenetreCalendrier& f = ouvrir(QStringLiteral("10/03/2025"), QStringLiteral("25"), mode);
+        const QStringList ecran = test::noms(test::ordreALEcran(&f));
+        QCOMPARE(test::noms(test::suiteDeTab(enfant<QWidget>(QStringLiteral("list_mois")))), ecran);
+        QVERIFY(ecran.contains(QStringLiteral("carre")));
     }
 
     // The window is kept between showings; the view mode must not leak into the next one.

@@ -4,6 +4,7 @@
 #include "faux.h"
 #include "fichierstest.h"
 #include "lignes.h"
+#include "ordretabulation.h"
 #include "shared/libcalc.h"
 #include "shared/reglages.h"
 #include "windows/options/confopt.h"
@@ -120,6 +121,29 @@ private slots:
         QCOMPARE(libcalc().opt_alsacemoselle, apres == "1" ? 1 : 0);
     }
 
+    // Tab from the first control back to it reads the screen: the left column (page buttons,
+    // Ok, Annuler) from top to bottom, then the page shown, row by row.
+    void ordreDeTabulation_data() {
+        QTest::addColumn<int>("page");
+        ligne("Saisie des Dates", 1);
+        ligne("Saisie des Nombres", 2);
+        ligne("Navigateur Internet", 3);
+        ligne("Jours Fériés", 4);
+    }
+    void ordreDeTabulation() {
+        QFETCH(int, page);
+        QStringList suite, ecran;
+        dansOptions([&](QWidget* d) {
+            cliquer(d, QStringLiteral("com_options(%1)").arg(page));
+            const int coupure = ctl<QWidget>(d, QStringLiteral("cadres(%1)").arg(page))->x();
+            ecran = test::noms(test::ordreALEcran(d, coupure));
+            suite = test::noms(test::suiteDeTab(ctl<QWidget>(d, QStringLiteral("com_options(1)"))));
+            cliquer(d, QStringLiteral("com_annul"));
+        });
+        QCOMPARE(suite, ecran);
+        QVERIFY(ecran.contains(QStringLiteral("com_options(4)")));
+    }
+
     void echecDEcritureSignale() {
         const QString fichier = m_dossier.filePath(QStringLiteral("absent/Orvaline.ini"));
         libcalc().fichier_ini = fichier;
@@ -212,17 +236,31 @@ private slots:
         QCOMPARE(vus.join(u' '), QStringLiteral("5 6 -4"));
     }
 
+    // The date typed in the test field reaches the calendar and comes back whole, whatever
+    // its year: the year list reaches down and up to it.
+    void calendrierPourLaZoneDeTest_data() {
+        test::colonnes<QString, QString, QString, QString>({"tape", "jour", "attendu", "derniere"});
+        ligne("un jour cliqué", "15032025", "20", "20/03/2025", "2029");
+        ligne("1940, sous la liste", "15061940", "", "15/06/1940", "2029");
+        ligne("9000, loin au-delà", "01019000", "", "01/01/9000", "9000");
+    }
     void calendrierPourLaZoneDeTest() {
-        QString vu, focus, derniere;
+        QFETCH(QString, tape);
+        QFETCH(QString, jour);
+        QFETCH(QString, attendu);
+        QString montre, vu, focus, derniere;
         libcalc().annee_jour = QStringLiteral("2026");
         dansOptions([&](QWidget* d) {
             auto* zone = ctl<QLineEdit>(d, QStringLiteral("sais_date"));
-            zone->setText(QStringLiteral("15/03/2025"));
+            zone->setFocus();
+            QTest::keyClicks(zone, tape);
             test::quandModal(QStringLiteral("calend"), [&](QWidget* cal) {
+                montre = ctl<QLabel>(cal, QStringLiteral("lib_date"))->text();
                 auto* annees = ctl<QListWidget>(cal, QStringLiteral("list_annee"));
                 derniere = annees->item(annees->count() - 1)->text();
                 for (auto* c : cal->findChildren<QLabel*>())
-                    if (c->objectName().startsWith(u"lib_jour(") && c->text() == u"20")
+                    if (!jour.isEmpty() && c->objectName().startsWith(u"lib_jour(") &&
+                        c->text() == jour)
                         QTest::mouseClick(c, Qt::LeftButton);
                 cliquer(cal, QStringLiteral("com_ok"));
             });
@@ -231,9 +269,10 @@ private slots:
             focus = d->focusWidget()->objectName();
             cliquer(d, QStringLiteral("com_annul"));
         });
+        QCOMPARE(montre, tape.left(2) + u'/' + tape.mid(2, 2) + u'/' + tape.right(4));
         // The dialog asks for the calendar's own span: three years, not the main window's 25.
-        QCOMPARE(derniere, QStringLiteral("2029"));
-        QCOMPARE(vu, QStringLiteral("20/03/2025"));
+        QTEST(derniere, "derniere");
+        QCOMPARE(vu, attendu);
         QCOMPARE(focus, QStringLiteral("sais_date"));
         // The dialog's own answer is the last word, whatever the calendar said.
         QCOMPARE(libcalc().annulation, qint16(1));

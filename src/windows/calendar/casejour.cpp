@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/calendar/casejour.h"
 
+#include "core/joursouvres.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -18,7 +20,6 @@ const QColor grisClair(237, 237, 237);
 const QColor blanc(255, 255, 255);
 const QColor peche(255, 224, 192);
 const QColor jauneClair(255, 255, 192);
-const QColor rougeFerie(192, 0, 0);
 
 const Couleurs& couleurs(CaseJour::Jeu jeu) {
     static const Couleurs vide{grisClair, grisClair, grisClair, false};
@@ -40,6 +41,10 @@ QColor plusPale(const QColor& c) {
     return QColor((c.red() + 255) / 2, (c.green() + 255) / 2, (c.blue() + 255) / 2);
 }
 } // namespace
+
+QColor couleurFerie() {
+    return QColor(192, 0, 0);
+}
 
 CaseJour::CaseJour(QWidget* parent) : LabelDegrade(QString(), parent) {
     setAccessibleDescription(QStringLiteral("Jour"));
@@ -63,15 +68,15 @@ void CaseJour::definirRepere(bool repere) {
 
 void CaseJour::definirFerie(const QString& nom) {
     m_ferie = !nom.isEmpty();
-    setToolTip(nom);
-    setAccessibleDescription(m_ferie ? nom : QStringLiteral("Jour"));
+    setToolTip(majusculeInitiale(nom));
+    setAccessibleDescription(m_ferie ? majusculeInitiale(nom) : QStringLiteral("Jour"));
     appliquer();
 }
 
 void CaseJour::appliquer() {
     const Couleurs& c = couleurs(m_jeu);
     const QColor fond = m_appui ? c.appui : (m_survol ? c.survol : c.repos);
-    definirCouleurs(plusPale(fond), fond, m_ferie ? rougeFerie : QColor(Qt::black));
+    definirCouleurs(plusPale(fond), fond, m_ferie ? couleurFerie() : QColor(Qt::black));
     // Under the mouse and while pressed the day is written in bold, as when selected.
     QFont f = font();
     f.setBold(c.gras || ((m_survol || m_appui) && m_jeu != Jeu::Vide));

@@ -7,6 +7,9 @@ namespace orvaline {
 
 // A day cell of the calendar's large grid: a gradient label whose colours and font follow
 // one of three colour sets, and change under the mouse and while pressed.
+// The red in which holidays are written, in the grids and under the selected date.
+QColor couleurFerie();
+
 class CaseJour : public LabelDegrade {
     Q_OBJECT
 public:

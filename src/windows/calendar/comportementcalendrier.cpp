@@ -37,6 +37,7 @@ void FenetreCalendrier::charger() {
     m_annule = 1;
     m_jourSelectionne = 0;
     lib_dateaff->clear();
+    lib_ferie->clear();
     lib_date->clear();
     lib_date->hide();
     carre->move(libellesfixe[0]->x() + px(25), libellesfixe[0]->y() + px(25));
@@ -128,17 +129,25 @@ void FenetreCalendrier::affichage() {
         for (int i = 1; i <= casesGrille; ++i) {
             const int jour = g.jourEnCase(i);
             const QString texte = jour ? QString::number(jour) : QString();
+            const QString ferie = jour ? nomferie(QDate(anneeGrille.toInt(), mois, jour),
+                                                  libcalc().opt_alsacemoselle != 0)
+                                       : QString();
             if (k > 0) {
-                lib_jouap[std::size_t(k * 100 + i)]->setText(texte);
+                // The small grids mark holidays in the large grid's red.
+                QLabel* petite = lib_jouap[std::size_t(k * 100 + i)];
+                petite->setText(texte);
+                QPalette p = petite->palette();
+                p.setColor(QPalette::WindowText,
+                           ferie.isEmpty() ? QColor(Qt::black) : couleurFerie());
+                petite->setPalette(p);
+                petite->setToolTip(majusculeInitiale(ferie));
                 continue;
             }
             CaseJour* cellule = lib_jour[std::size_t(i)];
             cellule->setText(texte);
             cellule->definirJeu(jour ? CaseJour::Jeu::Jour : CaseJour::Jeu::Vide);
             cellule->definirRepere(false);
-            cellule->definirFerie(jour ? nomferie(QDate(anneeGrille.toInt(), mois, jour),
-                                                  libcalc().opt_alsacemoselle != 0)
-                                       : QString());
+            cellule->definirFerie(ferie);
         }
         if (k == 0 && m_jourSelectionne > 0) {
             // A day the month lacks falls back to its last day.
@@ -173,7 +182,12 @@ void FenetreCalendrier::selectionnerJour(int index) {
     const QString jourSemaine = (blanc < 0 ? longue : longue.left(blanc)).trimmed();
     const QString reste = (blanc < 0 ? QString() : longue.mid(blanc + 1)).trimmed();
     lib_dateaff->setText(jourSemaine + u'\n' + reste);
-    carre->setAccessibleDescription(longue);
+    const QString ferie =
+        nomferie(QDate(lireDateCalendrier(date).annee.toInt(), list_mois->currentRow() + 1, n),
+                 libcalc().opt_alsacemoselle != 0);
+    lib_ferie->setText(majusculeInitiale(ferie));
+    carre->setAccessibleDescription(ferie.isEmpty() ? longue
+                                                    : longue + QStringLiteral(", ") + ferie);
 }
 
 void FenetreCalendrier::moisVoisin(int index) {

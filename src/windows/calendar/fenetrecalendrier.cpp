@@ -172,6 +172,15 @@ void FenetreCalendrier::construireHaut() {
     lib_date->setObjectName(QStringLiteral("lib_date"));
     lib_date->setGeometry(rectTwips(7440, 1800, 1215, 255));
     lib_date->hide();
+
+    lib_ferie = new QLabel(this);
+    lib_ferie->setObjectName(QStringLiteral("lib_ferie"));
+    lib_ferie->setGeometry(rectTwips(6600, 1500, 2055, 495));
+    lib_ferie->setWordWrap(true);
+    lib_ferie->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette rouge = lib_ferie->palette();
+    rouge.setColor(QPalette::WindowText, couleurFerie());
+    lib_ferie->setPalette(rouge);
 }
 
 void FenetreCalendrier::construireGrilles() {
@@ -218,7 +227,11 @@ void FenetreCalendrier::construireGrilles() {
                 cellule->setObjectName(nomIndexe(u"lib_jour", i));
                 cellule->setGeometry(place);
                 cellule->setFont(normale);
-                connect(cellule, &LabelDegrade::clique, this, [this, i] { selectionnerJour(i); });
+                // The keyboard then goes on from the clicked day, not from the month list.
+                connect(cellule, &LabelDegrade::clique, this, [this, i] {
+                    selectionnerJour(i);
+                    carre->setFocus(Qt::MouseFocusReason);
+                });
                 connect(cellule, &LabelDegrade::doubleClique, this, [this, i] {
                     if (!lib_jour[std::size_t(i)]->text().isEmpty()) valider();
                 });

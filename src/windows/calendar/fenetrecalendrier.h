@@ -70,6 +70,8 @@ private:
     std::array<BoutonXp*, 3> com_mois{};
     BoutonXp* com_jour = nullptr;
     QLabel* lib_date = nullptr;
+    // Under the selected date: the name of the holiday it falls on, if any.
+    QLabel* lib_ferie = nullptr;
     // Captions at 0, 100 and 200; weekday headers at 1..7, 101..107, 201..207.
     std::array<QLabel*, 208> libellesfixe{};
     std::array<CaseJour*, 43> lib_jour{};

@@ -13,7 +13,8 @@ void remplirannees(QListWidget* liste, qint16 premiere, qint16 derniere) {
     liste->clear();
     const PlageAnnees p = ordonnerAnnees(premiere, derniere, QDate::currentDate().year());
     for (int annee = p.premiere; annee <= p.derniere; ++annee)
-        liste->addItem(QString::number(annee));
+        // Four digits, as dates write their year, so that 0800 finds its line.
+        liste->addItem(QStringLiteral("%1").arg(annee, 4, 10, QChar(u'0')));
     if (liste->count() > 0) liste->setCurrentRow(liste->count() - 1);
 }
 

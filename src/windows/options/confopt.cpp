@@ -97,22 +97,15 @@ ConfOpt::ConfOpt() : FenetreModale(QStringLiteral("confopt"), 11) {
     connect(sais_date, &ChampSaisie::toucheRelachee, this, &ConfOpt::filtrerDate);
     connect(sais_nombre, &ChampSaisie::toucheRelachee, this, &ConfOpt::filtrerNombre);
 
-    setTabOrder(com_options[1], com_options[2]);
-    setTabOrder(com_options[2], com_options[3]);
-    setTabOrder(com_options[3], case_saisdate);
-    setTabOrder(case_saisdate, sais_date);
-    setTabOrder(sais_date, com_incdate[1]);
-    setTabOrder(com_incdate[1], com_incdate[2]);
-    setTabOrder(com_incdate[2], com_calendrier);
-    setTabOrder(com_calendrier, case_saisnombre);
-    setTabOrder(case_saisnombre, sais_nombre);
-    setTabOrder(sais_nombre, lib_navig);
-    setTabOrder(lib_navig, com_selfich);
-    setTabOrder(com_selfich, com_ok);
-    setTabOrder(com_ok, com_annul);
-    setTabOrder(com_selfich, case_alsacemoselle);
-    setTabOrder(case_alsacemoselle, list_feries);
-    setTabOrder(list_feries, com_ok);
+    // Tab reads the screen: the left column from top to bottom, the four page buttons then Ok
+    // and Annuler, then the page shown, row by row. Hidden pages drop out of the chain.
+    const QList<QWidget*> chaine{com_options[1], com_options[2], com_options[3], com_options[4],
+                                 com_ok,         com_annul,      case_saisdate,  sais_date,
+                                 com_incdate[1], com_incdate[2], com_calendrier, case_saisnombre,
+                                 sais_nombre,    lib_navig,      com_selfich,    case_alsacemoselle,
+                                 list_feries};
+    for (qsizetype i = 1; i < chaine.size(); ++i)
+        setTabOrder(chaine[i - 1], chaine[i]);
 }
 
 void ConfOpt::charger() {

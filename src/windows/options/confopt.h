@@ -82,6 +82,7 @@ private:
     BoutonXp* com_selfich = nullptr;
 
     QCheckBox* case_alsacemoselle = nullptr;
+    QLabel* lib_alsace = nullptr;
     QLabel* lib_annee = nullptr;
     QListWidget* list_feries = nullptr;
 };

@@ -82,7 +82,7 @@ void ConfOpt::construireGauche() {
     }
 
     static const char16_t* const legendes[4] = {u"Saisie des Dates", u"Saisie des Nombres",
-                                                u"Navigateur Internet", u"Jours Fériés"};
+                                                u"Navigateur Internet", u"Jours fériés"};
     for (int i = 1; i <= 4; ++i) {
         const int haut = 720 + (i - 1) * 600;
         auto* led = new QLabel(this);
