@@ -42,6 +42,8 @@ private:
     void construireListeUnites();
     void construireBas();
     void connecter();
+    // Mouse and keyboard choices of a unit.
+    void connecterListeUnites();
     void calculdates();
     // The fields as the calculation reads them.
     EntreeCalculDates entree() const;
