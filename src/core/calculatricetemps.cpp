@@ -54,6 +54,22 @@ Reponse depassement() {
 
 } // namespace
 
+QString symbole(Operation operation) {
+    switch (operation) {
+    case Operation::Plus:
+        return QStringLiteral("+");
+    case Operation::Moins:
+        return QStringLiteral("-");
+    case Operation::Multiplier:
+        return QStringLiteral("x");
+    case Operation::Diviser:
+        return QStringLiteral("/");
+    case Operation::Aucune:
+        break;
+    }
+    return {};
+}
+
 void remplacervirgule(QString& texte) {
     const qsizetype position = texte.indexOf(u',');
     if (position >= 0) texte[position] = u'.';
@@ -64,7 +80,7 @@ CalculatriceTemps::CalculatriceTemps() {
 }
 
 bool CalculatriceTemps::modeNombre() const {
-    return m_operation == u"x" || m_operation == u"/";
+    return m_operation == Operation::Multiplier || m_operation == Operation::Diviser;
 }
 
 const QString& CalculatriceTemps::libelles(int index) const {
@@ -78,13 +94,13 @@ const QString& CalculatriceTemps::libelles(int index) const {
 Reponse CalculatriceTemps::com_oper(int index, QChar symboleDecimal) {
     switch (index) {
     case 1:
-        return operateur(QStringLiteral("+"), symboleDecimal);
+        return operateur(Operation::Plus, symboleDecimal);
     case 2:
-        return operateur(QStringLiteral("-"), symboleDecimal);
+        return operateur(Operation::Moins, symboleDecimal);
     case 3:
-        return operateur(QStringLiteral("x"), symboleDecimal);
+        return operateur(Operation::Multiplier, symboleDecimal);
     case 4:
-        return operateur(QStringLiteral("/"), symboleDecimal);
+        return operateur(Operation::Diviser, symboleDecimal);
     case 5:
         return egal(symboleDecimal);
     default:
@@ -92,15 +108,15 @@ Reponse CalculatriceTemps::com_oper(int index, QChar symboleDecimal) {
     }
 }
 
-Reponse CalculatriceTemps::operateur(const QString& symbole, QChar symboleDecimal) {
-    if (m_operation == symbole) return {};
+Reponse CalculatriceTemps::operateur(Operation operation, QChar symboleDecimal) {
+    if (m_operation == operation) return {};
     // A different operator while one is pending does not compute: the fields as they stand
     // replace the stored operand.
     std::array<double, 4> valeurs{};
     for (int i = 0; i < 4; ++i)
         valeurs[i] = lireNombre(m_sais_time[i]);
     if (!finis({valeurs[0], valeurs[1], valeurs[2], valeurs[3]})) return depassement();
-    m_operation = symbole;
+    m_operation = operation;
     for (int i = 0; i < 4; ++i) {
         m_memoire[i] = valeurs[i];
         m_lib_mem[i] = m_sais_time[i].trimmed();
@@ -116,9 +132,8 @@ Reponse CalculatriceTemps::operateur(const QString& symbole, QChar symboleDecima
 }
 
 Reponse CalculatriceTemps::egal(QChar symboleDecimal) {
-    if (m_operation.isEmpty()) return focusSur(1);
+    if (m_operation == Operation::Aucune) return focusSur(1);
 
-    const double jo1 = m_memoire[0], hr1 = m_memoire[1], mn1 = m_memoire[2], se1 = m_memoire[3];
     const double jo2 = lireNombre(m_sais_time[0]);
     const double hr2 = lireNombre(m_sais_time[1]);
     const double mn2 = lireNombre(m_sais_time[2]);
@@ -132,7 +147,7 @@ Reponse CalculatriceTemps::egal(QChar symboleDecimal) {
     // The divisor loses its decimals, so 0,4 divides by zero. A divisor beyond 32 bits is an
     // overflow, reported below once the operand is on the tape.
     std::optional<qint32> diviseur;
-    if (m_operation == u"/") {
+    if (m_operation == Operation::Diviser) {
         diviseur = versEntier32(se2);
         if (diviseur && *diviseur == 0) {
             Reponse r = focusSur(4);
@@ -142,30 +157,44 @@ Reponse CalculatriceTemps::egal(QChar symboleDecimal) {
         }
     }
 
-    historique(m_sais_histo, m_operation, jo2, hr2, mn2, se2, symboleDecimal);
+    historique(m_sais_histo, symbole(m_operation), jo2, hr2, mn2, se2, symboleDecimal);
+    const std::optional<qint64> resultat = appliquer(jo2, hr2, mn2, se2, diviseur);
+    if (!resultat || !dans32Bits(*resultat)) return depassement();
+    afficherResultat(qint32(*resultat), symboleDecimal);
+    retourRepos();
+    return focusSur(1);
+}
 
-    const auto t1 = secondes(jo1, hr1, mn1, se1);
-    if (!t1) return depassement();
-    qint64 resultat = 0;
-    if (m_operation == u"x") {
+std::optional<qint64> CalculatriceTemps::appliquer(double jo2, double hr2, double mn2, double se2,
+                                                   std::optional<qint32> diviseur) const {
+    const auto t1 = secondes(m_memoire[0], m_memoire[1], m_memoire[2], m_memoire[3]);
+    if (!t1) return std::nullopt;
+    switch (m_operation) {
+    case Operation::Multiplier: {
         // The multiplier keeps its decimals; the product is rounded once.
         const auto produit = versEntier32(double(*t1) * se2);
-        if (!produit) return depassement();
-        resultat = *produit;
-    } else if (m_operation == u"/") {
-        if (!diviseur) return depassement();
-        resultat = qint64(*t1) / *diviseur; // 64 bits: the minimum divided by -1 stays defined
-    } else {
+        if (!produit) return std::nullopt;
+        return *produit;
+    }
+    case Operation::Diviser:
+        if (!diviseur) return std::nullopt;
+        return qint64(*t1) / *diviseur; // 64 bits: the minimum divided by -1 stays defined
+    case Operation::Plus:
+    case Operation::Moins: {
         // The second duration only matters here: in number mode fields 1 to 3 are hidden and
         // the number alone must not overflow a sum that is never made.
         const auto t2 = secondes(jo2, hr2, mn2, se2);
-        if (!t2) return depassement();
-        resultat = m_operation == u"+" ? qint64(*t1) + *t2 : qint64(*t1) - *t2;
+        if (!t2) return std::nullopt;
+        return m_operation == Operation::Plus ? qint64(*t1) + *t2 : qint64(*t1) - *t2;
     }
-    if (!dans32Bits(resultat)) return depassement();
+    case Operation::Aucune:
+        break;
+    }
+    return std::nullopt;
+}
 
+void CalculatriceTemps::afficherResultat(qint32 r, QChar symboleDecimal) {
     // Durations below zero are not shown: a negative result ends as 0 days 0:00:00.
-    const qint32 r = qint32(resultat);
     qint32 j = r / 86400, h = 0, m = 0, s = 0;
     bool negatif = false;
     if (j < 0) {
@@ -193,12 +222,10 @@ Reponse CalculatriceTemps::egal(QChar symboleDecimal) {
 
     m_sais_time = {texteEntier(j), texteEntier(h), texteEntier(m), texteEntier(s)};
     historique(m_sais_histo, u"=", j, h, m, s, symboleDecimal);
-    retourRepos();
-    return focusSur(1);
 }
 
 void CalculatriceTemps::retourRepos() {
-    m_operation.clear();
+    m_operation = Operation::Aucune;
     m_memoire.fill(0.0);
     for (QString& texte : m_lib_mem)
         texte.clear();

@@ -14,6 +14,12 @@ namespace orvaline {
 // later commas stay.
 void remplacervirgule(QString& texte);
 
+// The pending operation of the time calculator; lib_oper shows its sign.
+enum class Operation { Aucune, Plus, Moins, Multiplier, Diviser };
+
+// The sign written on the tape and in lib_oper: "", "+", "-", "x" or "/".
+QString symbole(Operation operation);
+
 // A notice for the program's own message box.
 struct Avis {
     QString texte;
@@ -52,9 +58,9 @@ public:
     const QString& libelles(int index) const;
     // sais_time(index) and libelles(index) are shown; only 1 to 3 hide, in number mode.
     bool visible(int index) const { return index == 4 || !modeNombre(); }
-    const QString& operation() const { return m_operation; }
-    const QString& lib_oper() const { return m_operation; }
-    bool lib_operVisible() const { return !m_operation.isEmpty(); }
+    Operation operation() const { return m_operation; }
+    QString lib_oper() const { return symbole(m_operation); }
+    bool lib_operVisible() const { return m_operation != Operation::Aucune; }
     const QString& sais_histo() const { return m_sais_histo; }
 
     bool modeNombre() const;
@@ -69,14 +75,19 @@ public:
     static int champSuivant(int index) { return index % 4 + 1; }
 
 private:
-    Reponse operateur(const QString& symbole, QChar symboleDecimal);
+    Reponse operateur(Operation operation, QChar symboleDecimal);
     Reponse egal(QChar symboleDecimal);
+    // The result of the pending operation in seconds, std::nullopt on an overflow.
+    std::optional<qint64> appliquer(double jo2, double hr2, double mn2, double se2,
+                                    std::optional<qint32> diviseur) const;
+    // Writes a result in seconds into the four fields and on the tape.
+    void afficherResultat(qint32 secondes, QChar symboleDecimal);
     void retourRepos();
 
     std::array<QString, 4> m_sais_time;
     std::array<double, 4> m_memoire{};
     std::array<QString, 4> m_lib_mem;
-    QString m_operation;
+    Operation m_operation = Operation::Aucune;
     QString m_sais_histo;
 };
 

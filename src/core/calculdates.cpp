@@ -16,9 +16,9 @@ QString ligne(const QString& entete, const QString& valeur) {
     return entete + valeur + saut;
 }
 
-// A difference in words is far wider than the history box: it goes on as many lines as it
-// needs, each no wider than the designed lines, under the first one's value. A number stays
-// with its unit and "et" with what follows.
+// A difference in words, or a long count of working days, is wider than the history box: it goes on
+// as many lines as it needs, each no wider than the designed lines, under the first one's value. A
+// number stays with its unit and "et" with what follows.
 QString lignesEnColonne(const QString& entete, const QString& valeur) {
     constexpr qsizetype largeur = 15; // what the box shows after a 6-character heading
     QStringList morceaux;
@@ -59,6 +59,45 @@ QString texteEcart(QDate debut, QDate fin, UniteDate unite) {
     if (unite == UniteDate::SemainesJours)
         return texteSemainesJours(ecartSemainesJours(debut, fin));
     return texteAnsMoisJours(ecartMoisJours(debut, fin));
+}
+
+// An exact difference added to the start or counted up to the end: the result, the end date
+// and the history lines; false on a date out of range.
+bool calculerEcart(ResultatCalculDates& r, QString& historique, const QString& depart,
+                   const QString& fin, SensCalcul sens, const DescriptionUnite& unite,
+                   const std::optional<IncrementExact>& incrementExact) {
+    const auto debut = lireDateNormale(depart);
+    const auto terme = lireDateNormale(fin);
+    std::optional<QDate> arrivee;
+    if (sens == SensCalcul::Ajout) {
+        r.dateFin = QString();
+        if (debut) arrivee = ajouterIncrementExact(*debut, *incrementExact);
+    } else if (debut && terme) {
+        arrivee = terme;
+    }
+    if (!arrivee) {
+        r.erreur = erreurs::argumentIncorrect();
+        return false;
+    }
+    historique += ligne(QStringLiteral(" DD : "), depart);
+    if (sens == SensCalcul::Ajout) {
+        r.dateFin = ecrireDate(*arrivee);
+        r.calcul = r.dateFin;
+        const bool semaines = unite.unite == UniteDate::SemainesJours;
+        historique += lignesEnColonne(QStringLiteral(" Inc: "),
+                                      texteIncrementExact(*incrementExact, semaines));
+        historique += ligne(QStringLiteral(" DF : "), *r.dateFin);
+    } else {
+        const QString texte = texteEcart(*debut, *arrivee, unite.unite);
+        r.calcul = texte;
+        // The total in days, unless the text already says just that.
+        const QString total = texteJours(debut->daysTo(*arrivee));
+        historique += ligne(QStringLiteral(" DF : "), fin);
+        historique +=
+            lignesEnColonne(QStringLiteral(" Int: "),
+                            texte == total ? texte : texte + QStringLiteral(" (") + total + u')');
+    }
+    return true;
 }
 
 } // namespace
@@ -114,37 +153,7 @@ ResultatCalculDates calculdates(const EntreeCalculDates& entree) {
     r.calcul = QString();
 
     if (exact) {
-        const auto debut = lireDateNormale(depart);
-        const auto terme = lireDateNormale(fin);
-        std::optional<QDate> arrivee;
-        if (sens == SensCalcul::Ajout) {
-            r.dateFin = QString();
-            if (debut) arrivee = ajouterIncrementExact(*debut, *incrementExact);
-        } else if (debut && terme) {
-            arrivee = terme;
-        }
-        if (!arrivee) {
-            r.erreur = erreurs::argumentIncorrect();
-            return r;
-        }
-        historique += ligne(QStringLiteral(" DD : "), depart);
-        if (sens == SensCalcul::Ajout) {
-            r.dateFin = ecrireDate(*arrivee);
-            r.calcul = r.dateFin;
-            const bool semaines = unite->unite == UniteDate::SemainesJours;
-            historique += lignesEnColonne(QStringLiteral(" Inc: "),
-                                          texteIncrementExact(*incrementExact, semaines));
-            historique += ligne(QStringLiteral(" DF : "), *r.dateFin);
-        } else {
-            const QString texte = texteEcart(*debut, *arrivee, unite->unite);
-            r.calcul = texte;
-            // The total in days, unless the text already says just that.
-            const QString total = texteJours(debut->daysTo(*arrivee));
-            historique += ligne(QStringLiteral(" DF : "), fin);
-            historique += lignesEnColonne(
-                QStringLiteral(" Int: "),
-                texte == total ? texte : texte + QStringLiteral(" (") + total + u')');
-        }
+        if (!calculerEcart(r, historique, depart, fin, sens, *unite, incrementExact)) return r;
     } else if (sens == SensCalcul::Ajout) {
         r.dateFin = QString();
         const auto n = lireIncrement(increment);
@@ -161,7 +170,8 @@ ResultatCalculDates calculdates(const EntreeCalculDates& entree) {
         r.dateFin = *resultat;
         r.calcul = *resultat;
         historique += ligne(QStringLiteral(" DD : "), depart);
-        historique += ligne(QStringLiteral(" Inc: "), texteEntier(*n) + u' ' + unite->libelle);
+        historique +=
+            lignesEnColonne(QStringLiteral(" Inc: "), texteEntier(*n) + u' ' + unite->libelle);
         historique += ligne(QStringLiteral(" DF : "), *resultat);
     } else {
         const auto debut = lireDateNormale(depart);
@@ -176,7 +186,7 @@ ResultatCalculDates calculdates(const EntreeCalculDates& entree) {
         r.calcul = texte;
         historique += ligne(QStringLiteral(" DD : "), depart);
         historique += ligne(QStringLiteral(" DF : "), fin);
-        historique += ligne(QStringLiteral(" Int: "), texte);
+        historique += lignesEnColonne(QStringLiteral(" Int: "), texte);
     }
     r.ajoutHistorique = historique;
     return r;

@@ -33,10 +33,11 @@ const std::array<DescriptionUnite, 10>& tableUnites() {
          QStringLiteral("Tr.")},
         {UniteDate::Annees, QStringLiteral("Années"), QStringLiteral("yyyy"),
          QStringLiteral("Ans")},
-        // Working days are stepped by their own routine, never by a date step: no code.
-        {UniteDate::JoursOuvres, QStringLiteral("Jours ouvrés"), QString(),
+        // Working days are stepped by their own routine, never by a date step: no code. Their
+        // rows are cut short too, to read whole in the list.
+        {UniteDate::JoursOuvres, QStringLiteral("J. ouvrés"), QString(),
          QStringLiteral("J. ouvrés")},
-        {UniteDate::JoursOuvrables, QStringLiteral("Jours ouvrables"), QString(),
+        {UniteDate::JoursOuvrables, QStringLiteral("J. ouvrables"), QString(),
          QStringLiteral("J. ouvrables")},
         // Exact differences write their own texts: no code, no label. Their rows are cut short
         // to read whole in the list.
@@ -53,6 +54,8 @@ const DescriptionUnite* uniteDeLigne(int ligne) {
 }
 
 QString texteLong(const DescriptionUnite& unite) {
+    if (unite.unite == UniteDate::JoursOuvres) return QStringLiteral("Jours ouvrés");
+    if (unite.unite == UniteDate::JoursOuvrables) return QStringLiteral("Jours ouvrables");
     if (unite.unite == UniteDate::AnsMoisJours) return QStringLiteral("Ans, mois, jours");
     if (unite.unite == UniteDate::SemainesJours) return QStringLiteral("Semaines, jours");
     return unite.texteLigne;

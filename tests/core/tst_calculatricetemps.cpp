@@ -50,7 +50,7 @@ QString etat(const CalculatriceTemps& calc) {
     QStringList memoire;
     for (int i = 1; i <= 4; ++i)
         memoire << QString::number(calc.memoire(i));
-    return u'[' + champs(calc) + QStringLiteral("] ") + calc.operation() + QStringLiteral(" [") +
+    return u'[' + champs(calc) + QStringLiteral("] ") + calc.lib_oper() + QStringLiteral(" [") +
            memoire.join(u'|') + u']';
 }
 
@@ -134,7 +134,7 @@ private slots:
         for (int i = 1; i <= 3; ++i)
             QCOMPARE(calc.visible(i), !nombre);
         QVERIFY(calc.visible(4));
-        QCOMPARE(calc.lib_operVisible(), !calc.operation().isEmpty());
+        QCOMPARE(calc.lib_operVisible(), !calc.lib_oper().isEmpty());
         QCOMPARE(QStringList({calc.lib_mem(1), calc.lib_mem(2), calc.lib_mem(3), calc.lib_mem(4)})
                      .join(u'|'),
                  libMem);

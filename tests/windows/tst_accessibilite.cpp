@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QCursor>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -83,25 +84,40 @@ private slots:
         QCOMPARE(nomAccessible(horloge), horloge->text().trimmed());
     }
 
-    // The buttons draw themselves: the focus and the disabled state must show in their border.
+    // The keyboard's focus shows on a button, the unit list and the tape, and looks neither
+    // like the control at rest nor like the control under the mouse.
+    void focusVisible_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("button") << QStringLiteral("com_oper(1)");
+        QTest::newRow("unit list") << QStringLiteral("list_increment");
+        QTest::newRow("tape") << QStringLiteral("sais_histo(1)");
+    }
     void focusVisible() {
-        QWidget fenetre;
-        auto* premier = new BoutonXp(QStringLiteral("Ok"), &fenetre);
-        auto* second = new BoutonXp(QStringLiteral("Annuler"), &fenetre);
-        premier->move(10, 10);
-        second->move(10, 50);
-        // The mouse stays away: a button under it lights up too.
-        fenetre.move(300, 300);
-        QCursor::setPos(0, 0);
-        fenetre.show();
-        QVERIFY(QTest::qWaitForWindowActive(&fenetre));
-        auto bord = [](QWidget* b) { return b->grab().toImage().pixelColor(0, b->height() / 2); };
-        premier->setFocus();
-        const QColor auRepos = bord(second);
-        QVERIFY(premier->hasFocus());
-        QVERIFY2(bord(premier) != auRepos, qPrintable(auRepos.name()));
-        second->setEnabled(false);
-        QVERIFY(bord(second) != auRepos);
+        QFETCH(QString, nom);
+        FenetrePrincipale f;
+        f.charger();
+        QCursor::setPos(0, 0); // the mouse stays away: it would light a control up
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        f.menuMode(nom == u"list_increment" ? 3 : 1);
+        auto* w = f.findChild<QWidget*>(nom);
+        QVERIFY(w && w->isVisible());
+        auto rendu = [w] { return w->grab().toImage(); };
+        f.findChild<QWidget*>(nom == u"list_increment" ? QStringLiteral("sais_date(1)")
+                                                       : QStringLiteral("sais_time(1)"))
+            ->setFocus();
+        const QImage auRepos = rendu();
+        w->setAttribute(Qt::WA_UnderMouse, true);
+        const QImage survole = rendu();
+        w->setAttribute(Qt::WA_UnderMouse, false);
+        w->setFocus();
+        QVERIFY(w->hasFocus());
+        const QImage focus = rendu();
+        QVERIFY(focus != auRepos);
+        QVERIFY(focus != survole);
+        // With the mouse on another control, only one control looks picked.
+        w->setAttribute(Qt::WA_UnderMouse, true);
+        QVERIFY(rendu() != survole);
     }
 
     void calendrierEtAide() {

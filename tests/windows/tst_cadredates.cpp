@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTemporaryDir>
 #include <QTest>
@@ -144,7 +145,7 @@ private slots:
         libcalc().opt_alsacemoselle = 1;
         saisir(QStringLiteral("sais_date(1)"), QStringLiteral("28/03/2024"));
         saisir(QStringLiteral("sais_increment"), QStringLiteral("1"));
-        cliquerUnite(QStringLiteral("Jours ouvrés"));
+        cliquerUnite(QStringLiteral("J. ouvrés"));
         libcalc().opt_alsacemoselle = 0;
         QCOMPARE(champ(QStringLiteral("sais_date(2)"))->text(), QStringLiteral("02/04/2024"));
     }
@@ -209,16 +210,62 @@ private slots:
         QCOMPARE(historique(), QString());
     }
 
-    // The two new units read whole in the list's designed width.
+    // Every unit reads whole in the list's designed width, with no hover.
     void libellesEntiers() {
-        for (const char* texte : {"Ans, mois, j.", "Semaines, j."}) {
-            QListWidgetItem* l =
-                liste()->findItems(QString::fromUtf8(texte), Qt::MatchExactly).value(0);
-            QVERIFY(l);
-            QVERIFY2(liste()->fontMetrics().horizontalAdvance(l->text()) + 6 <=
+        for (int i = 0; i < liste()->count(); ++i) {
+            const QString texte = liste()->item(i)->text();
+            QVERIFY2(liste()->fontMetrics().horizontalAdvance(texte) + 6 <=
                          liste()->viewport()->width(),
-                     qPrintable(l->text()));
+                     qPrintable(texte));
         }
+    }
+
+    // A long count of working days goes on under its start: nothing cut, nothing to scroll to.
+    void ligneLongueEntiere() {
+        saisir(QStringLiteral("sais_date(1)"), QStringLiteral("01/01/2024"));
+        saisir(QStringLiteral("sais_increment"), QStringLiteral("123456"));
+        cliquerUnite(QStringLiteral("J. ouvrables"));
+        auto* boite = m_fenetre->findChild<QPlainTextEdit*>(QStringLiteral("sais_histo(2)"));
+        const QStringList lignes = historique().split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY2(historique().contains(u"ouvrables"), qPrintable(historique()));
+        for (const QString& l : lignes)
+            QVERIFY2(boite->fontMetrics().horizontalAdvance(l) <= boite->viewport()->width(),
+                     qPrintable(l));
+        QVERIFY(!boite->horizontalScrollBar()->isVisible());
+    }
+
+    // Tab walks each frame row by row, left to right, from its first control to the history
+    // box beside the rows.
+    void ordreTabulation_data() {
+        test::colonnes<int, QString, QString>({"cle", "premier", "dernier"});
+        ligne("date frame", int(Qt::Key_F3), "sais_date(1)", "sais_histo(2)");
+        ligne("time frame", int(Qt::Key_F2), "sais_time(1)", "sais_histo(1)");
+    }
+    void ordreTabulation() {
+        QFETCH(int, cle);
+        QFETCH(QString, premier);
+        QFETCH(QString, dernier);
+        QTest::keyClick(m_fenetre.get(), Qt::Key(cle));
+        QCOMPARE(nomFocus(), premier);
+        QList<QWidget*> ordre{QApplication::focusWidget()};
+        while (ordre.size() < 20 && ordre.last()->objectName() != dernier) {
+            touche(Qt::Key_Tab);
+            ordre << QApplication::focusWidget();
+        }
+        QCOMPARE(ordre.last()->objectName(), dernier);
+        // a comes before b when both share a row and a stands to the left, or when a's row
+        // lies wholly above b's.
+        auto avant = [this](QWidget* a, QWidget* b) {
+            const QRect ra(a->mapTo(m_fenetre.get(), QPoint()), a->size());
+            const QRect rb(b->mapTo(m_fenetre.get(), QPoint()), b->size());
+            if (ra.top() <= rb.bottom() && rb.top() <= ra.bottom()) return ra.left() < rb.left();
+            return ra.bottom() < rb.top();
+        };
+        for (int i = 0; i < ordre.size(); ++i)
+            for (int j = i + 1; j < ordre.size(); ++j)
+                QVERIFY2(avant(ordre[i], ordre[j]),
+                         qPrintable(ordre[i]->objectName() + QStringLiteral(" / ") +
+                                    ordre[j]->objectName()));
     }
 
     void uniteAuClavier() {

@@ -44,9 +44,11 @@ private slots:
     // the middle (to a twip for an odd width).
     void disposition_data() {
         test::colonnes<int, int, int, int>({"texte", "titre", "jeu", "largeur"});
-        ligne("un Ok", 1500, 2000, 1, 3255);
-        ligne("Oui/Non", 1500, 2000, 3, 5430);
+        ligne("un Ok, texte court", 1500, 2000, 1, 3255);
+        ligne("Oui/Non plus larges que le texte", 1500, 2000, 3, 5430);
         ligne("titre impair", 1500, 7001, 2, 7001);
+        ligne("texte replié à la largeur maximale", 20000, 2000, 2, 13560);
+        ligne("titre plus large qu'un texte replié", 20000, 15001, 1, 15001);
     }
     void disposition() {
         QFETCH(int, texte);
@@ -98,32 +100,47 @@ private slots:
         QCOMPARE(focus, QStringLiteral("com_bout(%1)").arg(vus.size()));
     }
 
-    // The box is reused: a short message after a wrapped one is measured afresh.
-    void texteRepliepuisCourt() {
-        QString long_;
-        for (int i = 0; i < 40; ++i)
+    // The box is reused: each message is measured afresh, so a long one after a wrapped one
+    // wraps too and shows whole, and a short one after it is as small as at first.
+    void suiteDeMessages_data() {
+        QString long_, autreLong;
+        for (int i = 0; i < 40; ++i) {
             long_ += QStringLiteral("mot%1 ").arg(i);
+            autreLong += QStringLiteral("autre%1 ").arg(i);
+        }
         const QString court = QStringLiteral("Division par Zéro. ");
+        test::colonnes<QStringList, QString>({"textes", "replies"});
+        ligne("court, long, court", QStringList{court, long_, court}, "010");
+        ligne("deux longs de suite", QStringList{long_, autreLong, court}, "110");
+        ligne("long sur plusieurs lignes", QStringList{court, long_ + u'\n' + autreLong}, "01");
+    }
+    void suiteDeMessages() {
+        QFETCH(QStringList, textes);
+        QFETCH(QString, replies);
         QList<DispositionMessage> d;
         QList<QSize> tailles;
-        int hauteurLabel = 0;
-        for (const QString& texte : {court, long_, court}) {
+        QString vus;
+        for (const QString& texte : textes) {
             pendantLaBoite([&](UserMsgBox& b) {
                 d << b.disposition();
                 tailles << b.frameGeometry().size();
-                if (texte == long_) hauteurLabel = label(b, QStringLiteral("libelles"))->height();
+                QLabel* l = label(b, QStringLiteral("libelles"));
+                vus += QString::number(int(d.last().renvoiLigne));
+                // Shown whole: the label is as tall as its text needs and fits in the box.
+                if (d.last().renvoiLigne) {
+                    QVERIFY(l->height() > 2 * l->fontMetrics().height());
+                    QVERIFY(l->height() >= l->heightForWidth(l->width()));
+                    QVERIFY(l->geometry().right() < b.width());
+                    QVERIFY(l->geometry().bottom() < bouton(b, 1)->y());
+                } else {
+                    QCOMPARE(l->width(), l->sizeHint().width());
+                }
                 bouton(b, 1)->click();
             });
             affichermessage(texte, 3, 1, QStringLiteral("Orvaline"));
         }
-        QCOMPARE(d.size(), 3);
-        QVERIFY(!d[0].renvoiLigne && d[1].renvoiLigne && !d[2].renvoiLigne);
-        QVERIFY(hauteurLabel > QFontMetrics(QFont()).height()); // more than one line
-        QCOMPARE(d[1].hauteur, hauteurLabel * twipsParPixel + 2000);
-        QCOMPARE(d[2].largeur, d[0].largeur);
-        QCOMPARE(d[2].hauteur, d[0].hauteur);
-        QCOMPARE(tailles[2], tailles[0]);
-        QVERIFY(tailles[1].width() > tailles[0].width());
+        QCOMPARE(vus, replies);
+        if (textes.first() == textes.last()) QCOMPARE(tailles.last(), tailles.first());
     }
 };
 

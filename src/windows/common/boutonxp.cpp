@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/common/boutonxp.h"
 
+#include "windows/common/anneaufocus.h"
 #include "windows/common/images.h"
 
 #include <QPainter>
@@ -29,10 +30,14 @@ void BoutonXp::paintEvent(QPaintEvent*) {
     const bool focus = actif && hasFocus();
     const int epaisseur = focus ? 2 : 1;
 
+    // The mouse lights the border orange; the keyboard's focus rings it in blue, so that a
+    // hovered button and the focused one never look alike.
     QColor bord(0x8f, 0xa3, 0xc7);
     if (!actif)
         bord = QColor(0xc8, 0xc8, 0xc8);
-    else if (focus || survole)
+    else if (focus)
+        bord = couleurFocus();
+    else if (survole)
         bord = QColor(0xe0, 0xa0, 0x20);
     QBrush fond;
     if (!actif) {

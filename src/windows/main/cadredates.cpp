@@ -4,6 +4,7 @@
 #include "windows/main/cadredates.h"
 
 #include "core/unitesdate.h"
+#include "windows/common/anneaufocus.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
 #include "windows/common/couleurs.h"
@@ -11,14 +12,13 @@
 #include "windows/common/noms.h"
 #include "windows/common/polices.h"
 #include "windows/common/twips.h"
+#include "windows/main/boitehistorique.h"
 #include "windows/main/habillagecadre.h"
 
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <utility>
@@ -60,72 +60,100 @@ QWidget* CadreDates::premierChamp() const {
     return sais_date[1];
 }
 
+namespace {
+QFont normale() {
+    return police(QStringLiteral("Verdana"), 8.25);
+}
+} // namespace
+
 void CadreDates::construire() {
-    QGroupBox* cadre = this;
-    const QFont normale = police(QStringLiteral("Verdana"), 8.25);
-
-    auto libelle = [&](int index, const char16_t* texte, int gauche, int haut, int largeur) {
-        auto* l = new QLabel(QString::fromUtf16(texte), cadre);
-        l->setObjectName(nomIndexe(u"libelles", index));
-        l->setGeometry(rectTwips(gauche, haut, largeur, 255));
-        l->setFont(normale);
-        libelles[std::size_t(index)] = l;
-        return l;
-    };
-    auto champ = [&](const QString& nom, int haut, const QString& nomAccessible) {
-        auto* c = new ChampSaisie(cadre);
-        c->setObjectName(nom);
-        c->setGeometry(rectTwips(1800, haut, 1335, 285));
-        c->setFont(normale);
-        c->setAccessibleName(nomAccessible);
-        return c;
-    };
-    // The calendar and day-step buttons beside a date field.
-    auto boutonsDate = [&](int champ, int haut) {
-        const QString nomChamp =
-            champ == 1 ? QStringLiteral("Date de Départ") : QStringLiteral("Date de Fin");
-        auto* cal = new BoutonXp(QString(), cadre);
-        cal->setObjectName(nomIndexe(u"com_calendrier", champ));
-        cal->setGeometry(rectTwips(3210, haut - 30, 345, 345));
-        cal->definirImage(QStringLiteral("calendrier"), QSize(px(345) - 6, px(345) - 6));
-        cal->setToolTip(QStringLiteral(" Calendrier "));
-        cal->setAccessibleName(QStringLiteral("Calendrier"));
-        cal->setAccessibleDescription(nomChamp);
-        com_calendrier[std::size_t(champ)] = cal;
-        for (int sens = 0; sens < 2; ++sens) {
-            const int index = (champ - 1) * 2 + sens + 1;
-            auto* b = new BoutonXp(QString(), cadre);
-            b->setObjectName(nomIndexe(u"com_incdate", index));
-            b->setGeometry(rectTwips(3630 + sens * 390, haut - 30, 345, 345));
-            b->definirImage(sens == 0 ? QStringLiteral("precedent") : QStringLiteral("suivant"),
-                            QSize(px(345) - 10, px(345) - 10));
-            const QString nom =
-                sens == 0 ? QStringLiteral("Jour précédent") : QStringLiteral("Jour suivant");
-            b->setToolTip(QStringLiteral(" ") + nom + QStringLiteral(" "));
-            b->setAccessibleName(nom);
-            b->setAccessibleDescription(nomChamp);
-            com_incdate[std::size_t(index)] = b;
-        }
-    };
-
-    libelle(5, u"Date de Départ :", 240, 495, 1500);
-    sais_date[1] = champ(QStringLiteral("sais_date(1)"), 480, QStringLiteral("Date de Départ"));
+    construireLibelle(5, QStringLiteral("Date de Départ :"), 495);
+    sais_date[1] =
+        construireChamp(QStringLiteral("sais_date(1)"), 480, QStringLiteral("Date de Départ"));
     libelles[5]->setBuddy(sais_date[1]);
-    boutonsDate(1, 480);
+    construireBoutonsDate(1, 480);
 
-    libelle(6, u"Incrément :", 240, 975, 1500);
-    sais_increment = champ(QStringLiteral("sais_increment"), 960, QStringLiteral("Incrément"));
+    construireLibelle(6, QStringLiteral("Incrément :"), 975);
+    sais_increment =
+        construireChamp(QStringLiteral("sais_increment"), 960, QStringLiteral("Incrément"));
     libelles[6]->setBuddy(sais_increment);
-    libelle(7, u"(en + ou en -)", 1800, 1275, 1335)->setAlignment(Qt::AlignCenter);
+    construireLibelle(7, QStringLiteral("(en + ou en -)"), 1275);
+    libelles[7]->setGeometry(rectTwips(1800, 1275, 1335, 255));
+    libelles[7]->setAlignment(Qt::AlignCenter);
+    construireListeUnites();
 
-    list_increment = new QListWidget(cadre);
+    construireLibelle(8, QStringLiteral("Date de Fin :"), 2055);
+    sais_date[2] =
+        construireChamp(QStringLiteral("sais_date(2)"), 2040, QStringLiteral("Date de Fin"));
+    libelles[8]->setBuddy(sais_date[2]);
+    construireBoutonsDate(2, 2040);
+
+    construireBas();
+    sais_histo =
+        creerHistorique(this, QStringLiteral("sais_histo(2)"), rectTwips(5040, 360, 2655, 3255),
+                        QStringLiteral("Historique des dates"));
+
+    // Tab reads the frame as the eye does: each row from left to right, the rows from top to
+    // bottom, then the history beside them.
+    ordreTabulation({sais_date[1], com_calendrier[1], com_incdate[1], com_incdate[2],
+                     sais_increment, list_increment, sais_date[2], com_calendrier[2],
+                     com_incdate[3], com_incdate[4], com_date, com_clear, sais_histo});
+}
+
+void CadreDates::construireLibelle(int index, const QString& texte, int haut) {
+    auto* l = new QLabel(texte, this);
+    l->setObjectName(nomIndexe(u"libelles", index));
+    l->setGeometry(rectTwips(240, haut, 1500, 255));
+    l->setFont(normale());
+    libelles[std::size_t(index)] = l;
+}
+
+ChampSaisie* CadreDates::construireChamp(const QString& nom, int haut,
+                                         const QString& nomAccessible) {
+    auto* c = new ChampSaisie(this);
+    c->setObjectName(nom);
+    c->setGeometry(rectTwips(1800, haut, 1335, 285));
+    c->setFont(normale());
+    c->setAccessibleName(nomAccessible);
+    return c;
+}
+
+void CadreDates::construireBoutonsDate(int champ, int haut) {
+    const QString nomChamp =
+        champ == 1 ? QStringLiteral("Date de Départ") : QStringLiteral("Date de Fin");
+    auto* cal = new BoutonXp(QString(), this);
+    cal->setObjectName(nomIndexe(u"com_calendrier", champ));
+    cal->setGeometry(rectTwips(3210, haut - 30, 345, 345));
+    cal->definirImage(QStringLiteral("calendrier"), QSize(px(345) - 6, px(345) - 6));
+    cal->setToolTip(QStringLiteral(" Calendrier "));
+    cal->setAccessibleName(QStringLiteral("Calendrier"));
+    cal->setAccessibleDescription(nomChamp);
+    com_calendrier[std::size_t(champ)] = cal;
+    for (int sens = 0; sens < 2; ++sens) {
+        const int index = (champ - 1) * 2 + sens + 1;
+        auto* b = new BoutonXp(QString(), this);
+        b->setObjectName(nomIndexe(u"com_incdate", index));
+        b->setGeometry(rectTwips(3630 + sens * 390, haut - 30, 345, 345));
+        b->definirImage(sens == 0 ? QStringLiteral("precedent") : QStringLiteral("suivant"),
+                        QSize(px(345) - 10, px(345) - 10));
+        const QString nom =
+            sens == 0 ? QStringLiteral("Jour précédent") : QStringLiteral("Jour suivant");
+        b->setToolTip(QStringLiteral(" ") + nom + QStringLiteral(" "));
+        b->setAccessibleName(nom);
+        b->setAccessibleDescription(nomChamp);
+        com_incdate[std::size_t(index)] = b;
+    }
+}
+
+void CadreDates::construireListeUnites() {
+    list_increment = new QListWidget(this);
     list_increment->setObjectName(QStringLiteral("list_increment"));
     list_increment->setGeometry(rectTwips(3240, 960, 1455, 840));
-    list_increment->setFont(normale);
+    list_increment->setFont(normale());
     list_increment->setAccessibleName(QStringLiteral("Unité"));
     for (const DescriptionUnite& unite : tableUnites()) {
         list_increment->addItem(unite.texteLigne);
-        // The longest units do not fit the list's width: cut with an ellipsis, whole on hover.
+        // Rows shown short give their full name on hover and to a screen reader.
         QListWidgetItem* ligne = list_increment->item(list_increment->count() - 1);
         ligne->setToolTip(texteLong(unite));
         if (texteLong(unite) != unite.texteLigne)
@@ -140,59 +168,32 @@ void CadreDates::construire() {
         list_increment->resize(list_increment->width(),
                                bords + (list_increment->height() - bords) / rangee * rangee);
     }
+    montrerFocus(list_increment);
+}
 
-    libelle(8, u"Date de Fin :", 240, 2055, 1500);
-    sais_date[2] = champ(QStringLiteral("sais_date(2)"), 2040, QStringLiteral("Date de Fin"));
-    libelles[8]->setBuddy(sais_date[2]);
-    boutonsDate(2, 2040);
-
-    icone = new QLabel(cadre);
+void CadreDates::construireBas() {
+    icone = new QLabel(this);
     icone->setObjectName(QStringLiteral("icones(1)"));
     icone->setGeometry(rectTwips(720, 2640, 480, 480));
     icone->setPixmap(imageSvg(QStringLiteral("calcdates"), QSize(px(480), px(480))));
 
-    com_date = new BoutonXp(QStringLiteral("Calculer"), cadre);
+    com_date = new BoutonXp(QStringLiteral("Calculer"), this);
     com_date->setObjectName(QStringLiteral("com_date"));
     com_date->setGeometry(rectTwips(1800, 2640, 1215, 435));
-    com_date->setFont(normale);
+    com_date->setFont(normale());
 
-    com_clear = new BoutonXp(QStringLiteral("Reset"), cadre);
+    com_clear = new BoutonXp(QStringLiteral("Reset"), this);
     com_clear->setObjectName(QStringLiteral("com_clear(3)"));
     com_clear->setGeometry(rectTwips(3240, 2640, 1215, 435));
-    com_clear->setFont(normale);
+    com_clear->setFont(normale());
     com_clear->setAccessibleDescription(QStringLiteral("Effacer la calculatrice de dates"));
 
-    lib_calcul = new ResultatEncadre(cadre);
+    lib_calcul = new ResultatEncadre(this);
     lib_calcul->setObjectName(QStringLiteral("lib_calcul"));
     lib_calcul->setGeometry(rectTwips(1800, 3240, 2895, 405));
     lib_calcul->setFont(police(QStringLiteral("Verdana"), 12, true));
     lib_calcul->setAlignment(Qt::AlignCenter);
     lib_calcul->setAccessibleDescription(QStringLiteral("Résultat"));
-
-    auto* historique = new QPlainTextEdit(cadre);
-    historique->setObjectName(QStringLiteral("sais_histo(2)"));
-    historique->setGeometry(rectTwips(5040, 360, 2655, 3255));
-    historique->setFont(police(QStringLiteral("Fixedsys"), 9));
-    historique->setReadOnly(true);
-    // Lines are only ever added: an undo history would hold a second copy of them.
-    historique->document()->setUndoRedoEnabled(false);
-    historique->setLineWrapMode(QPlainTextEdit::NoWrap);
-    historique->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // Colours through the palette: a style sheet here would reach the scroll bar too and
-    // draw it as a bare line.
-    QPalette couleurs = historique->palette();
-    couleurs.setColor(QPalette::Base, Qt::white);
-    couleurs.setColor(QPalette::Text, Qt::black);
-    historique->setPalette(couleurs);
-    historique->setAccessibleName(QStringLiteral("Historique des dates"));
-    sais_histo = historique;
-
-    // Tab follows the reading order of the frame.
-    setTabOrder(sais_date[1], sais_increment);
-    setTabOrder(sais_increment, list_increment);
-    setTabOrder(list_increment, sais_date[2]);
-    setTabOrder(sais_date[2], com_date);
-    setTabOrder(com_date, com_clear);
 }
 
 void CadreDates::afficherResultat(const QString& texte) {

@@ -35,7 +35,15 @@ public:
 
 private:
     void construire();
+    void construireLibelle(int index, const QString& texte, int haut);
+    ChampSaisie* construireChamp(const QString& nom, int haut, const QString& nomAccessible);
+    // The calendar and day-step buttons beside date field 1 or 2.
+    void construireBoutonsDate(int champ, int haut);
+    void construireListeUnites();
+    void construireBas();
     void connecter();
+    // Mouse and keyboard choices of a unit.
+    void connecterListeUnites();
     void calculdates();
     // The fields as the calculation reads them.
     EntreeCalculDates entree() const;

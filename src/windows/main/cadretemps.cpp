@@ -10,6 +10,7 @@
 #include "windows/common/noms.h"
 #include "windows/common/polices.h"
 #include "windows/common/twips.h"
+#include "windows/main/boitehistorique.h"
 #include "windows/main/habillagecadre.h"
 
 #include <QGroupBox>
@@ -35,43 +36,15 @@ QWidget* CadreTemps::premierChamp() const {
     return sais_time[1];
 }
 
+namespace {
+const char16_t* const noms[4] = {u"Jours", u"Heures", u"Minutes", u"Secondes"};
+const int gauches[4] = {480, 1560, 2520, 3480};
+} // namespace
+
 void CadreTemps::construire() {
     QGroupBox* cadre = this;
-
-    static const int gauches[4] = {480, 1560, 2520, 3480};
-    static const char16_t* const noms[4] = {u"Jours", u"Heures", u"Minutes", u"Secondes"};
-    for (int i = 1; i <= 4; ++i) {
-        const int g = gauches[i - 1];
-        auto* libelle = new QLabel(QString::fromUtf16(noms[i - 1]), cadre);
-        libelle->setObjectName(nomIndexe(u"libelles", i));
-        libelle->setGeometry(rectTwips(g, 360, 975, 255));
-        libelle->setFont(police(QStringLiteral("Verdana"), 8.25));
-        libelle->setAlignment(Qt::AlignCenter);
-        colorer(libelle, 0xEDEDED, 0x000080);
-        libelles[std::size_t(i)] = libelle;
-
-        auto* memoire = new QLabel(cadre);
-        memoire->setObjectName(nomIndexe(u"lib_mem", i));
-        memoire->setGeometry(rectTwips(g, 600, 975, 255));
-        memoire->setFont(police(QStringLiteral("Verdana"), 8.25, true));
-        memoire->setAlignment(Qt::AlignCenter);
-        colorer(memoire, 0xFFFFC0, 0x000080);
-        static const char16_t* const memoires[4] = {u"Mémoire Jours", u"Mémoire Heures",
-                                                    u"Mémoire Minutes", u"Mémoire Secondes"};
-        memoire->setAccessibleDescription(QString::fromUtf16(memoires[i - 1]));
-        lib_mem[std::size_t(i)] = memoire;
-
-        auto* champ = new ChampSaisie(cadre);
-        champ->setObjectName(nomIndexe(u"sais_time", i));
-        champ->setGeometry(rectTwips(g, 960, 975, 405));
-        champ->setFont(police(QStringLiteral("Verdana"), 12, true));
-        champ->setAlignment(Qt::AlignCenter);
-        colorer(champ, 0xFFFFC0, 0x000000);
-        champ->setAccessibleName(QString::fromUtf16(noms[i - 1]));
-        champ->remplacerZero = true;
-        libelle->setBuddy(champ);
-        sais_time[std::size_t(i)] = champ;
-    }
+    for (int i = 1; i <= 4; ++i)
+        construireColonne(i);
 
     lib_oper = new QLabel(cadre);
     lib_oper->setObjectName(QStringLiteral("lib_oper"));
@@ -81,6 +54,63 @@ void CadreTemps::construire() {
     colorer(lib_oper, 0xEDEDED, 0x000080);
     lib_oper->setAccessibleDescription(QStringLiteral("Opération en cours"));
 
+    construireBoutons();
+
+    icone = new QLabel(cadre);
+    icone->setObjectName(QStringLiteral("icones(0)"));
+    icone->setGeometry(rectTwips(600, 2160, 480, 480));
+    icone->setPixmap(imageSvg(QStringLiteral("horloge"), QSize(px(480), px(480))));
+
+    auto* bande =
+        creerHistorique(cadre, QStringLiteral("sais_histo(1)"), rectTwips(4800, 360, 2895, 3255),
+                        QStringLiteral("Bande de calcul"));
+    QTextOption option = bande->document()->defaultTextOption();
+    option.setAlignment(Qt::AlignRight);
+    bande->document()->setDefaultTextOption(option);
+    sais_histo = bande;
+
+    // Tab reads the buttons as they stand: + - Effacer, then x / =, then Reset.
+    ordreTabulation({sais_time[1], sais_time[2], sais_time[3], sais_time[4], com_oper[1],
+                     com_oper[2], com_clear[1], com_oper[3], com_oper[4], com_oper[5], com_clear[2],
+                     sais_histo});
+}
+
+void CadreTemps::construireColonne(int i) {
+    QGroupBox* cadre = this;
+    const int g = gauches[i - 1];
+    auto* libelle = new QLabel(QString::fromUtf16(noms[i - 1]), cadre);
+    libelle->setObjectName(nomIndexe(u"libelles", i));
+    libelle->setGeometry(rectTwips(g, 360, 975, 255));
+    libelle->setFont(police(QStringLiteral("Verdana"), 8.25));
+    libelle->setAlignment(Qt::AlignCenter);
+    colorer(libelle, 0xEDEDED, 0x000080);
+    libelles[std::size_t(i)] = libelle;
+
+    auto* memoire = new QLabel(cadre);
+    memoire->setObjectName(nomIndexe(u"lib_mem", i));
+    memoire->setGeometry(rectTwips(g, 600, 975, 255));
+    memoire->setFont(police(QStringLiteral("Verdana"), 8.25, true));
+    memoire->setAlignment(Qt::AlignCenter);
+    colorer(memoire, 0xFFFFC0, 0x000080);
+    static const char16_t* const memoires[4] = {u"Mémoire Jours", u"Mémoire Heures",
+                                                u"Mémoire Minutes", u"Mémoire Secondes"};
+    memoire->setAccessibleDescription(QString::fromUtf16(memoires[i - 1]));
+    lib_mem[std::size_t(i)] = memoire;
+
+    auto* champ = new ChampSaisie(cadre);
+    champ->setObjectName(nomIndexe(u"sais_time", i));
+    champ->setGeometry(rectTwips(g, 960, 975, 405));
+    champ->setFont(police(QStringLiteral("Verdana"), 12, true));
+    champ->setAlignment(Qt::AlignCenter);
+    colorer(champ, 0xFFFFC0, 0x000000);
+    champ->setAccessibleName(QString::fromUtf16(noms[i - 1]));
+    champ->remplacerZero = true;
+    libelle->setBuddy(champ);
+    sais_time[std::size_t(i)] = champ;
+}
+
+void CadreTemps::construireBoutons() {
+    QGroupBox* cadre = this;
     // Picture buttons: the picture shows the operator, the accessible name says it.
     struct Bouton {
         const char16_t* nomAccessible;
@@ -114,31 +144,6 @@ void CadreTemps::construire() {
     com_clear[2]->setGeometry(rectTwips(3600, 3120, 855, 495));
     com_clear[2]->setAccessibleDescription(
         QStringLiteral("Remise à zéro de la calculatrice de temps"));
-
-    icone = new QLabel(cadre);
-    icone->setObjectName(QStringLiteral("icones(0)"));
-    icone->setGeometry(rectTwips(600, 2160, 480, 480));
-    icone->setPixmap(imageSvg(QStringLiteral("horloge"), QSize(px(480), px(480))));
-
-    auto* bande = new QPlainTextEdit(cadre);
-    bande->setObjectName(QStringLiteral("sais_histo(1)"));
-    bande->setGeometry(rectTwips(4800, 360, 2895, 3255));
-    bande->setFont(police(QStringLiteral("Fixedsys"), 9));
-    bande->setReadOnly(true);
-    // Lines are only ever added: an undo history would hold a second copy of them.
-    bande->document()->setUndoRedoEnabled(false);
-    bande->setLineWrapMode(QPlainTextEdit::NoWrap);
-    bande->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // A palette rather than a style sheet, so the scroll bar keeps its usual look.
-    QPalette blanc = bande->palette();
-    blanc.setColor(QPalette::Base, Qt::white);
-    blanc.setColor(QPalette::Text, Qt::black);
-    bande->setPalette(blanc);
-    QTextOption option = bande->document()->defaultTextOption();
-    option.setAlignment(Qt::AlignRight);
-    bande->document()->setDefaultTextOption(option);
-    bande->setAccessibleName(QStringLiteral("Bande de calcul"));
-    sais_histo = bande;
 }
 
 void CadreTemps::charger() {

@@ -32,6 +32,9 @@ public:
 
 private:
     void construire();
+    // Label, stored operand and field of column i, 1 to 4.
+    void construireColonne(int i);
+    void construireBoutons();
     void connecter();
     void com_operClic(int index);
     void com_clearClic(int index);

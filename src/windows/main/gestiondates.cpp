@@ -111,7 +111,10 @@ void CadreDates::connecter() {
             if (r.donnerFocus) donnerfocus(champ);
         });
     }
+    connecterListeUnites();
+}
 
+void CadreDates::connecterListeUnites() {
     // A mouse click on a unit first makes it current (on the press) and then clicks it (on
     // the release). Both are gathered and the calculation runs once, after the release, so
     // that a message box never opens between the press and the release. Row changes made

@@ -6,6 +6,7 @@
 #include "windows/common/twips.h"
 
 #include <QGroupBox>
+#include <initializer_list>
 
 namespace orvaline {
 
@@ -21,6 +22,15 @@ inline void habillerCadre(QGroupBox* cadre, const QString& nom) {
 inline void detacherChamps(QGroupBox* cadre) {
     for (ChampSaisie* champ : cadre->findChildren<ChampSaisie*>())
         champ->disconnect(cadre);
+}
+
+// Chains the Tab order through the controls in the order given.
+inline void ordreTabulation(std::initializer_list<QWidget*> ordre) {
+    QWidget* precedent = nullptr;
+    for (QWidget* w : ordre) {
+        if (precedent) QWidget::setTabOrder(precedent, w);
+        precedent = w;
+    }
 }
 
 } // namespace orvaline

@@ -74,29 +74,38 @@ UserMsgBox::UserMsgBox()
 
 void UserMsgBox::charger() {
     const Avis demande = demandeMessage();
-    const QString& texte = demande.texte;
-    const int code = demande.image;
     m_jeu = qint16(demande.boutons);
-    const QString& titre = demande.titre;
     definirAide(demande.aide);
     m_repondu = false;
+    montrerImage(demande.image);
 
+    QFont fontTitre = font();
+    fontTitre.setPointSizeF(14);
+    fontTitre.setBold(true);
+    const QString legende = QStringLiteral("  ") + demande.titre;
+    const int largeurTitre = enTwips(QFontMetrics(fontTitre).horizontalAdvance(legende)) + 500;
+    setWindowTitle(legende);
+
+    const QSize texte = placerTexte(demande.texte);
+    m_disposition = disposerMessage(texte.width(), texte.height(), largeurTitre, m_jeu);
+    placerBoutons();
+    dimensionner(m_disposition.largeur, m_disposition.hauteur);
+}
+
+void UserMsgBox::montrerImage(int code) {
     for (QLabel* icone : m_icones)
         icone->hide();
     if (code > 0) {
         m_icones[0]->setPixmap(m_icones[std::size_t(code)]->pixmap());
         m_icones[0]->show();
     }
+}
 
-    QFont fontTitre = font();
-    fontTitre.setPointSizeF(14);
-    fontTitre.setBold(true);
-    const QString legende = QStringLiteral("  ") + titre;
-    const int largeurTitre = enTwips(QFontMetrics(fontTitre).horizontalAdvance(legende)) + 500;
-    setWindowTitle(legende);
-
+QSize UserMsgBox::placerTexte(const QString& texte) {
     // The label first takes its natural size: one line per line break, as wide as the
-    // longest line. The box is reused, so the fixed size a wrapped message left goes first.
+    // longest line. The box is reused, so the wrapping and the fixed size a wrapped message
+    // left go first, or a long message after a wrapped one would measure no wider than the
+    // fixed width and be cut.
     QString affiche = texte;
     affiche.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_texte->setMinimumSize(0, 0);
@@ -104,20 +113,20 @@ void UserMsgBox::charger() {
     m_texte->setWordWrap(false);
     m_texte->setText(affiche);
     m_texte->adjustSize();
-    int largeurTexte = enTwips(m_texte->width());
-    int hauteurTexte = enTwips(m_texte->height());
-    if (largeurTexte > msgLargeurMaxTexte) {
+    QSize taille(enTwips(m_texte->width()), enTwips(m_texte->height()));
+    if (taille.width() > msgLargeurMaxTexte) {
         m_texte->setWordWrap(true);
         m_texte->setFixedWidth(px(msgLargeurMaxTexte));
         const int h = m_texte->heightForWidth(px(msgLargeurMaxTexte));
         m_texte->setFixedHeight(h);
-        hauteurTexte = enTwips(h);
+        taille.setHeight(enTwips(h));
     }
     m_texte->move(px(msgGaucheTexte), px(msgHautTexte));
+    return taille;
+}
 
-    m_disposition = disposerMessage(largeurTexte, hauteurTexte, largeurTitre, m_jeu);
+void UserMsgBox::placerBoutons() {
     const DispositionMessage& d = m_disposition;
-
     static const char16_t* const legendes[6][2] = {{u"", u""},
                                                    {u"Ok", u""},
                                                    {u"Ok", u"Annuler"},
@@ -152,8 +161,6 @@ void UserMsgBox::charger() {
     // Enter answers with the button that has the focus, as on the desktop.
     b1->setDefault(false);
     b2->setDefault(false);
-
-    dimensionner(d.largeur, d.hauteur);
 }
 
 bool UserMsgBox::event(QEvent* e) {

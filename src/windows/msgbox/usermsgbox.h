@@ -8,6 +8,7 @@
 #include <array>
 
 class QLabel;
+class QSize;
 
 namespace orvaline {
 
@@ -33,6 +34,12 @@ protected:
 private:
     UserMsgBox();
     void repondre(int index);
+    // The picture of the message, 0 for none.
+    void montrerImage(int code);
+    // Sets the text at its natural size, wrapped when too wide; its size in twips.
+    QSize placerTexte(const QString& texte);
+    // Captions, pictures and places of the buttons of the current set.
+    void placerBoutons();
 
     QLabel* m_texte = nullptr;
     std::array<QLabel*, 10> m_icones{};

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QPlainTextEdit;
+class QWidget;
+
+namespace orvaline {
+
+// A frame's history box: locked, black on white in the fixed-pitch font, a vertical scroll
+// bar always there and a ring while it has the focus. Lines that are too long wrap.
+QPlainTextEdit* creerHistorique(QWidget* cadre, const QString& nom, const QRect& place,
+                                const QString& nomAccessible);
+
+} // namespace orvaline
