@@ -9,8 +9,9 @@ namespace orvaline {
 
 namespace {
 
-// Lies over the viewport, lets the mouse through and shows only while the area has the focus,
-// so a hidden ring costs nothing and a screen reader never meets it.
+// Lies over the area's frame, so it hides none of the text inside, lets the mouse through and shows
+// only while the area has the focus, so a hidden ring costs nothing and a screen reader never meets
+// it.
 class AnneauFocus : public QWidget {
 public:
     explicit AnneauFocus(QAbstractScrollArea* zone) : QWidget(zone), m_zone(zone) {
@@ -24,7 +25,7 @@ protected:
     bool eventFilter(QObject*, QEvent* e) override {
         switch (e->type()) {
         case QEvent::FocusIn:
-            setGeometry(m_zone->viewport()->geometry());
+            setGeometry(m_zone->rect());
             show();
             raise();
             break;
@@ -32,7 +33,7 @@ protected:
             hide();
             break;
         case QEvent::Resize:
-            setGeometry(m_zone->viewport()->geometry());
+            setGeometry(m_zone->rect());
             break;
         default:
             break;

@@ -12,7 +12,7 @@ inline QColor couleurFocus() {
     return QColor(0x1c, 0x5c, 0xc8);
 }
 
-// A list or text box draws a 2-pixel ring inside its frame while it has the focus; nothing
+// A list or text box draws a 2-pixel ring over its frame while it has the focus; nothing
 // changes on screen otherwise.
 void montrerFocus(QAbstractScrollArea* zone);
 
