@@ -49,7 +49,7 @@ std::optional<QString> ajouterUnites(QString& depart, const DescriptionUnite& un
     if (!sorte) return ajouterdate(depart, unite.code, n);
     const auto debut = lireDateNormale(depart);
     const auto fin =
-        debut ? ajouterjoursouvres(*debut, n, {*sorte, alsaceMoselle}) : std::optional<QDate>();
+        debut ? ajouterJoursOuvres(*debut, n, {*sorte, alsaceMoselle}) : std::optional<QDate>();
     if (!fin) return std::nullopt;
     return ecrireDate(*fin);
 }
@@ -102,7 +102,7 @@ bool calculerEcart(ResultatCalculDates& r, QString& historique, const QString& d
 
 } // namespace
 
-SensCalcul choisirsens(bool incrementVide, bool dateFinVide) {
+SensCalcul choisirSens(bool incrementVide, bool dateFinVide) {
     if (!incrementVide) return SensCalcul::Ajout;
     if (!dateFinVide) return SensCalcul::Intervalle;
     return SensCalcul::Aucun;
@@ -129,7 +129,7 @@ ResultatCalculDates calculdates(const EntreeCalculDates& entree) {
 
     const QString increment = entree.increment.trimmed();
     QString fin = entree.dateFin.trimmed();
-    const SensCalcul sens = choisirsens(increment.isEmpty(), fin.isEmpty());
+    const SensCalcul sens = choisirSens(increment.isEmpty(), fin.isEmpty());
     if (sens == SensCalcul::Aucun)
         return arret(QStringLiteral("Vous devez saisir un Incrément ... "), ChampDates::Increment);
     if (sens == SensCalcul::Intervalle) {
@@ -181,7 +181,7 @@ ResultatCalculDates calculdates(const EntreeCalculDates& entree) {
             return r;
         }
         const QString texte =
-            texteEntier(compterintervalle(*debut, *terme, unite->unite, entree.alsaceMoselle)) +
+            texteEntier(compterIntervalle(*debut, *terme, unite->unite, entree.alsaceMoselle)) +
             u' ' + unite->libelle;
         r.calcul = texte;
         historique += ligne(QStringLiteral(" DD : "), depart);

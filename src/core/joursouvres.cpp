@@ -194,7 +194,7 @@ QDate paques(int annee) {
     return QDate::fromJulianDay(paquesJulien(annee));
 }
 
-QList<JourFerie> joursferies(int annee, bool alsaceMoselle) {
+QList<JourFerie> joursFeries(int annee, bool alsaceMoselle) {
     const FeriesAnnee f = feriesAnnee(annee, alsaceMoselle);
     QList<JourFerie> liste;
     for (int i = 0; i < f.nombre; ++i)
@@ -203,10 +203,10 @@ QList<JourFerie> joursferies(int annee, bool alsaceMoselle) {
     return liste;
 }
 
-QString nomferie(QDate date, bool alsaceMoselle) {
+QString nomFerie(QDate date, bool alsaceMoselle) {
     if (!date.isValid()) return {};
     QStringList noms;
-    for (const JourFerie& f : joursferies(date.year(), alsaceMoselle))
+    for (const JourFerie& f : joursFeries(date.year(), alsaceMoselle))
         if (f.date == date) noms.append(f.nom);
     return noms.join(QStringLiteral(" et "));
 }
@@ -215,14 +215,14 @@ QString majusculeInitiale(const QString& texte) {
     return texte.isEmpty() ? texte : texte.left(1).toUpper() + texte.mid(1);
 }
 
-QString ligneferie(const JourFerie& ferie) {
+QString ligneFerie(const JourFerie& ferie) {
     const QDate& d = ferie.date;
     const QString jour = d.day() == 1 ? QStringLiteral("1er") : QString::number(d.day());
     return nomJour(d.dayOfWeek()).toLower() + u' ' + jour + u' ' + nomMois(d.month()).toLower() +
            QStringLiteral(" : ") + ferie.nom;
 }
 
-bool estjourouvre(QDate date, RegleJours regle) {
+bool estJourOuvre(QDate date, RegleJours regle) {
     const qint64 jj = date.toJulianDay();
     if (rangSemaine(jj) >= joursParSemaine(regle.sorte)) return false;
     const FeriesAnnee f = feriesAnnee(date.year(), regle.alsaceMoselle);
@@ -230,7 +230,7 @@ bool estjourouvre(QDate date, RegleJours regle) {
                         [jj](const Ferie& x) { return x.jj == jj; });
 }
 
-std::optional<QDate> ajouterjoursouvres(QDate debut, qint64 n, RegleJours regle) {
+std::optional<QDate> ajouterJoursOuvres(QDate debut, qint64 n, RegleJours regle) {
     if (n == 0) return debut;
     // No answer lies further off than the whole calendar in days; a larger count would
     // overflow the running counts below.
@@ -240,7 +240,7 @@ std::optional<QDate> ajouterjoursouvres(QDate debut, qint64 n, RegleJours regle)
     // The running count of working days that the answer carries.
     const qint64 cible =
         n > 0 ? ouvresJusqua(depart, regle) + n
-              : ouvresJusqua(depart, regle) - (estjourouvre(debut, regle) ? 1 : 0) + n + 1;
+              : ouvresJusqua(depart, regle) - (estJourOuvre(debut, regle) ? 1 : 0) + n + 1;
     // Guess the holidays before the answer, place the day of the working week that the guess
     // gives, count the holidays up to it, and again until the guess holds. Going forward the
     // guess only grows and never passes the answer; going back it only shrinks, and the day
@@ -255,14 +255,14 @@ std::optional<QDate> ajouterjoursouvres(QDate debut, qint64 n, RegleJours regle)
         feries = compte;
     }
     QDate resultat = QDate::fromJulianDay(jj);
-    while (!estjourouvre(resultat, regle)) {
+    while (!estJourOuvre(resultat, regle)) {
         resultat = resultat.addDays(-1);
         if (resultat.toJulianDay() < jjMin) return std::nullopt;
     }
     return resultat;
 }
 
-qint64 compterjoursouvres(QDate debut, QDate fin, RegleJours regle) {
+qint64 compterJoursOuvres(QDate debut, QDate fin, RegleJours regle) {
     return ouvresJusqua(fin.toJulianDay(), regle) - ouvresJusqua(debut.toJulianDay(), regle);
 }
 
