@@ -19,7 +19,7 @@ struct EntreeCalculDates {
     QString increment;
     QString dateFin;
     int ligneUnite = -1;
-    bool alsaceMoselle = false; // working days also leave out Good Friday and 26 December
+    bool alsacemoselle = false; // working days also leave out Good Friday and 26 December
 };
 
 // What a calculation asks the window to do. Each text that has a value is written into its

@@ -16,7 +16,7 @@ enum class SorteJours { Ouvres, Ouvrables };
 
 struct RegleJours {
     SorteJours sorte = SorteJours::Ouvres;
-    bool alsaceMoselle = false; // adds Good Friday and 26 December
+    bool alsacemoselle = false; // adds Good Friday and 26 December
 };
 
 struct JourFerie {
@@ -28,11 +28,11 @@ struct JourFerie {
 QDate paques(int annee);
 
 // The public holidays of a year in date order; Ascension may share its date with 1 or 8 May.
-QList<JourFerie> joursFeries(int annee, bool alsaceMoselle);
+QList<JourFerie> joursFeries(int annee, bool alsacemoselle);
 
 // The holiday's name as written inside a sentence ("lundi de Pâques"), both names joined when
 // two fall together; "" on an ordinary day.
-QString nomFerie(QDate date, bool alsaceMoselle);
+QString nomFerie(QDate date, bool alsacemoselle);
 
 // The text with its first letter in capitals, for a name that opens a line or a tooltip.
 QString majusculeInitiale(const QString& texte);
