@@ -44,12 +44,12 @@ QString lignesEnColonne(const QString& entete, const QString& valeur) {
 
 // The start moved by n units, in normal form (the start is normalised in place).
 std::optional<QString> ajouterUnites(QString& depart, const DescriptionUnite& unite, qint32 n,
-                                     bool alsaceMoselle) {
+                                     bool alsacemoselle) {
     const auto sorte = sorteJours(unite.unite);
     if (!sorte) return ajouterdate(depart, unite.code, n);
     const auto debut = lireDateNormale(depart);
     const auto fin =
-        debut ? ajouterjoursouvres(*debut, n, {*sorte, alsaceMoselle}) : std::optional<QDate>();
+        debut ? ajouterJoursOuvres(*debut, n, {*sorte, alsacemoselle}) : std::optional<QDate>();
     if (!fin) return std::nullopt;
     return ecrireDate(*fin);
 }
@@ -102,7 +102,7 @@ bool calculerEcart(ResultatCalculDates& r, QString& historique, const QString& d
 
 } // namespace
 
-SensCalcul choisirsens(bool incrementVide, bool dateFinVide) {
+SensCalcul choisirSens(bool incrementVide, bool dateFinVide) {
     if (!incrementVide) return SensCalcul::Ajout;
     if (!dateFinVide) return SensCalcul::Intervalle;
     return SensCalcul::Aucun;
@@ -129,7 +129,7 @@ ResultatCalculDates calculdates(const EntreeCalculDates& entree) {
 
     const QString increment = entree.increment.trimmed();
     QString fin = entree.dateFin.trimmed();
-    const SensCalcul sens = choisirsens(increment.isEmpty(), fin.isEmpty());
+    const SensCalcul sens = choisirSens(increment.isEmpty(), fin.isEmpty());
     if (sens == SensCalcul::Aucun)
         return arret(QStringLiteral("Vous devez saisir un Incrément ... "), ChampDates::Increment);
     if (sens == SensCalcul::Intervalle) {
@@ -161,7 +161,7 @@ ResultatCalculDates calculdates(const EntreeCalculDates& entree) {
             r.erreur = erreurs::depassement();
             return r;
         }
-        const auto resultat = unite ? ajouterUnites(depart, *unite, *n, entree.alsaceMoselle)
+        const auto resultat = unite ? ajouterUnites(depart, *unite, *n, entree.alsacemoselle)
                                     : std::optional<QString>();
         if (!resultat) {
             r.erreur = erreurs::argumentIncorrect();
@@ -181,7 +181,7 @@ ResultatCalculDates calculdates(const EntreeCalculDates& entree) {
             return r;
         }
         const QString texte =
-            texteEntier(compterintervalle(*debut, *terme, unite->unite, entree.alsaceMoselle)) +
+            texteEntier(compterIntervalle(*debut, *terme, unite->unite, entree.alsacemoselle)) +
             u' ' + unite->libelle;
         r.calcul = texte;
         historique += ligne(QStringLiteral(" DD : "), depart);

@@ -19,7 +19,7 @@ struct EntreeCalculDates {
     QString increment;
     QString dateFin;
     int ligneUnite = -1;
-    bool alsaceMoselle = false; // working days also leave out Good Friday and 26 December
+    bool alsacemoselle = false; // working days also leave out Good Friday and 26 December
 };
 
 // What a calculation asks the window to do. Each text that has a value is written into its
@@ -56,7 +56,7 @@ enum class SensCalcul { Aucun, Ajout, Intervalle };
 
 // An increment always wins, so a filled end date is then replaced; with only an end date the
 // interval is counted; with neither there is nothing to do.
-SensCalcul choisirsens(bool incrementVide, bool dateFinVide);
+SensCalcul choisirSens(bool incrementVide, bool dateFinVide);
 
 // The increment: the text's leading number ("." only, so "2,5" reads as 2), rounded half to
 // even. Nothing when it does not fit in 32 bits.

@@ -79,12 +79,12 @@ struct FeriesAnnee {
 
 // The holidays of a year in date order (Ascension is never before 30 April, so it only has
 // to be placed among the May holidays).
-FeriesAnnee feriesAnnee(int annee, bool alsaceMoselle) {
+FeriesAnnee feriesAnnee(int annee, bool alsacemoselle) {
     FeriesAnnee r;
     auto ajouter = [&r](qint64 jj, int nom) { r.liste[std::size_t(r.nombre++)] = {jj, nom}; };
     const qint64 paques = paquesJulien(annee);
     ajouter(jourJulien(annee, 1, 1), JourDeLAn);
-    if (alsaceMoselle) ajouter(paques - 2, VendrediSaint);
+    if (alsacemoselle) ajouter(paques - 2, VendrediSaint);
     ajouter(paques + 1, LundiDePaques);
     ajouter(jourJulien(annee, 5, 1), FeteDuTravail);
     ajouter(jourJulien(annee, 5, 8), Victoire1945);
@@ -95,7 +95,7 @@ FeriesAnnee feriesAnnee(int annee, bool alsaceMoselle) {
     ajouter(jourJulien(annee, 11, 1), Toussaint);
     ajouter(jourJulien(annee, 11, 11), Armistice1918);
     ajouter(jourJulien(annee, 12, 25), Noel);
-    if (alsaceMoselle) ajouter(jourJulien(annee, 12, 26), SaintEtienne);
+    if (alsacemoselle) ajouter(jourJulien(annee, 12, 26), SaintEtienne);
     // Only Ascension can be out of place; an insertion keeps holidays of one date in order.
     for (int i = 1; i < r.nombre; ++i)
         for (int j = i; j > 0 && r.liste[std::size_t(j)].jj < r.liste[std::size_t(j - 1)].jj; --j)
@@ -106,14 +106,14 @@ FeriesAnnee feriesAnnee(int annee, bool alsaceMoselle) {
 // The same count as feriesOuvresJusqua over a whole year, from the day of the week of each
 // fixed holiday: the moving ones always fall on a Monday, Thursday or Friday, and Ascension
 // only ever shares its date with 1 or 8 May.
-constexpr int feriesOuvresAnnee(int annee, int parSemaine, bool alsaceMoselle) {
+constexpr int feriesOuvresAnnee(int annee, int parSemaine, bool alsacemoselle) {
     const qint64 premier = jourJulien(annee, 1, 1);
     const bool bissextile = (annee % 4 == 0 && annee % 100 != 0) || annee % 400 == 0;
     const int mars = bissextile ? 1 : 0;
     auto ouvre = [&](int rang) { return rangSemaine(premier + rang) < parSemaine ? 1 : 0; };
     int n = ouvre(0) + ouvre(120 + mars) + ouvre(127 + mars) + ouvre(194 + mars) +
             ouvre(226 + mars) + ouvre(304 + mars) + ouvre(314 + mars) + ouvre(358 + mars) + 3;
-    if (alsaceMoselle) n += ouvre(359 + mars) + 1;
+    if (alsacemoselle) n += ouvre(359 + mars) + 1;
     const qint64 ascension = paquesJulien(annee) + 39;
     if (ascension == premier + 120 + mars || ascension == premier + 127 + mars) --n;
     return n;
@@ -159,14 +159,14 @@ constexpr TableFeries construireTable() {
 constexpr TableFeries tableFeries = construireTable();
 
 qint32 feriesAvant(RegleJours regle, int annee) {
-    const int v = (regle.sorte == SorteJours::Ouvrables ? 2 : 0) + (regle.alsaceMoselle ? 1 : 0);
+    const int v = (regle.sorte == SorteJours::Ouvrables ? 2 : 0) + (regle.alsacemoselle ? 1 : 0);
     return tableFeries[std::size_t(v)][std::size_t(annee - premiereAnnee)];
 }
 
 // Holidays on working days from the first year up to and including jj.
 qint64 feriesJusqua(qint64 jj, RegleJours regle) {
     const int annee = QDate::fromJulianDay(jj).year();
-    return feriesAvant(regle, annee) + feriesOuvresJusqua(feriesAnnee(annee, regle.alsaceMoselle),
+    return feriesAvant(regle, annee) + feriesOuvresJusqua(feriesAnnee(annee, regle.alsacemoselle),
                                                           jj, joursParSemaine(regle.sorte));
 }
 
@@ -194,8 +194,8 @@ QDate paques(int annee) {
     return QDate::fromJulianDay(paquesJulien(annee));
 }
 
-QList<JourFerie> joursferies(int annee, bool alsaceMoselle) {
-    const FeriesAnnee f = feriesAnnee(annee, alsaceMoselle);
+QList<JourFerie> joursFeries(int annee, bool alsacemoselle) {
+    const FeriesAnnee f = feriesAnnee(annee, alsacemoselle);
     QList<JourFerie> liste;
     for (int i = 0; i < f.nombre; ++i)
         liste.append({QDate::fromJulianDay(f.liste[std::size_t(i)].jj),
@@ -203,10 +203,10 @@ QList<JourFerie> joursferies(int annee, bool alsaceMoselle) {
     return liste;
 }
 
-QString nomferie(QDate date, bool alsaceMoselle) {
+QString nomFerie(QDate date, bool alsacemoselle) {
     if (!date.isValid()) return {};
     QStringList noms;
-    for (const JourFerie& f : joursferies(date.year(), alsaceMoselle))
+    for (const JourFerie& f : joursFeries(date.year(), alsacemoselle))
         if (f.date == date) noms.append(f.nom);
     return noms.join(QStringLiteral(" et "));
 }
@@ -215,22 +215,22 @@ QString majusculeInitiale(const QString& texte) {
     return texte.isEmpty() ? texte : texte.left(1).toUpper() + texte.mid(1);
 }
 
-QString ligneferie(const JourFerie& ferie) {
+QString ligneFerie(const JourFerie& ferie) {
     const QDate& d = ferie.date;
     const QString jour = d.day() == 1 ? QStringLiteral("1er") : QString::number(d.day());
     return nomJour(d.dayOfWeek()).toLower() + u' ' + jour + u' ' + nomMois(d.month()).toLower() +
            QStringLiteral(" : ") + ferie.nom;
 }
 
-bool estjourouvre(QDate date, RegleJours regle) {
+bool estJourOuvre(QDate date, RegleJours regle) {
     const qint64 jj = date.toJulianDay();
     if (rangSemaine(jj) >= joursParSemaine(regle.sorte)) return false;
-    const FeriesAnnee f = feriesAnnee(date.year(), regle.alsaceMoselle);
+    const FeriesAnnee f = feriesAnnee(date.year(), regle.alsacemoselle);
     return std::none_of(f.liste.begin(), f.liste.begin() + f.nombre,
                         [jj](const Ferie& x) { return x.jj == jj; });
 }
 
-std::optional<QDate> ajouterjoursouvres(QDate debut, qint64 n, RegleJours regle) {
+std::optional<QDate> ajouterJoursOuvres(QDate debut, qint64 n, RegleJours regle) {
     if (n == 0) return debut;
     // No answer lies further off than the whole calendar in days; a larger count would
     // overflow the running counts below.
@@ -240,7 +240,7 @@ std::optional<QDate> ajouterjoursouvres(QDate debut, qint64 n, RegleJours regle)
     // The running count of working days that the answer carries.
     const qint64 cible =
         n > 0 ? ouvresJusqua(depart, regle) + n
-              : ouvresJusqua(depart, regle) - (estjourouvre(debut, regle) ? 1 : 0) + n + 1;
+              : ouvresJusqua(depart, regle) - (estJourOuvre(debut, regle) ? 1 : 0) + n + 1;
     // Guess the holidays before the answer, place the day of the working week that the guess
     // gives, count the holidays up to it, and again until the guess holds. Going forward the
     // guess only grows and never passes the answer; going back it only shrinks, and the day
@@ -255,14 +255,14 @@ std::optional<QDate> ajouterjoursouvres(QDate debut, qint64 n, RegleJours regle)
         feries = compte;
     }
     QDate resultat = QDate::fromJulianDay(jj);
-    while (!estjourouvre(resultat, regle)) {
+    while (!estJourOuvre(resultat, regle)) {
         resultat = resultat.addDays(-1);
         if (resultat.toJulianDay() < jjMin) return std::nullopt;
     }
     return resultat;
 }
 
-qint64 compterjoursouvres(QDate debut, QDate fin, RegleJours regle) {
+qint64 compterJoursOuvres(QDate debut, QDate fin, RegleJours regle) {
     return ouvresJusqua(fin.toJulianDay(), regle) - ouvresJusqua(debut.toJulianDay(), regle);
 }
 

@@ -71,7 +71,7 @@ std::optional<SorteJours> sorteJours(UniteDate unite) {
     return std::nullopt;
 }
 
-qint32 compterintervalle(QDate debut, QDate fin, UniteDate unite, bool alsaceMoselle) {
+qint32 compterIntervalle(QDate debut, QDate fin, UniteDate unite, bool alsacemoselle) {
     qint64 n = 0;
     switch (unite) {
     case UniteDate::Heures:
@@ -98,7 +98,7 @@ qint32 compterintervalle(QDate debut, QDate fin, UniteDate unite, bool alsaceMos
         break;
     case UniteDate::JoursOuvres:
     case UniteDate::JoursOuvrables:
-        n = compterjoursouvres(debut, fin, {*sorteJours(unite), alsaceMoselle});
+        n = compterJoursOuvres(debut, fin, {*sorteJours(unite), alsacemoselle});
         break;
     }
     return qint32(n);

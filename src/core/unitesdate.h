@@ -45,7 +45,7 @@ const DescriptionUnite* uniteDeLigne(int ligne);
 // years compare calendar numbers and ignore the days; working days count those after debut up
 // to fin; the exact differences count the days. Negative when fin lies before debut. Both dates
 // must be valid; between years 100 and 9999 every count fits in 32 bits.
-qint32 compterintervalle(QDate debut, QDate fin, UniteDate unite, bool alsaceMoselle = false);
+qint32 compterIntervalle(QDate debut, QDate fin, UniteDate unite, bool alsacemoselle = false);
 
 // A row's text in full words where the list shows it short (a tooltip, a screen reader), or
 // its row text.

@@ -90,7 +90,7 @@ void verifierconnexion(qint16 demander, qint16& connecte) {
     if (reponse == BoiteSysteme::Reponse::Ok) connecte = 1;
 }
 
-std::optional<Erreur> lancernavigateur(const QString& chemin, const QString& adresse) {
+std::optional<Erreur> lancerNavigateur(const QString& chemin, const QString& adresse) {
     if (plateforme::lanceur().demarrer(chemin, {adresse}) != 0) return std::nullopt;
     const QFileInfo info(chemin);
     if (!info.isFile()) return erreurs::fichierIntrouvable(chemin);

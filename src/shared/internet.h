@@ -33,6 +33,6 @@ void verifierconnexion(qint16 demander, qint16& connecte);
 // Starts the browser with the address as its only argument, never through a shell, so no
 // path or address can run a command. When it could not start, the error says why: no such
 // file, not a program, or a start that failed.
-std::optional<Erreur> lancernavigateur(const QString& chemin, const QString& adresse);
+std::optional<Erreur> lancerNavigateur(const QString& chemin, const QString& adresse);
 
 } // namespace orvaline

@@ -70,7 +70,7 @@ void lancercalculatrice(qint16 mode) {
             return;
         }
         static const bool inscrite = [] {
-            ajouterAvantSortie(fermercalculatrice);
+            ajouterAvantSortie(fermerCalculatrice);
             return true;
         }();
         Q_UNUSED(inscrite);
@@ -99,7 +99,7 @@ void lancerpanneau(qint16 code) {
                  commande.join(u' ') + QStringLiteral(" "));
 }
 
-void fermercalculatrice() {
+void fermerCalculatrice() {
     Lanceur& lanceur = plateforme::lanceur();
     if (g_calculatrice != 0 && lanceur.enCours(g_calculatrice)) lanceur.arreter(g_calculatrice);
     g_calculatrice = 0;

@@ -15,6 +15,6 @@ void lancerpanneau(qint16 code);
 
 // Asks the calculator we started to close if it still runs, then forgets it. Runs on the
 // way out of the program.
-void fermercalculatrice();
+void fermerCalculatrice();
 
 } // namespace orvaline

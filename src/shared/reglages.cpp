@@ -184,7 +184,7 @@ bool dossierSysteme(const QString& chemin) {
     return tete.isEmpty() || systeme.contains(tete) || tete.startsWith(u"lib");
 }
 
-QString emplacementfichierini(const DossierAppli& appli, const QString& dossierConfig) {
+QString emplacementFichierIni(const DossierAppli& appli, const QString& dossierConfig) {
     if (!appli.chemin.isEmpty() && appli.aMoi && !appli.installe && !dossierSysteme(appli.chemin)) {
         const QString aCote = dansDossier(appli.chemin, nomFichier);
         if (QFileInfo(aCote).isFile() || appli.inscriptible) return aCote;
@@ -213,10 +213,10 @@ void lireoptions() {
     reglages().charger();
 }
 
-bool chargerreglages(const std::function<void()>& fermer) {
+bool chargerReglages(const std::function<void()>& fermer) {
     Libcalc& e = libcalc();
     e.fichier_ini =
-        emplacementfichierini(examinerDossier(e.chemin_appli),
+        emplacementFichierIni(examinerDossier(e.chemin_appli),
                               QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     QString chemin = e.fichier_ini;
     if (!testerfichier(chemin) && !creationfichini()) {

@@ -33,7 +33,7 @@ bool dossierSysteme(const QString& chemin);
 // already is or can be created. Otherwise, whoever runs the program (root included), it goes
 // to the user's configuration folder, which is created when missing. A file left in a system
 // folder by an earlier version is neither used nor deleted.
-QString emplacementfichierini(const DossierAppli& appli, const QString& dossierConfig);
+QString emplacementFichierIni(const DossierAppli& appli, const QString& dossierConfig);
 
 // The options of the settings file, as the program uses them.
 struct Options {
@@ -105,6 +105,6 @@ void lireoptions();
 // (or in the user's configuration folder), the file is created when missing, then the
 // options are read. When the file cannot be created, `fermer` runs (by default the exit
 // routine with status 1, which does not come back); false comes back from any other `fermer`.
-bool chargerreglages(const std::function<void()>& fermer = [] { fermerappli(1); });
+bool chargerReglages(const std::function<void()>& fermer = [] { fermerappli(1); });
 
 } // namespace orvaline

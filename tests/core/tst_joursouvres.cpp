@@ -25,7 +25,7 @@ qint64 compterEnMarchant(QDate debut, QDate fin, RegleJours regle) {
     qint64 n = 0;
     for (QDate d = (arriere ? fin : debut).addDays(1); d <= (arriere ? debut : fin);
          d = d.addDays(1))
-        n += estjourouvre(d, regle) ? 1 : 0;
+        n += estJourOuvre(d, regle) ? 1 : 0;
     return arriere ? -n : n;
 }
 
@@ -62,7 +62,7 @@ private slots:
     void feries() {
         QFETCH(QDate, date);
         QFETCH(bool, alsace);
-        QTEST(nomferie(date, alsace), "nom");
+        QTEST(nomFerie(date, alsace), "nom");
     }
 
     // The holidays list writes dates the French way: lower case, "1er" for the first.
@@ -75,11 +75,11 @@ private slots:
     }
     void ligne() {
         QFETCH(QDate, date);
-        const QList<JourFerie> feries = joursferies(date.year(), false);
+        const QList<JourFerie> feries = joursFeries(date.year(), false);
         const auto f = std::find_if(feries.begin(), feries.end(),
                                     [&](const JourFerie& j) { return j.date == date; });
         QVERIFY(f != feries.end());
-        QTEST(ligneferie(*f), "attendu");
+        QTEST(ligneFerie(*f), "attendu");
     }
 
     void ajout_data() {
@@ -116,7 +116,7 @@ private slots:
         QFETCH(QDate, debut);
         QFETCH(qint64, n);
         QFETCH(RegleJours, regle);
-        QTEST(ajouterjoursouvres(debut, n, regle).value_or(QDate()), "attendu");
+        QTEST(ajouterJoursOuvres(debut, n, regle).value_or(QDate()), "attendu");
     }
 
     // Each count is also checked the other way round, negated.
@@ -139,8 +139,8 @@ private slots:
         QFETCH(QDate, fin);
         QFETCH(RegleJours, regle);
         QFETCH(qint64, attendu);
-        QCOMPARE(compterjoursouvres(debut, fin, regle), attendu);
-        QCOMPARE(compterjoursouvres(fin, debut, regle), -attendu);
+        QCOMPARE(compterJoursOuvres(debut, fin, regle), attendu);
+        QCOMPARE(compterJoursOuvres(fin, debut, regle), -attendu);
     }
 
     // Random ranges over the whole span of years: the direct count equals the walk, and
@@ -155,13 +155,13 @@ private slots:
             const QDate fin = debut.addDays(hasard.bounded(-60, 900));
             const RegleJours regle{hasard.bounded(2) ? SorteJours::Ouvres : SorteJours::Ouvrables,
                                    hasard.bounded(2) == 1};
-            const qint64 n = compterjoursouvres(debut, fin, regle);
+            const qint64 n = compterJoursOuvres(debut, fin, regle);
             QCOMPARE(n, compterEnMarchant(debut, fin, regle));
             if (n <= 0) continue;
             QDate dernierOuvre = fin;
-            while (!estjourouvre(dernierOuvre, regle))
+            while (!estJourOuvre(dernierOuvre, regle))
                 dernierOuvre = dernierOuvre.addDays(-1);
-            QCOMPARE(ajouterjoursouvres(debut, n, regle), std::optional(dernierOuvre));
+            QCOMPARE(ajouterJoursOuvres(debut, n, regle), std::optional(dernierOuvre));
         }
     }
 
@@ -172,8 +172,8 @@ private slots:
         chrono.start();
         qint64 n = 0;
         for (int i = 0; i < 100; ++i) {
-            n = compterjoursouvres(premier, dernier, ouvrables);
-            QCOMPARE(ajouterjoursouvres(premier, n, ouvrables), std::optional(dernier));
+            n = compterJoursOuvres(premier, dernier, ouvrables);
+            QCOMPARE(ajouterJoursOuvres(premier, n, ouvrables), std::optional(dernier));
         }
         QVERIFY2(chrono.elapsed() < 100, qPrintable(QString::number(chrono.elapsed())));
     }

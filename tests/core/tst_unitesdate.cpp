@@ -45,7 +45,7 @@ qint64 compterEnMarchant(QDate debut, QDate fin, UniteDate unite) {
             break;
         case UniteDate::JoursOuvres:
         case UniteDate::JoursOuvrables:
-            if (estjourouvre(d, {*sorteJours(unite), false})) ++n;
+            if (estJourOuvre(d, {*sorteJours(unite), false})) ++n;
             break;
         }
     }
@@ -73,7 +73,7 @@ private slots:
         QFETCH(QDate, debut);
         QFETCH(QDate, fin);
         for (const auto& u : tableUnites()) {
-            const qint64 compte = compterintervalle(debut, fin, u.unite);
+            const qint64 compte = compterIntervalle(debut, fin, u.unite);
             const qint64 attendu = compterEnMarchant(debut, fin, u.unite);
             QVERIFY2(compte == attendu, qPrintable(QStringLiteral("%1: %2 au lieu de %3")
                                                        .arg(u.texteLigne)
@@ -95,8 +95,8 @@ private slots:
         QFETCH(int, ligne);
         QFETCH(qint64, attendu);
         const UniteDate u = uniteDeLigne(ligne)->unite;
-        QCOMPARE(qint64(compterintervalle(QDate(100, 1, 1), QDate(9999, 12, 31), u)), attendu);
-        QCOMPARE(qint64(compterintervalle(QDate(9999, 12, 31), QDate(100, 1, 1), u)), -attendu);
+        QCOMPARE(qint64(compterIntervalle(QDate(100, 1, 1), QDate(9999, 12, 31), u)), attendu);
+        QCOMPARE(qint64(compterIntervalle(QDate(9999, 12, 31), QDate(100, 1, 1), u)), -attendu);
     }
 };
 

@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const QDate debut = QDate::fromJulianDay(f.ConsumeIntegralInRange(premier, dernier));
     const QDate fin = QDate::fromJulianDay(f.ConsumeIntegralInRange(premier, dernier));
     const qint64 jours = debut.daysTo(fin);
-    EXIGER(compterintervalle(debut, fin, UniteDate::Jours) == jours);
-    EXIGER(compterintervalle(debut, fin, UniteDate::Heures) == 24 * jours);
+    EXIGER(compterIntervalle(debut, fin, UniteDate::Jours) == jours);
+    EXIGER(compterIntervalle(debut, fin, UniteDate::Heures) == 24 * jours);
     QString texte = ecrireDate(debut);
     EXIGER(ajouterdate(texte, u"d", jours) == ecrireDate(fin));
     EXIGER(ajouterdate(texte, u"h", 24 * jours) == ecrireDate(fin));

@@ -98,7 +98,7 @@ private slots:
         // The address goes whole, as the one argument, never through a shell.
         const QString adresse = QStringLiteral("http://h/a b;rm -rf ~");
         m_faux.lanceur->pid = pid;
-        const auto erreur = lancernavigateur(cheminProgramme() + suffixe, adresse);
+        const auto erreur = lancerNavigateur(cheminProgramme() + suffixe, adresse);
         QCOMPARE(m_faux.lanceur->lancements.value(0).arguments, QStringList{adresse});
         QCOMPARE(erreur.has_value(), numero != 0);
         if (erreur) QCOMPARE(erreur->numero, numero);

@@ -36,7 +36,7 @@ class TestLanceurs : public QObject {
 private slots:
     void init() {
         m_faux = test::installerFaux();
-        fermercalculatrice(); // forget what an earlier test started
+        fermerCalculatrice(); // forget what an earlier test started
         libcalc() = Libcalc{};
         libcalc().saut_ligne = QStringLiteral("\r\n");
     }
@@ -53,7 +53,7 @@ private slots:
         // Closed by the user: nothing to end on the way out (its number may be another
         // process's by then), and the next call starts a new one.
         m_faux.lanceur->vivants.clear();
-        fermercalculatrice();
+        fermerCalculatrice();
         QVERIFY(m_faux.lanceur->arretes.isEmpty());
         m_faux.lanceur->pid = 5000;
         lancercalculatrice(1);
@@ -83,7 +83,7 @@ private slots:
             lancercalculatrice(1);
         QCOMPARE(m_faux.boite->messages.size(), 1);
         QVERIFY(m_faux.boite->messages.first().texte.contains(programme));
-        fermercalculatrice();
+        fermerCalculatrice();
         QVERIFY(m_faux.lanceur->arretes.isEmpty());
     }
 

@@ -51,7 +51,7 @@ private slots:
     void sansFichier() {
         QFile::remove(libcalc().fichier_ini);
         int fermetures = 0;
-        QVERIFY(chargerreglages([&] { ++fermetures; }));
+        QVERIFY(chargerReglages([&] { ++fermetures; }));
         QCOMPARE(libcalc().fichier_ini, ici(QStringLiteral("Orvaline.ini")));
         // Five lines, the first one empty, each ended by CR LF; the Alsace-Moselle key is not
         // among them.
@@ -77,7 +77,7 @@ private slots:
     void fichierPresentGarde() {
         const QByteArray avant("[Options]\nSaisdate=0\nSaisnombre=0\nNavigateur=/x\n");
         ecrire(libcalc().fichier_ini, avant);
-        QVERIFY(chargerreglages({}));
+        QVERIFY(chargerReglages({}));
         QCOMPARE(lire(libcalc().fichier_ini), avant);
         QCOMPARE(libcalc().opt_saisdate, 0);
     }
@@ -122,7 +122,7 @@ private slots:
         libcalc().chemin_appli = ici(QStringLiteral("bloque"));
         QVERIFY(QDir().mkpath(ici(QStringLiteral("bloque/Orvaline.ini"))));
         int fermetures = 0;
-        QVERIFY(!chargerreglages([&] { ++fermetures; }));
+        QVERIFY(!chargerReglages([&] { ++fermetures; }));
         QCOMPARE(fermetures, 1);
         QCOMPARE(faux.boite->messages.size(), 1);
         QVERIFY(faux.boite->messages.first().texte.contains(ici(QStringLiteral("bloque"))));
@@ -130,7 +130,7 @@ private slots:
         // The program itself then ends with a failure status.
         const pid_t enfant = ::fork();
         if (enfant == 0) {
-            chargerreglages();
+            chargerReglages();
             ::_exit(0);
         }
         int statut = 0;
@@ -219,7 +219,7 @@ private slots:
         QFETCH(bool, inscriptible);
         QFETCH(bool, installe);
         const DossierAppli dossierAppli{appli, aMoi, inscriptible, installe};
-        const QString chemin = emplacementfichierini(dossierAppli, config);
+        const QString chemin = emplacementFichierIni(dossierAppli, config);
         QFETCH(bool, aCote);
         QCOMPARE(chemin, (aCote ? appli : config) + QStringLiteral("/Orvaline.ini"));
         QCOMPARE(QFileInfo(config).isDir(), !aCote);

@@ -126,7 +126,7 @@ private slots:
         p[2] = QStringLiteral("25");
         p[3].clear();
         FenetreCalendrier::instance().charger();
-        QVERIFY(afficheraide(0));
+        QVERIFY(afficherAide(0));
         QStringList manquants;
         for (QWidget* w : {static_cast<QWidget*>(&FenetreCalendrier::instance()),
                            static_cast<QWidget*>(&FenetreAide::instance())}) {

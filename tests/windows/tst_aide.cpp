@@ -140,7 +140,7 @@ private slots:
         QVERIFY(auDessus);
         QVERIFY(fermee);
 
-        QVERIFY(afficheraide(0));
+        QVERIFY(afficherAide(0));
         QCOMPARE(aide().windowModality(), Qt::NonModal);
     }
 

@@ -26,7 +26,7 @@ namespace {
 // Opens the options dialog as the main window does and runs `action` in it, which closes it.
 void dansOptions(std::function<void(QWidget*)> action) {
     test::quandModal(QStringLiteral("confopt"), std::move(action));
-    afficheroptions();
+    afficherOptions();
 }
 
 using test::lire;

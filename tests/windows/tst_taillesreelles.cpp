@@ -244,7 +244,7 @@ private slots:
         lancercalculatrice(1);
         const bool ramenee = QTest::qWaitFor([&] { return fenetreActive() == calculette; }, 8000);
         const QString pidDevant = propriete(fenetreActive(), QStringLiteral("_NET_WM_PID"));
-        fermercalculatrice();
+        fermerCalculatrice();
         qputenv("PATH", ancienChemin);
         test::installerFaux();
         QVERIFY2(ramenee, qPrintable(titreActif()));

@@ -5,7 +5,7 @@
 #include "shared/libcalc.h"
 #include "windows/common/twips.h"
 #include "windows/msgbox/affichermessage.h"
-#include "windows/msgbox/disposition.h"
+#include "windows/msgbox/dispositionmessage.h"
 #include "windows/msgbox/usermsgbox.h"
 
 #include <QApplication>

@@ -243,7 +243,7 @@ void Pelandor::ouvrirLien(int index) {
         if (connecte == 0) return;
     }
     etat(QStringLiteral("Connexion en cours ..."));
-    if (const auto erreur = lancernavigateur(chemin, cible(index)))
+    if (const auto erreur = lancerNavigateur(chemin, cible(index)))
         signalererreur(objectName() + QStringLiteral(" - lib_email"), *erreur);
     etat(QStringLiteral("Prêt."));
 }

@@ -29,7 +29,7 @@ QString pageAide(int sujet) {
     }
 }
 
-bool afficheraide(int sujet) {
+bool afficherAide(int sujet) {
     return afficherPageAide(pageAide(sujet));
 }
 

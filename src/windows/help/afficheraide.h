@@ -11,7 +11,7 @@ QString pageAide(int sujet);
 
 // Opens the help window on the page of a topic. Any failure is reported in the desktop's
 // message box ("Aide") and gives false.
-bool afficheraide(int sujet);
+bool afficherAide(int sujet);
 
 // The same for one page given by its file name in the help resources (":/help/<fichier>").
 bool afficherPageAide(const QString& fichier);

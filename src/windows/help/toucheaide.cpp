@@ -37,7 +37,7 @@ protected:
             return false;
         // The release is swallowed too: the entry fields filter their text on every release.
         if (e->type() == QEvent::KeyPress && !touche->isAutoRepeat())
-            afficheraide(sujetDe(static_cast<QWidget*>(objet)));
+            afficherAide(sujetDe(static_cast<QWidget*>(objet)));
         return true;
     }
 };

@@ -68,7 +68,7 @@ void FenetrePrincipale::charger() {
 
     m_cadreDates->suspendre(true);
 
-    if (!chargerreglages()) return;
+    if (!chargerReglages()) return;
 
     m_cadreTemps->charger();
     m_cadreDates->charger();

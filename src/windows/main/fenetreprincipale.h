@@ -62,7 +62,7 @@ private:
     // The calendar in view mode, on today.
     void afficherCalendrier();
 
-    // Keeping the tape or the history of the calculator shown (conservation.cpp).
+    // Keeping the tape or the history of the calculator shown (fenetreprincipaleconservation.cpp).
     QPlainTextEdit* releveAffiche() const;
     void construireConservation(QMenu* fichier);
     void suivreReleves();

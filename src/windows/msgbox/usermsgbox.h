@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "windows/msgbox/disposition.h"
+#include "windows/msgbox/dispositionmessage.h"
 
 #include "windows/common/fenetremodale.h"
 

@@ -220,7 +220,7 @@ void ConfOpt::done(int resultat) {
     QDialog::done(resultat);
 }
 
-void afficheroptions() {
+void afficherOptions() {
     ConfOpt::instance().ouvrir();
 }
 

@@ -88,6 +88,6 @@ private:
 };
 
 // Opens the options dialog from the main window and lets the opener take the focus back.
-void afficheroptions();
+void afficherOptions();
 
 } // namespace orvaline

@@ -98,7 +98,7 @@ void TeleMaj::commande(int k) {
                           QStringLiteral("(si oui, le programme se terminera). ");
     if (affichermessage(texte, 2, 2, QStringLiteral("Téléchargement"), 0) == 0) return;
 
-    if (const auto erreur = lancernavigateur(chemin, adresses::installateur())) {
+    if (const auto erreur = lancerNavigateur(chemin, adresses::installateur())) {
         // The program stays: without the browser there is nothing to update with.
         signalererreur(QStringLiteral("telemaj - com_commandes)"), *erreur);
         return;

@@ -66,8 +66,8 @@ void ConfOpt::remplirFeries() {
     lib_annee->setText(titre);
     list_feries->setAccessibleName(titre);
     list_feries->clear();
-    for (const JourFerie& f : joursferies(annee, case_alsacemoselle->isChecked()))
-        list_feries->addItem(ligneferie(f));
+    for (const JourFerie& f : joursFeries(annee, case_alsacemoselle->isChecked()))
+        list_feries->addItem(ligneFerie(f));
 }
 
 } // namespace orvaline

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "windows/msgbox/disposition.h"
+#include "windows/msgbox/dispositionmessage.h"
 
 #include "core/nombres.h"
 

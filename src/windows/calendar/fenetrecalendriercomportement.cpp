@@ -129,7 +129,7 @@ void FenetreCalendrier::affichage() {
         for (int i = 1; i <= casesGrille; ++i) {
             const int jour = g.jourEnCase(i);
             const QString texte = jour ? QString::number(jour) : QString();
-            const QString ferie = jour ? nomferie(QDate(anneeGrille.toInt(), mois, jour),
+            const QString ferie = jour ? nomFerie(QDate(anneeGrille.toInt(), mois, jour),
                                                   libcalc().opt_alsacemoselle != 0)
                                        : QString();
             if (k > 0) {
@@ -183,7 +183,7 @@ void FenetreCalendrier::selectionnerJour(int index) {
     const QString reste = (blanc < 0 ? QString() : longue.mid(blanc + 1)).trimmed();
     lib_dateaff->setText(jourSemaine + u'\n' + reste);
     const QString ferie =
-        nomferie(QDate(lireDateCalendrier(date).annee.toInt(), list_mois->currentRow() + 1, n),
+        nomFerie(QDate(lireDateCalendrier(date).annee.toInt(), list_mois->currentRow() + 1, n),
                  libcalc().opt_alsacemoselle != 0);
     lib_ferie->setText(majusculeInitiale(ferie));
     carre->setAccessibleDescription(ferie.isEmpty() ? longue

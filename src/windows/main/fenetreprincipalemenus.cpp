@@ -165,7 +165,7 @@ void FenetrePrincipale::menuMode(int index) {
         donnerfocus(m_cadreDates->premierChamp());
         break;
     case 5:
-        afficheroptions();
+        afficherOptions();
         break;
     case 6:
         lancerpanneau(2);
@@ -193,7 +193,7 @@ void FenetrePrincipale::afficherCalendrier() {
 }
 
 void FenetrePrincipale::menuAide(int index) {
-    if (index == 1) afficheraide(0);
+    if (index == 1) afficherAide(0);
     if (index == 3) {
         TeleMaj::instance().ouvrir();
     }
