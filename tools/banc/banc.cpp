@@ -5,8 +5,9 @@
 // empty tape and with a long one. Each figure is the median of several runs, in microseconds,
 // and covers the handler and the repaint that follows it. Prints "name value" lines.
 //   banc [calculations]     (default 10000)
+#include "shared/initialisation.h"
 #include "shared/libcalc.h"
-#include "shared/polices.h"
+#include "windows/common/polices.h"
 #include "windows/main/fenetreprincipale.h"
 
 #include <QAbstractButton>
