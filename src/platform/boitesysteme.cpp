@@ -9,7 +9,16 @@ namespace orvaline {
 
 BoiteSysteme::Reponse BoiteSystemeQt::afficher(Icone icone, const QString& titre,
                                                const QString& texte, Boutons boutons) {
-    QMessageBox boite(QApplication::activeWindow());
+    return montrer(QApplication::activeWindow(), icone, titre, texte, boutons);
+}
+
+void BoiteSystemeQt::afficherSeule(Icone icone, const QString& titre, const QString& texte) {
+    montrer(nullptr, icone, titre, texte, Boutons::Ok);
+}
+
+BoiteSysteme::Reponse BoiteSystemeQt::montrer(QWidget* parent, Icone icone, const QString& titre,
+                                              const QString& texte, Boutons boutons) {
+    QMessageBox boite(parent);
     switch (icone) {
     case Icone::Aucune:
         boite.setIcon(QMessageBox::NoIcon);

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace orvaline {
 
 // The desktop's standard message box, used for start-up, environment, settings-file,
@@ -16,12 +18,22 @@ public:
     virtual ~BoiteSysteme() = default;
     virtual Reponse afficher(Icone icone, const QString& titre, const QString& texte,
                              Boutons boutons = Boutons::Ok) = 0;
+    // The same box, tied to no window of ours: for a copy that ends before its windows
+    // matter, so that the desktop shows the box on its own.
+    virtual void afficherSeule(Icone icone, const QString& titre, const QString& texte) {
+        afficher(icone, titre, texte);
+    }
 };
 
 class BoiteSystemeQt : public BoiteSysteme {
 public:
     Reponse afficher(Icone icone, const QString& titre, const QString& texte,
                      Boutons boutons) override;
+    void afficherSeule(Icone icone, const QString& titre, const QString& texte) override;
+
+private:
+    static Reponse montrer(QWidget* parent, Icone icone, const QString& titre, const QString& texte,
+                           Boutons boutons);
 };
 
 } // namespace orvaline

@@ -87,10 +87,11 @@ void NumVer::activation() {
         QApplication::processEvents();
     if (!m_verrou.acquerir()) {
         retablirCurseur();
-        plateforme::boiteSysteme().afficher(BoiteSysteme::Icone::Information, titre,
-                                            QStringLiteral("L'application [Orvaline]") +
-                                                libcalc().saut_ligne +
-                                                QStringLiteral("est déjà active."));
+        // The box stands alone: this copy has no window the desktop should keep it over.
+        plateforme::boiteSysteme().afficherSeule(BoiteSysteme::Icone::Information, titre,
+                                                 QStringLiteral("L'application [Orvaline]") +
+                                                     libcalc().saut_ligne +
+                                                     QStringLiteral("est déjà active."));
         // This copy has touched nothing: leave at once, never showing the main window.
         hide();
         QCoreApplication::exit(0);
