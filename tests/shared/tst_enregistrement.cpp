@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving a text file all at once: its bytes, names with blanks and accents, and the failures
-// that must leave an earlier file as it was.
+// Saving a text file all at once: an earlier, longer file replaced, and the failures that must
+// leave an earlier file as it was.
 #include "shared/enregistrement.h"
 
 #include <QCoreApplication>
@@ -58,29 +58,6 @@ class TestEnregistrement : public QObject {
     }
 
 private slots:
-    void octets_data() {
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QByteArray>("octets");
-        QTest::newRow("a tape in UTF-8 with the platform's line ends")
-            << u"Orvaline-bande-2026-12-06.txt"_s
-            << u"Orvaline - bande du 06/12/2026 à 10:00:00\n\n  001 J  02:03:04 \n"_s
-            << QByteArray(
-                   "Orvaline - bande du 06/12/2026 \xc3\xa0 10:00:00\n\n  001 J  02:03:04 \n");
-        QTest::newRow("a name with blanks and accents")
-            << u"Relevé d'heures — été 2026.txt"_s << u"é\n"_s << QByteArray("\xc3\xa9\n");
-    }
-    void octets() {
-        QFETCH(QString, nom);
-        QFETCH(QString, texte);
-        QTemporaryDir dossier;
-        const QString chemin = dossier.filePath(nom);
-        QCOMPARE(enregistrerTexte(chemin, texte), std::nullopt);
-        QTEST(lire(chemin), "octets");
-        // Nothing is left beside it: the temporary copy was renamed into place.
-        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList{nom});
-    }
-
     void remplaceUnAncienFichier() {
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(u"bande.txt"_s);

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -200,6 +201,8 @@ private slots:
             u" à \\d\\d:\\d\\d:\\d\\d$"_s);
         QVERIFY2(forme.match(entete).hasMatch(), qPrintable(entete));
         QCOMPARE(octets.sliced(fin + 1), corps.toUtf8());
+        // Nothing is left beside it: the temporary copy was renamed into place.
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList{fichier});
         QVERIFY(m_faux.boite->messages.isEmpty());
         QCOMPARE(boite(calculatrice == Qt::Key_F2 ? 1 : 2)->toPlainText(), avant);
     }
