@@ -4,6 +4,8 @@
 // Printing lives in a module of its own, loaded the first time the user prints, so that the
 // program does not load Qt's print support at every start.
 
+#include "impression/travailimpression.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -14,16 +16,6 @@ class QWidget;
 #else
 #define ORVALINE_IMPRESSION_EXPORT Q_DECL_IMPORT
 #endif
-
-namespace orvaline {
-
-// A text to print: its title line and its lines, already laid out in columns.
-struct TravailImpression {
-    QString titre;
-    QString texte;
-};
-
-} // namespace orvaline
 
 extern "C" {
 // The preview, from which the user prints on paper or to a PDF file. True when printed.

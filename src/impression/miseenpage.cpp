@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "impression/miseenpage.h"
 
-#include "impression/impression.h"
-
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>

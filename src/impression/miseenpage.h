@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "impression/travailimpression.h"
+
 class QPrinter;
 
 namespace orvaline {
-
-struct TravailImpression;
 
 // Lays the text out on the printer's pages in DejaVu Sans Mono, so that its columns stay
 // under each other: the title line at the top of every page, the page number at the foot.
