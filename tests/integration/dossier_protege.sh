@@ -14,6 +14,27 @@ set -u
 [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null || exit 77
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
+
+# Starts the program (the command given), waits until it has written the settings file INI
+# (up to 60 s: a first start builds the font caches of a fresh home), then ends it. Fails
+# when it stopped by itself before that.
+demarrer_jusqu_aux_reglages() {
+    local ini=$1 journal=$2
+    shift 2
+    "$@" >"$journal" 2>&1 &
+    local pid=$! attente=0
+    while [ ! -f "$ini" ] && [ $attente -lt 600 ] && kill -0 $pid 2>/dev/null; do
+        sleep 0.1
+        attente=$((attente + 1))
+    done
+    sleep 0.5
+    if ! kill -0 $pid 2>/dev/null; then
+        wait $pid
+        echo "Orvaline s'est arrêté (code $?) :"; cat "$journal"; return 1
+    fi
+    kill $pid; wait $pid 2>/dev/null
+    return 0
+}
 chmod 755 "$travail"
 mkdir -p "$travail/maison"
 chown 65534:65534 "$travail/maison"
@@ -61,10 +82,9 @@ fi
 if [ "$1" = --paquet ]; then
     mkdir -p "$travail/root"
     find "$travail/racine" -print | sort >"$travail/avant.txt"
-    HOME="$travail/root" XDG_RUNTIME_DIR="$travail/root" XDG_CONFIG_HOME="$travail/root/.config" \
-        QT_QPA_PLATFORM=offscreen timeout 6 "$programme" >"$travail/root.log" 2>&1
-    code=$?
-    [ "$code" -eq 124 ] || { echo "Orvaline (root) s'est arrêté (code $code) :"; cat "$travail/root.log"; exit 1; }
+    demarrer_jusqu_aux_reglages "$travail/root/.config/Orvaline/Orvaline.ini" "$travail/root.log" \
+        env HOME="$travail/root" XDG_RUNTIME_DIR="$travail/root" \
+        XDG_CONFIG_HOME="$travail/root/.config" QT_QPA_PLATFORM=offscreen "$programme" || exit 1
     [ -f "$travail/root/.config/Orvaline/Orvaline.ini" ] ||
         { echo "root : pas de réglages dans son dossier de configuration"; exit 1; }
     find "$travail/racine" -print | sort >"$travail/apres.txt"
@@ -74,16 +94,11 @@ if [ "$1" = --paquet ]; then
     fi
 fi
 
-HOME="$travail/maison" XDG_RUNTIME_DIR="$travail/maison" XDG_CONFIG_HOME="$travail/maison/.config" \
-    QT_QPA_PLATFORM=offscreen \
-    timeout 6 setpriv --reuid=65534 --regid=65534 --clear-groups "$programme" \
-    >"$travail/sortie.log" 2>&1
-code=$?
-# timeout ends a program that was still running normally with 124.
-if [ "$code" -ne 124 ]; then
-    echo "Orvaline s'est arrêté (code $code) :"; cat "$travail/sortie.log"; exit 1
-fi
 ini="$travail/maison/.config/Orvaline/Orvaline.ini"
+demarrer_jusqu_aux_reglages "$ini" "$travail/sortie.log" \
+    env HOME="$travail/maison" XDG_RUNTIME_DIR="$travail/maison" \
+    XDG_CONFIG_HOME="$travail/maison/.config" QT_QPA_PLATFORM=offscreen \
+    setpriv --reuid=65534 --regid=65534 --clear-groups "$programme" || exit 1
 if [ ! -f "$ini" ]; then echo "pas de fichier de réglages dans $ini"; exit 1; fi
 if [ -e "$(dirname "$programme")/Orvaline.ini" ]; then echo "réglages écrits à côté du programme"; exit 1; fi
 grep -q '^Saisdate=1' "$ini" || { echo "réglages incomplets :"; cat "$ini"; exit 1; }
