@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 travail=$(mktemp -d)
-trap 'rm -rf "$travail"' EXIT
+# Kept when the packages differ, for a look at what differs.
+trap '[ -n "${garder:-}" ] || rm -rf "$travail"' EXIT
 commit=$(git rev-parse HEAD)
 for n in premier second-dossier; do
     git clone -q . "$travail/$n"
@@ -19,6 +20,7 @@ done
 if cmp "$travail"/premier/paquet/*.deb "$travail"/second-dossier/paquet/*.deb; then
     echo "Les deux paquets sont identiques."
 else
-    echo "Les deux paquets diffèrent."
+    echo "Les deux paquets diffèrent ; les deux constructions restent dans $travail."
+    garder=1
     exit 1
 fi
