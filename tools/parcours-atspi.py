@@ -234,7 +234,8 @@ def main():
 
         p.bouton(principale, "Options")
         options = p.nouvelle(principale, "les options")
-        for page in ("Saisie des Dates", "Saisie des Nombres", "Navigateur Internet"):
+        for page in ("Saisie des Dates", "Saisie des Nombres", "Navigateur Internet",
+                     "Jours fériés"):
             p.bouton(options, page)
             time.sleep(0.3)
             p.verifier(options.get_name().strip(), f"Options, {page}")
