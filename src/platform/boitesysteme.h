@@ -3,8 +3,6 @@
 
 #include <QString>
 
-class QWidget;
-
 namespace orvaline {
 
 // The desktop's standard message box, used for start-up, environment, settings-file,
@@ -23,17 +21,6 @@ public:
     virtual void afficherSeule(Icone icone, const QString& titre, const QString& texte) {
         afficher(icone, titre, texte);
     }
-};
-
-class BoiteSystemeQt : public BoiteSysteme {
-public:
-    Reponse afficher(Icone icone, const QString& titre, const QString& texte,
-                     Boutons boutons) override;
-    void afficherSeule(Icone icone, const QString& titre, const QString& texte) override;
-
-private:
-    static Reponse montrer(QWidget* parent, Icone icone, const QString& titre, const QString& texte,
-                           Boutons boutons);
 };
 
 } // namespace orvaline

@@ -11,11 +11,4 @@ public:
     virtual bool connecte() = 0;
 };
 
-// Asks the system's network manager when one answers; otherwise a network interface that is
-// up, running, not a loopback and holds an address counts as connected.
-class ConnexionSysteme : public Connexion {
-public:
-    bool connecte() override;
-};
-
 } // namespace orvaline

@@ -28,10 +28,4 @@ public:
     virtual std::optional<QString> enregistrer(QWidget* parent, const DemandeFichier& demande) = 0;
 };
 
-class DialogueFichierQt : public DialogueFichier {
-public:
-    std::optional<QString> ouvrir(QWidget* parent, const DemandeFichier& demande) override;
-    std::optional<QString> enregistrer(QWidget* parent, const DemandeFichier& demande) override;
-};
-
 } // namespace orvaline

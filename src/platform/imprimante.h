@@ -19,11 +19,4 @@ public:
                                             const QString& texte) = 0;
 };
 
-// Loads the print module beside the program (or where it is installed) on first use.
-class ImprimanteModule : public Imprimante {
-public:
-    std::optional<QString> imprimer(QWidget* parent, const QString& titre,
-                                    const QString& texte) override;
-};
-
 } // namespace orvaline

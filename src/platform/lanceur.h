@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <map>
 
 namespace orvaline {
 
@@ -24,20 +22,6 @@ public:
     // Brings the window of a process this launcher started to the front, where the desktop
     // lets a program do so; does nothing otherwise.
     virtual void amenerDevant(qint64 pid) = 0;
-};
-
-class LanceurProcessus : public Lanceur {
-public:
-    qint64 demarrer(const QString& programme, const QStringList& arguments) override;
-    QString trouver(const QString& programme) const override;
-    bool enCours(qint64 pid) const override;
-    void arreter(qint64 pid) override;
-    void amenerDevant(qint64 pid) override;
-
-private:
-    // Start time of each process we started, as the system counts it: tells our process
-    // apart from a later one that reuses its id.
-    std::map<qint64, QByteArray> m_debuts;
 };
 
 } // namespace orvaline

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/services.h"
 
-#include "platform/boitesysteme.h"
-#include "platform/connexion.h"
-#include "platform/dialoguefichier.h"
-#include "platform/imprimante.h"
-#include "platform/lanceur.h"
-#include "platform/regionaux.h"
-#include "platform/son.h"
+#include "platform/boitesystemeqt.h"
+#include "platform/connexionsysteme.h"
+#include "platform/dialoguefichierqt.h"
+#include "platform/imprimantemodule.h"
+#include "platform/lanceurprocessus.h"
+#include "platform/regionauxsysteme.h"
+#include "platform/sonsysteme.h"
 
 namespace orvaline::plateforme {
 

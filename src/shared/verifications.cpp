@@ -2,8 +2,8 @@
 #include "shared/verifications.h"
 
 #include "platform/boitesysteme.h"
-#include "platform/regionaux.h"
 #include "platform/services.h"
+#include "platform/servicesregionaux.h"
 #include "shared/libcalc.h"
 
 #include <utility>

@@ -3,7 +3,7 @@
 // the way out.
 #include "faux.h"
 #include "lignes.h"
-#include "platform/lanceur.h"
+#include "platform/lanceurprocessus.h"
 #include "shared/lanceurs.h"
 #include "shared/libcalc.h"
 #include "shared/sortie.h"

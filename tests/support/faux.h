@@ -6,7 +6,7 @@
 #include "platform/dialoguefichier.h"
 #include "platform/imprimante.h"
 #include "platform/lanceur.h"
-#include "platform/regionaux.h"
+#include "platform/servicesregionaux.h"
 #include "platform/son.h"
 
 #include <QList>

@@ -7,7 +7,7 @@
 // the calculator that already runs back to the front.
 #include "faux.h"
 #include "lignes.h"
-#include "platform/lanceur.h"
+#include "platform/lanceurprocessus.h"
 #include "platform/services.h"
 #include "shared/initialisation.h"
 #include "shared/lanceurs.h"

@@ -2,7 +2,8 @@
 #pragma once
 
 #include <QColor>
-#include <QFrame>
+
+class QWidget;
 
 namespace orvaline {
 
@@ -15,28 +16,5 @@ namespace orvaline {
 void colorer(QWidget* w, QRgb fond, QRgb texte);
 void colorerFond(QWidget* w, QRgb fond);
 void colorerTexte(QWidget* w, QRgb texte);
-
-// A plain panel with a one-pixel border.
-class CadreBorde : public QFrame {
-public:
-    CadreBorde(QRgb fond, QRgb bord, QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    QColor m_fond;
-    QColor m_bord;
-};
-
-// The blue band, dark at the top and light at the bottom, down the left of the contact and
-// update windows.
-class BandeDegrade : public QFrame {
-public:
-    using QFrame::QFrame;
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-};
 
 } // namespace orvaline

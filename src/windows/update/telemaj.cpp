@@ -6,6 +6,7 @@
 #include "shared/libcalc.h"
 #include "shared/rapporterreur.h"
 #include "shared/sortie.h"
+#include "windows/common/bandedegrade.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/couleurs.h"
 #include "windows/common/fenetres.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/boitesysteme.h"
+#include "platform/boitesystemeqt.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -19,12 +19,4 @@ public:
     virtual std::optional<QDate> lireDateRegionale(const QString& texte) const = 0;
 };
 
-// The desktop's own settings, through QLocale::system().
-class RegionauxSysteme : public ServicesRegionaux {
-public:
-    bool estUnNombre(const QString& texte) const override;
-    QString formaterDeuxDecimales(double valeur) const override;
-    std::optional<QDate> lireDateRegionale(const QString& texte) const override;
-};
-
 } // namespace orvaline

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/lanceur.h"
+#include "platform/lanceurprocessus.h"
 
 #include "platform/fenetresexternes.h"
 

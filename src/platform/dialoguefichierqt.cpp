@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/dialoguefichier.h"
+#include "platform/dialoguefichierqt.h"
 
 #include <QFileDialog>
 #include <algorithm>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/imprimante.h"
+#include "platform/imprimantemodule.h"
 
 #include "impression/impression.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/regionaux.h"
+#include "platform/regionauxsysteme.h"
 
 #include <QLocale>
 #include <QStringList>

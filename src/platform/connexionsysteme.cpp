@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/connexion.h"
+#include "platform/connexionsysteme.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/son.h"
+#include "platform/sonsysteme.h"
 
 #include "platform/lanceur.h"
 
