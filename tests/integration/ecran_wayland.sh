@@ -44,7 +44,7 @@ environnement=(env -i PATH=/usr/bin:/bin HOME="$travail/maison" XDG_RUNTIME_DIR=
     WLR_RENDERER=pixman sway -c "$travail/sway.conf" >"$travail/sway.log" 2>&1 &
 sway_pid=$!
 prise=""
-for _ in $(seq 200); do
+for _ in $(seq 600); do
     prise=$(ls "$travail"/run/sway-ipc.*.sock 2>/dev/null | head -n1)
     [ -n "$prise" ] && [ -S "$travail/run/wayland-1" ] && break
     sleep 0.05
