@@ -195,7 +195,8 @@ private slots:
     }
 
     // Keys in the grid and the month buttons move the selection, and the month and year lists
-    // follow; all stop at the ends of the year list (2016-2051).
+    // follow; the selection stops at the ends of the year list (2016-2051). The buttons share
+    // Page Up and Page Down's stops: their rows check which way each one goes.
     void deplacements_data() {
         // geste: a key by its QKeySequence name, or the name of the button clicked
         test::colonnes<QString, QString, QString>({"depart", "geste", "attendu"});
@@ -214,8 +215,6 @@ private slots:
         ligne("gauche vers l'année d'avant", "01/01/2017", "Left", "31/12/2016");
         ligne("31 janvier, mois suivant", "31/01/2025", "com_mois(2)", "28/02/2025");
         ligne("28 février, mois précédent", "28/02/2025", "com_mois(1)", "28/01/2025");
-        ligne("janvier de la première année: rien", "15/01/2016", "com_mois(1)", "15/01/2016");
-        ligne("décembre de la dernière année: rien", "15/12/2051", "com_mois(2)", "15/12/2051");
     }
     void deplacements() {
         QFETCH(QString, depart);
