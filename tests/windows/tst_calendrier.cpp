@@ -195,8 +195,8 @@ private slots:
     }
 
     // Keys in the grid and the month buttons move the selection, and the month and year lists
-    // follow; the selection stops at the ends of the year list (2016-2051). The buttons share
-    // Page Up and Page Down's stops: their rows check which way each one goes.
+    // follow; the selection stops at the ends of the year list (2016-2051). The four arrows
+    // share one stop, the buttons Page Up and Page Down's: their rows check which way each goes.
     void deplacements_data() {
         // geste: a key by its QKeySequence name, or the name of the button clicked
         test::colonnes<QString, QString, QString>({"depart", "geste", "attendu"});
@@ -207,10 +207,8 @@ private slots:
         ligne("page haut: mois avant", "31/03/2025", "PgUp", "28/02/2025");
         ligne("page bas: mois après", "31/01/2025", "PgDown", "28/02/2025");
         ligne("gauche au 1er janvier 2016", "01/01/2016", "Left", "01/01/2016");
-        ligne("haut en tête de liste", "05/01/2016", "Up", "05/01/2016");
         ligne("page haut en janvier 2016", "15/01/2016", "PgUp", "15/01/2016");
         ligne("droite au 31 décembre 2051", "31/12/2051", "Right", "31/12/2051");
-        ligne("bas en fin de liste", "28/12/2051", "Down", "28/12/2051");
         ligne("page bas en décembre 2051", "15/12/2051", "PgDown", "15/12/2051");
         ligne("gauche vers l'année d'avant", "01/01/2017", "Left", "31/12/2016");
         ligne("31 janvier, mois suivant", "31/01/2025", "com_mois(2)", "28/02/2025");
