@@ -69,21 +69,6 @@ private slots:
         libcalc().chemin_appli = m_dossier.path();
     }
 
-    void fenetrePrincipale() {
-        FenetrePrincipale f;
-        f.charger();
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        for (int mode : {1, 3}) {
-            f.menuMode(mode);
-            const QStringList manquants = sansNom(&f);
-            QVERIFY2(manquants.isEmpty(), qPrintable(manquants.join(u", ")));
-        }
-        // A result label reads out what it shows.
-        auto* horloge = f.findChild<QLabel*>(QStringLiteral("lib_date"));
-        QCOMPARE(nomAccessible(horloge), horloge->text().trimmed());
-    }
-
     // The keyboard's focus shows on a button, the unit list and the tape, and looks neither
     // like the control at rest nor like the control under the mouse.
     void focusVisible_data() {
@@ -120,14 +105,24 @@ private slots:
         QVERIFY(rendu() != survole);
     }
 
-    void calendrierEtAide() {
+    // Every window in each of its states: the main window's two calculators, the calendar,
+    // the help and the options' four pages.
+    void controlesNommes() {
+        FenetrePrincipale f;
+        f.charger();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QStringList manquants;
+        for (int mode : {1, 3}) {
+            f.menuMode(mode);
+            manquants += sansNom(&f);
+        }
         auto& p = libcalc().param_msg;
         p[1] = QStringLiteral("15/08/2026");
         p[2] = QStringLiteral("25");
         p[3].clear();
         FenetreCalendrier::instance().charger();
         QVERIFY(afficherAide(0));
-        QStringList manquants;
         for (QWidget* w : {static_cast<QWidget*>(&FenetreCalendrier::instance()),
                            static_cast<QWidget*>(&FenetreAide::instance())}) {
             w->show();
@@ -135,11 +130,6 @@ private slots:
             manquants += sansNom(w);
             w->hide();
         }
-        QVERIFY2(manquants.isEmpty(), qPrintable(manquants.join(u", ")));
-    }
-
-    void options() {
-        QStringList manquants;
         test::quandModal(QStringLiteral("confopt"), [&](QWidget* d) {
             for (int page = 1; page <= 4; ++page) {
                 d->findChild<QPushButton*>(QStringLiteral("com_options(%1)").arg(page))->click();
@@ -149,6 +139,9 @@ private slots:
         });
         ConfOpt::instance().executer();
         QVERIFY2(manquants.isEmpty(), qPrintable(manquants.join(u", ")));
+        // A result label reads out what it shows.
+        auto* horloge = f.findChild<QLabel*>(QStringLiteral("lib_date"));
+        QCOMPARE(nomAccessible(horloge), horloge->text().trimmed());
     }
 };
 

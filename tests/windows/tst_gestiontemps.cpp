@@ -162,7 +162,6 @@ private slots:
         QCOMPARE(m_fenetre->focusWidget(), champ(4));
     }
 
-    // Under the comma setting a typed point becomes the comma.
     void pointDevientVirgule() {
         libcalc().opt_saisnombre = 1;
         taper(3, u"2.5"_s);

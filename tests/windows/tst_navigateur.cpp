@@ -39,15 +39,6 @@ class TestNavigateur : public QObject {
         QCOMPARE(m_faux.lanceur->lancements[0].arguments, QStringList{adresse});
     }
     TeleMaj& maj() { return TeleMaj::instance(); }
-    QPushButton* boutonMaj(int k) {
-        return maj().findChild<QPushButton*>(QStringLiteral("com_commandes(%1)").arg(k));
-    }
-    void ouvrirMaj() {
-        maj().sortie = [this] { ++m_sorties; };
-        maj().charger();
-        maj().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&maj()));
-    }
     void ouvrir(const QString& carte) {
         libcalc().param_msg[1] = carte;
         fenetre().charger();
@@ -161,9 +152,12 @@ private slots:
         QFETCH(int, sorties);
         QFETCH(bool, erreur);
         m_faux.lanceur->pid = pid;
-        ouvrirMaj();
+        maj().sortie = [this] { ++m_sorties; };
+        maj().charger();
+        maj().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&maj()));
         test::repondreAuProchainModal(reponse);
-        boutonMaj(1)->click();
+        maj().findChild<QPushButton*>(QStringLiteral("com_commandes(1)"))->click();
 
         if (lancements == 1) {
             // The package is fetched over https only, from the maker's download host.

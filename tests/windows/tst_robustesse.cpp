@@ -36,7 +36,6 @@ private slots:
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
 
-        // Whatever modal window comes up (message, calendar, options) goes away with Esc.
         QTimer fermeur;
         fermeur.setInterval(2);
         connect(&fermeur, &QTimer::timeout, [] {

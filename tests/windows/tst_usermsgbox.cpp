@@ -30,9 +30,6 @@ void pendantLaBoite(std::function<void(UserMsgBox&)> action) {
 QPushButton* bouton(UserMsgBox& b, int i) {
     return b.findChild<QPushButton*>(QStringLiteral("com_bout(%1)").arg(i));
 }
-QLabel* label(UserMsgBox& b, const QString& nom) {
-    return b.findChild<QLabel*>(nom);
-}
 } // namespace
 
 class TestUserMsgBox : public QObject {
@@ -124,7 +121,7 @@ private slots:
             pendantLaBoite([&](UserMsgBox& b) {
                 d << b.disposition();
                 tailles << b.frameGeometry().size();
-                QLabel* l = label(b, QStringLiteral("libelles"));
+                auto* l = b.findChild<QLabel*>(QStringLiteral("libelles"));
                 vus += QString::number(int(d.last().renvoiLigne));
                 // Shown whole: the label is as tall as its text needs and fits in the box.
                 if (d.last().renvoiLigne) {
