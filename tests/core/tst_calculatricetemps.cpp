@@ -54,8 +54,7 @@ class TestCalculatriceTemps : public QObject {
 private slots:
     // Every row runs under a comma setting; the tape is written with "|" for its line breaks.
     void sequence_data() {
-        // etat: [fields] operation [memory]
-        // issue: "" or "erreur"
+        // etat: [fields] operation [memory]; issue: "" or "erreur"
         test::colonnes<QString, QString, QString, int, QString>(
             {"etapes", "etat", "bande", "focus", "issue"});
         ligne("1:00:00 - 2:00:00 donne zéro", "2=1|-|2=2|=", "[0|0|0|0]  [0|0|0|0]",
