@@ -36,11 +36,8 @@ private slots:
     // Start, increment and end as typed, unit row; then the start written back, the " Inc: "
     // text and the end date written into the end field and the result label.
     void ajout_data() {
-        for (const char* c : {"depart", "increment", "fin"})
-            QTest::addColumn<QString>(c);
-        QTest::addColumn<int>("ligne");
-        for (const char* c : {"departEcrit", "inc", "finEcrite"})
-            QTest::addColumn<QString>(c);
+        test::colonnes<QString, QString, QString, int, QString, QString, QString>(
+            {"depart", "increment", "fin", "ligne", "departEcrit", "inc", "finEcrite"});
         ligne("2.5 arrondi au pair", "15/03/2024", "2.5", "", Jours, "15/03/2024", "2 J",
               "17/03/2024");
         ligne("2,5 lu jusqu'à la virgule", "15/03/2024", "2,5", "", Jours, "15/03/2024", "2 J",
@@ -114,10 +111,8 @@ private slots:
     // focus on the field at fault, nothing computed; only a valid start date has already been
     // written back.
     void messages_data() {
-        for (const char* c : {"depart", "increment", "fin"})
-            QTest::addColumn<QString>(c);
-        test::colonnes<int, QString, ChampDates, QString>(
-            {"ligne", "message", "focus", "departEcrit"});
+        test::colonnes<QString, QString, QString, int, QString, ChampDates, QString>(
+            {"depart", "increment", "fin", "ligne", "message", "focus", "departEcrit"});
         const char* date = "Vous devez saisir une Date ... ";
         const char* invalide = "La Date est invalide ... ";
         const char* increment = "Vous devez saisir un Incrément ... ";

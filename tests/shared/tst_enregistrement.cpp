@@ -2,6 +2,7 @@
 // Saving a text file all at once: an earlier, longer file replaced, and the failures that must
 // leave an earlier file as it was.
 #include "fichierstest.h"
+#include "lignes.h"
 #include "shared/enregistrement.h"
 
 #include <QDir>
@@ -26,14 +27,11 @@ private slots:
     }
 
     void echec_data() {
-        QTest::addColumn<QString>("cible");
-        QTest::addColumn<QString>("raison");
-        QTest::newRow("a read-only folder") << u"protege/nouvelle.txt"_s << u"droit d'écrire"_s;
-        QTest::newRow("a read-only earlier file")
-            << u"ouvert/ancien.txt"_s << u"protégé contre l'écriture"_s;
-        QTest::newRow("a folder that does not exist")
-            << u"absent/bande.txt"_s << u"dossier n'existe pas"_s;
-        QTest::newRow("the name of a folder") << u"ouvert"_s << u"nom est celui d'un dossier"_s;
+        test::colonnes<QString, QString>({"cible", "raison"});
+        test::ligne("a read-only folder", "protege/nouvelle.txt", "droit d'écrire");
+        test::ligne("a read-only earlier file", "ouvert/ancien.txt", "protégé contre l'écriture");
+        test::ligne("a folder that does not exist", "absent/bande.txt", "dossier n'existe pas");
+        test::ligne("the name of a folder", "ouvert", "nom est celui d'un dossier");
     }
     void echec() {
         QFETCH(QString, cible);
