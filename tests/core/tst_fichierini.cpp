@@ -18,10 +18,6 @@ namespace {
 
 using test::lire;
 
-void ecrire(const QString& chemin, const QByteArray& contenu) {
-    QVERIFY(test::ecrire(chemin, contenu));
-}
-
 // Literal bytes, embedded zeros included.
 template <std::size_t N> QByteArray octets(const char (&s)[N]) {
     return QByteArray(s, N - 1);
@@ -83,7 +79,7 @@ private slots:
         QFETCH(QString, cle);
         QFETCH(int, taille);
         QFETCH(QString, attendu);
-        ecrire(fichier, contenu);
+        QVERIFY(test::ecrire(fichier, contenu));
         const auto valeur = lireini(fichier, QStringLiteral("Options"), cle, qint16(taille));
         QCOMPARE(valeur.has_value(), !attendu.isNull());
         if (valeur) QCOMPARE(*valeur, attendu);
@@ -128,7 +124,7 @@ private slots:
         QFETCH(QByteArray, avant);
         QFETCH(QString, cle);
         QFETCH(QString, valeur);
-        if (!avant.isNull()) ecrire(fichier, avant);
+        if (!avant.isNull()) QVERIFY(test::ecrire(fichier, avant));
         QVERIFY(ecrireini(QStringLiteral("Options"), cle, valeur, fichier));
         QTEST(lire(fichier), "apres");
     }
@@ -157,7 +153,7 @@ private slots:
         QFETCH(QString, cle);
         QFETCH(QString, valeur);
         const QByteArray avant("[Options]\nA=1\n");
-        ecrire(fichier, avant);
+        QVERIFY(test::ecrire(fichier, avant));
         QString erreur;
         QVERIFY(!ecrireini(section, cle, valeur, fichier, &erreur));
         QVERIFY(!erreur.isEmpty());
@@ -170,7 +166,7 @@ private slots:
         auto contenu = [](const QString& v) {
             return "[Options]\r\nA=" + v.toUtf8() + "\r\nB=1\r\n";
         };
-        ecrire(fichier, contenu(a));
+        QVERIFY(test::ecrire(fichier, contenu(a)));
         QRandomGenerator hasard(7);
         for (int essai = 0; essai < 150; ++essai) {
             const pid_t enfant = ::fork();
@@ -200,7 +196,7 @@ private slots:
     void protege() {
         QFETCH(bool, dossierProtege);
         QFETCH(int, droits);
-        ecrire(fichier, "[Options]\nA=1\n");
+        QVERIFY(test::ecrire(fichier, "[Options]\nA=1\n"));
         QFile::setPermissions(fichier, QFile::Permissions(droits));
         if (dossierProtege)
             QFile::setPermissions(dossier.path(), QFile::ReadOwner | QFile::ExeOwner);
