@@ -3,21 +3,21 @@
 #include "lignes.h"
 
 #include <QTest>
-#include <string>
 
 using namespace orvaline;
 using test::ligne;
 
 namespace {
 
-// Replays a button sequence: "2=1" types "1" into sais_time(2); "+", "-", "x", "/", "=" are
-// the operator buttons; "Effacer" and "Reset" the clear buttons; "quitter" a loss of focus.
-Reponse rejouer(CalculatriceTemps& calc, const QStringList& etapes, QChar symbole) {
+// Replays a button sequence, steps apart with "|": "2=1" types "1" into sais_time(2); "+", "-",
+// "x", "/", "=" are the operator buttons; "Effacer" and "Reset" the clear buttons; "quitter" a
+// loss of focus.
+Reponse rejouer(CalculatriceTemps& calc, const QString& etapes, QChar symbole) {
     static const QStringList operateurs = {QStringLiteral("+"), QStringLiteral("-"),
                                            QStringLiteral("x"), QStringLiteral("/"),
                                            QStringLiteral("=")};
     Reponse derniere;
-    for (const QString& etape : etapes) {
+    for (const QString& etape : etapes.split(u'|')) {
         if (etape.size() >= 2 && etape.at(1) == u'=')
             calc.saisir(etape.left(1).toInt(), etape.mid(2));
         else if (operateurs.contains(etape))
@@ -32,13 +32,6 @@ Reponse rejouer(CalculatriceTemps& calc, const QStringList& etapes, QChar symbol
             qFatal("étape inconnue");
     }
     return derniere;
-}
-
-QStringList et(std::initializer_list<const char*> etapes) {
-    QStringList liste;
-    for (const char* etape : etapes)
-        liste << QString::fromUtf8(etape);
-    return liste;
 }
 
 QString champs(const CalculatriceTemps& calc) {
@@ -61,49 +54,45 @@ class TestCalculatriceTemps : public QObject {
 private slots:
     // Every row runs under a comma setting; the tape is written with "|" for its line breaks.
     void sequence_data() {
-        // etat: [fields] operation [memory]
-        // issue: "" or "erreur"
-        test::colonnes<QStringList, QString, QString, int, QString>(
+        // etat: [fields] operation [memory]; issue: "" or "erreur"
+        test::colonnes<QString, QString, QString, int, QString>(
             {"etapes", "etat", "bande", "focus", "issue"});
-        ligne("1:00:00 - 2:00:00 donne zéro", et({"2=1", "-", "2=2", "="}), "[0|0|0|0]  [0|0|0|0]",
+        ligne("1:00:00 - 2:00:00 donne zéro", "2=1|-|2=2|=", "[0|0|0|0]  [0|0|0|0]",
               "| 000 J  01:00:00 |- 000 J  02:00:00 |= 000 J  00:00:00 |", 1, "");
-        ligne("1 h / 7 tronqué", et({"2=1", "/", "4=7", "="}), "[0|0|8|34]  [0|0|0|0]",
+        ligne("1 h / 7 tronqué", "2=1|/|4=7|=", "[0|0|8|34]  [0|0|0|0]",
               "| 000 J  01:00:00 |/               7 |= 000 J  00:08:34 |", 1, "");
-        ligne("/ 2,5 divise par 2", et({"2=1", "/", "4=2,5", "="}), "[0|0|30|0]  [0|0|0|0]",
+        ligne("/ 2,5 divise par 2", "2=1|/|4=2,5|=", "[0|0|30|0]  [0|0|0|0]",
               "| 000 J  01:00:00 |/             2,5 |= 000 J  00:30:00 |", 1, "");
-        ligne("+ deux fois", et({"4=5", "+", "4=7", "+"}), "[0|0|0|7] + [0|0|0|5]",
-              "| 000 J  00:00:05 ", 0, "");
-        ligne("- après + remplace l'opérande", et({"4=5", "+", "4=7", "-"}),
-              "[0|0|0|0] - [0|0|0|7]", "| 000 J  00:00:05 | 000 J  00:00:07 ", 1, "");
-        ligne("Effacer en mode nombre", et({"2=1", "x", "4=3", "Effacer"}), "[0|0|0|] x [0|1|0|0]",
+        ligne("+ deux fois", "4=5|+|4=7|+", "[0|0|0|7] + [0|0|0|5]", "| 000 J  00:00:05 ", 0, "");
+        ligne("- après + remplace l'opérande", "4=5|+|4=7|-", "[0|0|0|0] - [0|0|0|7]",
+              "| 000 J  00:00:05 | 000 J  00:00:07 ", 1, "");
+        ligne("Effacer en mode nombre", "2=1|x|4=3|Effacer", "[0|0|0|] x [0|1|0|0]",
               "| 000 J  01:00:00 ", 4, "");
-        ligne("Effacer en mode durée", et({"2=1", "+", "1=2", "4=3", "Effacer"}),
-              "[0|0|0|0] + [0|1|0|0]", "| 000 J  01:00:00 ", 1, "");
-        ligne("= sans opération", et({"4=5", "="}), "[0|0|0|5]  [0|0|0|0]", "", 1, "");
-        ligne("ligne vide entre deux calculs", et({"4=1", "+", "=", "+"}), "[0|0|0|0] + [0|0|0|1]",
+        ligne("Effacer en mode durée", "2=1|+|1=2|4=3|Effacer", "[0|0|0|0] + [0|1|0|0]",
+              "| 000 J  01:00:00 ", 1, "");
+        ligne("= sans opération", "4=5|=", "[0|0|0|5]  [0|0|0|0]", "", 1, "");
+        ligne("ligne vide entre deux calculs", "4=1|+|=|+", "[0|0|0|0] + [0|0|0|1]",
               "| 000 J  00:00:01 |+ 000 J  00:00:00 |= 000 J  00:00:01 || 000 J  00:00:01 ", 1, "");
-        ligne("décimales arrondies sur la bande, exactes au calcul", et({"2=1.5", "+", "="}),
-              "[0|1|30|0]  [0|0|0|0]", "| 000 J  02:00:00 |+ 000 J  00:00:00 |= 000 J  01:30:00 |",
-              1, "");
-        ligne("virgule remplacée dans le seul second opérande", et({"4=1,5", "+", "4=1,5", "="}),
-              "[0|0|0|3]  [0|0|0|0]", "| 000 J  00:00:01 |+ 000 J  00:00:02 |= 000 J  00:00:03 |",
-              1, "");
-        ligne("second opérande qui déborde", et({"-", "1=30000", "="}), "[30000|0|0|0] - [0|0|0|0]",
+        ligne("décimales arrondies sur la bande, exactes au calcul",
+              "2=1.5|+|=", "[0|1|30|0]  [0|0|0|0]",
+              "| 000 J  02:00:00 |+ 000 J  00:00:00 |= 000 J  01:30:00 |", 1, "");
+        ligne("virgule remplacée dans le seul second opérande",
+              "4=1,5|+|4=1,5|=", "[0|0|0|3]  [0|0|0|0]",
+              "| 000 J  00:00:01 |+ 000 J  00:00:02 |= 000 J  00:00:03 |", 1, "");
+        ligne("second opérande qui déborde", "-|1=30000|=", "[30000|0|0|0] - [0|0|0|0]",
               "| 000 J  00:00:00 |- 30000 J  00:00:00 ", 0, "erreur");
-        ligne("diviseur hors 32 bits déborde", et({"1=1", "/", "4=3000000000", "="}),
-              "[0|0|0|3000000000] / [1|0|0|0]", "| 001 J  00:00:00 |/      3000000000 ", 0,
-              "erreur");
+        ligne("diviseur hors 32 bits déborde",
+              "1=1|/|4=3000000000|=", "[0|0|0|3000000000] / [1|0|0|0]",
+              "| 001 J  00:00:00 |/      3000000000 ", 0, "erreur");
         // Beyond the range of a double: nothing stored, nothing infinite on the tape.
-        const std::string jours = "1=" + std::string(400, '9'),
-                          nombre = "4=" + std::string(400, '9');
-        ligne("opérande au-delà d'un double déborde", et({jours.c_str(), "+"}),
-              QStringLiteral("[%1|0|0|0]  [0|0|0|0]").arg(QString(400, u'9')), "", 0, "erreur");
-        ligne("multiplicateur géant sur zéro", et({"x", "4=3000000000", "="}),
-              "[0|0|0|0]  [0|0|0|0]", "| 000 J  00:00:00 |x      3000000000 |= 000 J  00:00:00 |",
-              1, "");
+        const QString neufs(400, u'9');
+        ligne("opérande au-delà d'un double déborde", QStringLiteral("1=%1|+").arg(neufs),
+              QStringLiteral("[%1|0|0|0]  [0|0|0|0]").arg(neufs), "", 0, "erreur");
+        ligne("multiplicateur géant sur zéro", "x|4=3000000000|=", "[0|0|0|0]  [0|0|0|0]",
+              "| 000 J  00:00:00 |x      3000000000 |= 000 J  00:00:00 |", 1, "");
     }
     void sequence() {
-        QFETCH(QStringList, etapes);
+        QFETCH(QString, etapes);
         QFETCH(QString, bande);
         QFETCH(QString, issue);
 
@@ -118,14 +107,14 @@ private slots:
     }
 
     void modes_data() {
-        test::colonnes<QStringList, bool, QString>({"etapes", "nombre", "libMem"});
-        ligne("x passe en mode nombre", et({"1= 1 ", "4=2.5", "x"}), true, "1|0|0|2.5");
-        ligne("- reste en mode durée", et({"3=4", "-"}), false, "0|0|4|0");
-        ligne("= revient en mode durée", et({"2=1", "/", "4=2", "="}), false, "|||");
-        ligne("Effacer garde le mode nombre", et({"2=1", "x", "Effacer"}), true, "0|1|0|0");
+        test::colonnes<QString, bool, QString>({"etapes", "nombre", "libMem"});
+        ligne("x passe en mode nombre", "1= 1 |4=2.5|x", true, "1|0|0|2.5");
+        ligne("- reste en mode durée", "3=4|-", false, "0|0|4|0");
+        ligne("= revient en mode durée", "2=1|/|4=2|=", false, "|||");
+        ligne("Effacer garde le mode nombre", "2=1|x|Effacer", true, "0|1|0|0");
     }
     void modes() {
-        QFETCH(QStringList, etapes);
+        QFETCH(QString, etapes);
         QFETCH(bool, nombre);
         QFETCH(QString, libMem);
 
@@ -141,18 +130,18 @@ private slots:
     }
 
     void report_data() {
-        test::colonnes<QStringList, QString>({"etapes", "champs"});
-        ligne("60 s restent", et({"4=60"}), "0|0|0|60");
-        ligne("report en cascade", et({"2=24", "3=60", "4=61"}), "1|1|1|1");
-        ligne("décimale non reportée gardée", et({"4=30.5"}), "0|0|0|30.5");
-        ligne("décimale perdue au report", et({"4=90.7"}), "0|0|1|31");
-        ligne("champs vides à 0", et({"1=", "2= ", "4=5"}), "0|0|0|5");
-        ligne("hors 32 bits inchangé", et({"4=99999999999"}), "0|0|0|99999999999");
-        ligne("report qui déborderait inchangé", et({"1=2147483647", "2=25"}), "2147483647|25|0|0");
-        ligne("90 reste multiplicateur", et({"x", "4=90"}), "0|0|0|90");
+        test::colonnes<QString, QString>({"etapes", "champs"});
+        ligne("60 s restent", "4=60", "0|0|0|60");
+        ligne("report en cascade", "2=24|3=60|4=61", "1|1|1|1");
+        ligne("décimale non reportée gardée", "4=30.5", "0|0|0|30.5");
+        ligne("décimale perdue au report", "4=90.7", "0|0|1|31");
+        ligne("champs vides à 0", "1=|2= |4=5", "0|0|0|5");
+        ligne("hors 32 bits inchangé", "4=99999999999", "0|0|0|99999999999");
+        ligne("report qui déborderait inchangé", "1=2147483647|2=25", "2147483647|25|0|0");
+        ligne("90 reste multiplicateur", "x|4=90", "0|0|0|90");
     }
     void report() {
-        QFETCH(QStringList, etapes);
+        QFETCH(QString, etapes);
         CalculatriceTemps calc;
         rejouer(calc, etapes, u'.');
         calc.quitterChamp();

@@ -54,16 +54,12 @@ private slots:
     }
     void entiers() {
         QFETCH(double, valeur);
-        QFETCH(bool, ok16);
-        QFETCH(int, v16);
-        QFETCH(bool, ok32);
-        QFETCH(qint64, v32);
         const auto a = versEntier16(valeur);
-        QCOMPARE(a.has_value(), ok16);
-        if (ok16) QCOMPARE(int(*a), v16);
+        QTEST(a.has_value(), "ok16");
+        QTEST(int(a.value_or(0)), "v16");
         const auto b = versEntier32(valeur);
-        QCOMPARE(b.has_value(), ok32);
-        if (ok32) QCOMPARE(qint64(*b), v32);
+        QTEST(b.has_value(), "ok32");
+        QTEST(qint64(b.value_or(0)), "v32");
     }
 
     // The step added to a typed number: written back as its shortest text, whatever the

@@ -2,6 +2,7 @@
 // What the user keeps of a tape or a history: the columns of the right-aligned tape, the
 // proposed file name and the title line.
 #include "core/textebande.h"
+#include "lignes.h"
 
 #include <QTest>
 
@@ -12,8 +13,7 @@ class TestTexteBande : public QObject {
     Q_OBJECT
 private slots:
     void alignement_data() {
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("aligne");
+        test::colonnes<QString, QString>({"texte", "aligne"});
         QTest::newRow("a first operand is one blank short of an operator line")
             << u"\n 001 J  02:03:04 \n+ 000 J  01:00:00 \n= 001 J  03:03:04 \n"_s
             << u"\n  001 J  02:03:04 \n+ 000 J  01:00:00 \n= 001 J  03:03:04 \n"_s;
@@ -31,9 +31,7 @@ private slots:
     }
 
     void nomPropose_data() {
-        QTest::addColumn<int>("releve");
-        QTest::addColumn<QDate>("jour");
-        QTest::addColumn<QString>("nom");
+        test::colonnes<int, QDate, QString>({"releve", "jour", "nom"});
         QTest::newRow("the tape, month and day on two digits")
             << int(Releve::Bande) << QDate(2026, 1, 5) << u"Orvaline-bande-2026-01-05.txt"_s;
         QTest::newRow("the history") << int(Releve::Historique) << QDate(2026, 12, 6)
@@ -46,9 +44,7 @@ private slots:
     }
 
     void fichier_data() {
-        QTest::addColumn<int>("releve");
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("attendu");
+        test::colonnes<int, QString, QString>({"releve", "texte", "attendu"});
         const QString bande =
             u"Orvaline - Calculatrice de Temps, bande du 05/01/2026 à 09:04:03\n"_s;
         const QString histo =

@@ -9,10 +9,6 @@ using test::ligne;
 
 namespace {
 
-QDate lire(const char* texte) {
-    return QDate::fromString(QString::fromLatin1(texte), QStringLiteral("dd/MM/yyyy"));
-}
-
 // Walks day by day from the earlier date to the later one and counts the days on which a
 // boundary of the unit is crossed; the sign says which way the interval runs.
 qint64 compterEnMarchant(QDate debut, QDate fin, UniteDate unite) {
@@ -60,14 +56,14 @@ private slots:
     // Every pair is counted in every unit against the day-by-day walk.
     void commeEnMarchant_data() {
         test::colonnes<QDate, QDate>({"debut", "fin"});
-        ligne("même jour", lire("15/05/2024"), lire("15/05/2024"));
-        ligne("29 février", lire("28/02/2024"), lire("01/03/2024"));
-        ligne("fin d'année", lire("31/12/2023"), lire("01/01/2024"));
-        ligne("fin de trimestre", lire("31/03/2024"), lire("01/04/2024"));
-        ligne("samedi au dimanche", lire("06/01/2024"), lire("07/01/2024"));
-        ligne("dimanche au samedi", lire("07/01/2024"), lire("13/01/2024"));
-        ligne("à rebours sur deux mois", lire("01/03/2024"), lire("01/01/2024"));
-        ligne("à rebours plusieurs années", lire("29/02/2028"), lire("17/08/2019"));
+        ligne("même jour", QDate(2024, 5, 15), QDate(2024, 5, 15));
+        ligne("29 février", QDate(2024, 2, 28), QDate(2024, 3, 1));
+        ligne("fin d'année", QDate(2023, 12, 31), QDate(2024, 1, 1));
+        ligne("fin de trimestre", QDate(2024, 3, 31), QDate(2024, 4, 1));
+        ligne("samedi au dimanche", QDate(2024, 1, 6), QDate(2024, 1, 7));
+        ligne("dimanche au samedi", QDate(2024, 1, 7), QDate(2024, 1, 13));
+        ligne("à rebours sur deux mois", QDate(2024, 3, 1), QDate(2024, 1, 1));
+        ligne("à rebours plusieurs années", QDate(2028, 2, 29), QDate(2019, 8, 17));
     }
     void commeEnMarchant() {
         QFETCH(QDate, debut);

@@ -56,19 +56,6 @@ private slots:
         QCOMPARE(p.haut, 4225.0);
     }
 
-    void uneSeuleCopie() {
-        QTemporaryDir dossier;
-        const QString chemin = dossier.filePath(QStringLiteral("orvaline.lock"));
-        auto premiere = std::make_unique<VerrouInstance>(chemin);
-        VerrouInstance seconde(chemin);
-        QVERIFY(premiere->acquerir());
-        QVERIFY(!seconde.acquerir());
-        // Once the first copy is gone, so is its lock file, and the next one starts.
-        premiere.reset();
-        QVERIFY(!QFile::exists(chemin));
-        QVERIFY(seconde.acquerir());
-    }
-
     void verrouAbandonneRepris_data() {
         test::colonnes<QByteArray, int>({"contenu", "droits"});
         const QByteArray hote = QSysInfo::machineHostName().toUtf8();

@@ -33,8 +33,7 @@ private slots:
     }
 
     void navigateur_data() {
-        // ligne: the "Navigateur" line, %1 is the program's path
-        // message: a part of it; %1: the program's path
+        // ligne: the "Navigateur" line; message: a part of the message. %1: the program's path
         test::colonnes<QString, qint16, QString>({"ligne", "trouve", "message"});
         ligne("programme présent", "Navigateur=%1", qint16(1), "");
         ligne("pas exécutable", "Navigateur=%1-texte", qint16(0), "pas un programme exécutable");

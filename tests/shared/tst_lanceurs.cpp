@@ -8,12 +8,12 @@
 #include "shared/libcalc.h"
 #include "shared/sortie.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
-#include <cstdio>
+#include <cstdlib>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace orvaline;
 using test::ligne;
@@ -110,40 +110,24 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!lanceur.enCours(pid), 5000);
     }
 
-    // Leaving the program closes the calculator it started. The way out ends the process, so
-    // a copy of this test program leaves and says what it was asked to end.
+    // Leaving the program closes the calculator it started, not the user's own (777) beside
+    // it. The way out ends the process, so a child process leaves.
     void sortieFermeLaCalculatrice() {
-        QProcess copie;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("ORVALINE_TEST_SORTIE"), QStringLiteral("1"));
-        copie.setProcessEnvironment(env);
-        copie.start(QCoreApplication::applicationFilePath(), {});
-        QVERIFY(copie.waitForFinished(10000));
-        QCOMPARE(copie.exitCode(), 0);
-        QCOMPARE(copie.readAllStandardOutput().trimmed(), QByteArray("arrêtés : 4242"));
+        m_faux.lanceur->installes = {QStringLiteral("xcalc")};
+        m_faux.lanceur->vivants = {777};
+        const pid_t enfant = ::fork();
+        if (enfant == 0) {
+            lancercalculatrice(1);
+            ajouterAvantSortie(
+                [f = m_faux] { std::_Exit(f.lanceur->arretes == QList<qint64>{4242} ? 0 : 1); });
+            fermerappli(2);
+        }
+        int statut = 0;
+        QCOMPARE(::waitpid(enfant, &statut, 0), enfant);
+        QVERIFY(WIFEXITED(statut));
+        QCOMPARE(WEXITSTATUS(statut), 0);
     }
 };
 
-// The copy's side of sortieFermeLaCalculatrice: the user's own calculator (777) runs beside
-// the one the program starts (4242).
-static void sortirAvecUneCalculatrice() {
-    test::Faux f = test::installerFaux();
-    f.lanceur->installes = {QStringLiteral("xcalc")};
-    f.lanceur->vivants = {777};
-    lancercalculatrice(1);
-    ajouterAvantSortie([f] {
-        QByteArray ids;
-        for (qint64 id : f.lanceur->arretes)
-            ids += ' ' + QByteArray::number(id);
-        std::printf("arrêtés :%s\n", ids.constData());
-    });
-    fermerappli();
-}
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    if (qEnvironmentVariableIsSet("ORVALINE_TEST_SORTIE")) sortirAvecUneCalculatrice();
-    TestLanceurs t;
-    return QTest::qExec(&t, argc, argv);
-}
+QTEST_MAIN(TestLanceurs)
 #include "tst_lanceurs.moc"

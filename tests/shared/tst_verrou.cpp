@@ -11,8 +11,8 @@
 
 using namespace orvaline;
 
-// What the lock file must never do: write through a link someone left in its place, or stay
-// held by a program Orvaline started.
+// The single-copy lock, and what its file must never do: write through a link someone left in
+// its place, or stay held by a program Orvaline started.
 class TestVerrou : public QObject {
     Q_OBJECT
 private slots:
@@ -24,13 +24,18 @@ private slots:
         QVERIFY(test::ecrire(cible, contenu));
         QVERIFY(QFile::link(cible, chemin));
 
-        VerrouInstance premiere(chemin);
-        QVERIFY(premiere.acquerir());
+        auto premiere = std::make_unique<VerrouInstance>(chemin);
+        QVERIFY(premiere->acquerir());
         QCOMPARE(test::lire(cible), contenu);
         QVERIFY(!QFileInfo(chemin).isSymLink());
-        // The lock taken in the link's place still keeps a second copy out.
+        // The lock taken in the link's place still keeps a second copy out, until the first
+        // copy is gone with its lock file.
         VerrouInstance seconde(chemin);
         QVERIFY(!seconde.acquerir());
+        premiere.reset();
+        QVERIFY(!QFile::exists(chemin));
+        QVERIFY(seconde.acquerir());
+        QCOMPARE(test::lire(cible), contenu);
     }
 
     // A copy that ends without removing its lock file (a crash) leaves the lock to the system,
