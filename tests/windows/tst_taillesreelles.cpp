@@ -73,11 +73,7 @@ QString propriete(const QString& fenetre, const QString& nom) {
 
 // The window the window manager has made active, in xprop's 0x... notation.
 QString fenetreActive() {
-    const QString ligne = sortie(QStringLiteral("xprop"),
-                                 {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")});
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("# (0x[0-9a-f]+)")).match(ligne);
-    return m.hasMatch() ? m.captured(1) : QString();
+    return propriete(QStringLiteral("root"), QStringLiteral("_NET_ACTIVE_WINDOW"));
 }
 
 // The managed window titled `titre`, "" when there is none.
@@ -145,33 +141,35 @@ private slots:
         ligne("calendrier", "calend", 9200, 6100);
         ligne("options", "confopt", 8800, 6200);
     }
+    // A dialog also tells the window manager, in WM_TRANSIENT_FOR, that it belongs to the
+    // window that opened it, not to a hidden stand-in.
     void tailles() {
         QFETCH(QString, fenetre);
         QFETCH(int, largeur);
         QFETCH(int, hauteur);
         const QSize attendu(px(largeur), px(hauteur));
+        FenetrePrincipale f;
+        f.charger();
+        f.show();
         QRect r;
         if (fenetre == u"main") {
-            FenetrePrincipale f;
-            f.charger();
-            f.show();
             r = mesurer(&f, attendu);
         } else {
+            QString parent;
             test::quandModal(fenetre, [&](QWidget* w) {
                 r = mesurer(w, attendu);
+                parent = propriete(hexa(w->winId()), QStringLiteral("WM_TRANSIENT_FOR"));
                 w->close();
             });
             if (fenetre == u"calend")
-                FenetreCalendrier::instance().executer();
+                FenetreCalendrier::instance().ouvrir();
             else
-                ConfOpt::instance().executer();
+                ConfOpt::instance().ouvrir();
+            QVERIFY2(parent.contains(hexa(f.winId())), qPrintable(parent));
         }
         const QRect ecran = QGuiApplication::primaryScreen()->availableGeometry();
-        const QString vu = QStringLiteral("%1 x %2 en %3, %4")
-                               .arg(r.width())
-                               .arg(r.height())
-                               .arg(r.x())
-                               .arg(r.y());
+        QString vu;
+        QDebug(&vu) << r;
         QVERIFY2(qAbs(r.width() - attendu.width()) <= 1, qPrintable(vu));
         QVERIFY2(qAbs(r.height() - attendu.height()) <= 1, qPrintable(vu));
         // Centred: as much room on the left as on the right, above as below.
@@ -179,43 +177,20 @@ private slots:
         QVERIFY2(qAbs(r.top() - ecran.top() - (ecran.bottom() - r.bottom())) <= 2, qPrintable(vu));
     }
 
-    // WM_TRANSIENT_FOR names the window that opened the dialog, not a hidden stand-in.
-    void parents_data() {
-        test::colonnes<QString, QString>({"fenetre", "appelante"});
-        ligne("calendrier ouvert de la fenêtre principale", "calend", "main");
-        ligne("options ouvertes de la fenêtre principale", "confopt", "main");
-        ligne("message ouvert du calendrier", "usermsgbox", "calend");
-    }
-    void parents() {
-        QFETCH(QString, fenetre);
-        QFETCH(QString, appelante);
-        FenetrePrincipale f;
-        f.charger();
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
+    // A message opened from the calendar belongs to the calendar.
+    void messageDuCalendrier() {
         QString attendu, vu;
-        auto relever = [&](QWidget* w) {
-            QVERIFY(QTest::qWaitForWindowExposed(w));
-            vu = propriete(hexa(w->winId()), QStringLiteral("WM_TRANSIENT_FOR"));
-            w->close();
-        };
-        if (fenetre == u"usermsgbox") {
-            test::quandModal(QStringLiteral("calend"), [&](QWidget* calendrier) {
-                attendu = hexa(calendrier->winId());
-                test::quandModal(fenetre, relever);
-                affichermessage(QStringLiteral("Essai"), 4, 1, QStringLiteral("Essai"), 0);
-                calendrier->close();
+        test::quandModal(QStringLiteral("calend"), [&](QWidget* calendrier) {
+            attendu = hexa(calendrier->winId());
+            test::quandModal(QStringLiteral("usermsgbox"), [&](QWidget* w) {
+                QVERIFY(QTest::qWaitForWindowExposed(w));
+                vu = propriete(hexa(w->winId()), QStringLiteral("WM_TRANSIENT_FOR"));
+                w->close();
             });
-            FenetreCalendrier::instance().ouvrir();
-        } else {
-            attendu = hexa(f.winId());
-            test::quandModal(fenetre, relever);
-            if (fenetre == u"calend")
-                FenetreCalendrier::instance().ouvrir();
-            else
-                ConfOpt::instance().ouvrir();
-        }
-        QVERIFY(!attendu.isEmpty());
+            affichermessage(QStringLiteral("Essai"), 4, 1, QStringLiteral("Essai"), 0);
+            calendrier->close();
+        });
+        FenetreCalendrier::instance().ouvrir();
         QVERIFY2(vu.contains(attendu), qPrintable(vu + QStringLiteral(" / ") + attendu));
     }
 
@@ -226,7 +201,6 @@ private slots:
         const QByteArray ancienChemin = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(chemin.path()) + ':' + ancienChemin);
         plateforme::installer(std::make_unique<LanceurProcessus>());
-        auto titreActif = [] { return propriete(fenetreActive(), QStringLiteral("WM_NAME")); };
         const QString titre = QStringLiteral("\"Calculette d'essai\"");
 
         lancercalculatrice(1);
@@ -247,7 +221,7 @@ private slots:
         fermerCalculatrice();
         qputenv("PATH", ancienChemin);
         test::installerFaux();
-        QVERIFY2(ramenee, qPrintable(titreActif()));
+        QVERIFY2(ramenee, qPrintable(propriete(fenetreActive(), QStringLiteral("WM_NAME"))));
         QCOMPARE(pidDevant, pid); // the same copy, not a second one
     }
 };
