@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// On a real X screen under a window manager: each window's outer size, frame included, is
-// the designed one, and the window stands in the middle of the screen. Measured from the X
-// server, not from what the toolkit believes. Also: the main window, once drawn, has brought in
-// neither an image-format plugin nor the style-sheet machinery (each costs memory at start).
-// Each dialog tells the window manager which window it belongs to, and "Calculatrice" brings
-// the calculator that already runs back to the front.
+// Our windows on a real X screen under a window manager, measured from the X server rather
+// than from what the toolkit believes.
 #include "faux.h"
 #include "lignes.h"
 #include "platform/lanceur.h"
@@ -119,7 +115,8 @@ private slots:
         libcalc().chemin_appli = m_dossier.path();
     }
 
-    // Runs first: the other windows may load what the main window must not.
+    // The main window, once drawn, has brought in neither an image-format plugin nor the
+    // style-sheet machinery: each costs memory at start. Runs first: the other windows may.
     void premiereFenetreLegere() {
         FenetrePrincipale f;
         f.charger();
