@@ -34,28 +34,6 @@ QString sortie(const QString& programme, const QStringList& arguments) {
     return QString::fromLocal8Bit(p.readAllStandardOutput());
 }
 
-// The outer rectangle of a window as the X server has it: the client's place and size,
-// widened by the frame the window manager announces. Empty until the window is framed.
-QRect exterieurSelonX(const QWidget* fenetre) {
-    const QString id = QString::number(fenetre->winId());
-    const QString extents = sortie(
-        QStringLiteral("xprop"), {QStringLiteral("-id"), id, QStringLiteral("_NET_FRAME_EXTENTS")});
-    const QRegularExpressionMatch c =
-        QRegularExpression(QStringLiteral("= (\\d+), (\\d+), (\\d+), (\\d+)")).match(extents);
-    if (!c.hasMatch()) return {};
-    const QString info = sortie(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
-    auto valeur = [&](const char* cle) {
-        return QRegularExpression(QString::fromLatin1(cle) + QStringLiteral(":\\s+(-?\\d+)"))
-            .match(info)
-            .captured(1)
-            .toInt();
-    };
-    const int gauche = c.captured(1).toInt(), droite = c.captured(2).toInt();
-    const int haut = c.captured(3).toInt(), bas = c.captured(4).toInt();
-    return QRect(valeur("Absolute upper-left X") - gauche, valeur("Absolute upper-left Y") - haut,
-                 valeur("Width") + gauche + droite, valeur("Height") + haut + bas);
-}
-
 // A window property as xprop prints it after its "=" or "#", "" when it is not set.
 // The root window is named "root".
 QString propriete(const QString& fenetre, const QString& nom) {
@@ -82,6 +60,24 @@ QString fenetreTitree(const QString& titre) {
 
 QString hexa(WId id) {
     return QStringLiteral("0x") + QString::number(id, 16);
+}
+
+// The outer rectangle of a window as the X server has it: the client's place and size,
+// widened by the frame the window manager announces. Empty until the window is framed.
+QRect exterieurSelonX(const QWidget* fenetre) {
+    const QString id = hexa(fenetre->winId());
+    const QStringList c = propriete(id, QStringLiteral("_NET_FRAME_EXTENTS")).split(u',');
+    if (c.size() != 4) return {};
+    const QString info = sortie(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
+    auto valeur = [&](const char* cle) {
+        return QRegularExpression(QString::fromLatin1(cle) + QStringLiteral(":\\s+(-?\\d+)"))
+            .match(info)
+            .captured(1)
+            .toInt();
+    };
+    const int gauche = c[0].toInt(), droite = c[1].toInt(), haut = c[2].toInt(), bas = c[3].toInt();
+    return QRect(valeur("Absolute upper-left X") - gauche, valeur("Absolute upper-left Y") - haut,
+                 valeur("Width") + gauche + droite, valeur("Height") + haut + bas);
 }
 
 // Waits for the window to settle on the designed outer size, then says where it is.
