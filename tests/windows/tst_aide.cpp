@@ -7,7 +7,7 @@
 #include "lignes.h"
 #include "shared/initialisation.h"
 #include "shared/libcalc.h"
-#include "windows/calendar/fenetrecalendrier.h"
+#include "windows/calendar/echangecalendrier.h"
 #include "windows/help/afficheraide.h"
 #include "windows/help/fenetreaide.h"
 #include "windows/main/fenetreprincipale.h"
@@ -128,14 +128,10 @@ private slots:
             fermee = !aide().isVisible() && modal->isVisible();
             modal->close();
         });
-        if (fenetre == u"calend") {
-            libcalc().param_msg[1] = QStringLiteral("15/03/2025");
-            libcalc().param_msg[2] = QStringLiteral("25");
-            libcalc().param_msg[3].clear();
-            FenetreCalendrier::instance().executer();
-        } else {
+        if (fenetre == u"calend")
+            choisirDateCalendrier(QStringLiteral("15/03/2025"), QStringLiteral("25"));
+        else
             ConfOpt::instance().executer();
-        }
         QTEST(montre, "titre");
         QVERIFY(auDessus);
         QVERIFY(fermee);

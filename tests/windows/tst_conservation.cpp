@@ -2,6 +2,7 @@
 // Keeping the tape and the history from the "Fichier" menu: the items follow the calculator
 // shown, the saved file holds the text as shown, and a failed save says why and keeps all.
 #include "faux.h"
+#include "lignes.h"
 #include "shared/initialisation.h"
 #include "shared/libcalc.h"
 #include "windows/main/fenetreprincipale.h"
@@ -24,6 +25,7 @@
 
 using namespace orvaline;
 using namespace Qt::StringLiterals;
+using test::ligne;
 
 namespace {
 QString nom(const char* controle, int index) {
@@ -68,33 +70,24 @@ class TestConservation : public QObject {
     void cliquer(const QString& bouton) {
         QTest::mouseClick(test::enfant<QAbstractButton>(m_fenetre.get(), bouton), Qt::LeftButton);
     }
-    void duree(const QStringList& t) {
-        for (int i = 1; i <= 4; ++i)
-            taper(nom("sais_time", i), t[i - 1]);
-    }
-    void calculerTemps(bool deux) {
-        duree({u"1"_s, u"2"_s, u"3"_s, u"4"_s});
-        cliquer(nom("com_oper", 1));
-        duree({u"0"_s, u"1"_s, u"0"_s, u"0"_s});
-        cliquer(nom("com_oper", 5));
-        if (!deux) return;
-        duree({u"1234"_s, u"0"_s, u"0"_s, u"0"_s});
-        cliquer(nom("com_oper", 1));
-        duree({u"0"_s, u"0"_s, u"0"_s, u"1"_s});
-        cliquer(nom("com_oper", 5));
-    }
-    void calculerDates() {
-        taper(u"sais_date(1)"_s, u"31/01/2024"_s);
-        taper(u"sais_increment"_s, u"1"_s);
-        cliquer(u"com_date"_s);
-    }
-    // Shows a calculator with F2 or F3 and makes one calculation in it.
+    // Shows a calculator with F2 or F3 and makes its calculations: on the time calculator,
+    // the two additions of bandeAffichee.
     void calculer(Qt::Key calculatrice) {
         QTest::keyClick(m_fenetre.get(), calculatrice);
-        if (calculatrice == Qt::Key_F2)
-            calculerTemps(true);
-        else
-            calculerDates();
+        if (calculatrice == Qt::Key_F3) {
+            taper(u"sais_date(1)"_s, u"31/01/2024"_s);
+            taper(u"sais_increment"_s, u"1"_s);
+            cliquer(u"com_date"_s);
+            return;
+        }
+        int operateur = 1;
+        for (const char* duree : {"1 2 3 4", "0 1 0 0", "1234 0 0 0", "0 0 0 1"}) {
+            const QStringList t = QString::fromLatin1(duree).split(u' ');
+            for (int i = 1; i <= 4; ++i)
+                taper(nom("sais_time", i), t[i - 1]);
+            cliquer(nom("com_oper", operateur)); // +, then =
+            operateur = operateur == 1 ? 5 : 1;
+        }
     }
     // Reads the program's own message box when it comes up, then answers it.
     static std::shared_ptr<QString> lireProchainMessage() {
@@ -126,13 +119,9 @@ private slots:
     void cleanup() { m_fenetre.reset(); }
 
     void grisesPuisActifs_data() {
-        QTest::addColumn<Qt::Key>("calculatrice");
-        QTest::addColumn<Qt::Key>("autre");
-        QTest::addColumn<QString>("legende");
-        QTest::newRow("time calculator")
-            << Qt::Key_F2 << Qt::Key_F3 << u"Enregistrer la bande..."_s;
-        QTest::newRow("date calculator")
-            << Qt::Key_F3 << Qt::Key_F2 << u"Enregistrer l'historique..."_s;
+        test::colonnes<Qt::Key, Qt::Key, QString>({"calculatrice", "autre", "legende"});
+        ligne("time calculator", Qt::Key_F2, Qt::Key_F3, "Enregistrer la bande...");
+        ligne("date calculator", Qt::Key_F3, Qt::Key_F2, "Enregistrer l'historique...");
     }
     void grisesPuisActifs() {
         QFETCH(Qt::Key, calculatrice);
@@ -145,36 +134,32 @@ private slots:
         // The other calculator's box is still empty: the items act on the one shown.
         QTest::keyClick(m_fenetre.get(), autre);
         QVERIFY(!actifs());
-        QTest::keyClick(m_fenetre.get(), calculatrice);
-        QVERIFY(actifs());
         // A greyed shortcut does nothing either.
-        QTest::keyClick(m_fenetre.get(), autre);
         touche(Qt::Key_S, Qt::ControlModifier);
         QVERIFY(m_faux.dialogue->enregistrements.isEmpty());
+        QTest::keyClick(m_fenetre.get(), calculatrice);
+        QVERIFY(actifs());
+        // A save cancelled in the file dialog says nothing.
+        touche(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(m_faux.dialogue->enregistrements.size(), 1);
+        QVERIFY(m_faux.boite->messages.isEmpty());
     }
 
+    // "Quitter" stays last, after its separator: the new items come before them.
     void quitterResteDernier() {
-        QStringList noms;
-        for (QAction* a : test::enfant<QMenu>(m_fenetre.get(), u"menu_fichier"_s)->actions())
-            noms << a->objectName();
-        QCOMPARE(noms, QStringList({u"menu_fich(1)"_s, u"menu_fich(2)"_s, u"menu_fich(5)"_s,
-                                    u"menu_fich(6)"_s, u"menu_fich(7)"_s, u"menu_fich(8)"_s,
-                                    u"menu_fich(3)"_s, u"menu_fich(4)"_s}));
+        const auto articles = test::enfant<QMenu>(m_fenetre.get(), u"menu_fichier"_s)->actions();
+        QCOMPARE(articles.last(), article(4));
+        QVERIFY(articles.at(articles.size() - 2)->isSeparator());
     }
 
     void enregistrer_data() {
-        QTest::addColumn<Qt::Key>("calculatrice");
-        QTest::addColumn<QString>("fichier");
-        QTest::addColumn<QString>("titre");
-        QTest::addColumn<QString>("nomPropose");
-        QTest::addColumn<QString>("corps");
-        QTest::newRow("the tape, right-aligned") << Qt::Key_F2 << u"Bande du mois de février.txt"_s
-                                                 << u"Orvaline - Calculatrice de Temps, bande du "_s
-                                                 << u"Orvaline-bande-"_s << bandeAffichee;
-        QTest::newRow("the history")
-            << Qt::Key_F3 << u"historique été.txt"_s
-            << u"Orvaline - Calculatrice de Dates, historique du "_s << u"Orvaline-historique-"_s
-            << u"\n DD : 31/01/2024\n Inc: 1 Mois\n DF : 29/02/2024\n"_s;
+        test::colonnes<Qt::Key, QString, QString, QString, QString>(
+            {"calculatrice", "fichier", "titre", "nomPropose", "corps"});
+        ligne("the tape, right-aligned", Qt::Key_F2, "Bande du mois de février.txt",
+              "Orvaline - Calculatrice de Temps, bande du ", "Orvaline-bande-", bandeAffichee);
+        ligne("the history", Qt::Key_F3, "historique été.txt",
+              "Orvaline - Calculatrice de Dates, historique du ", "Orvaline-historique-",
+              "\n DD : 31/01/2024\n Inc: 1 Mois\n DF : 29/02/2024\n");
     }
     void enregistrer() {
         QFETCH(Qt::Key, calculatrice);
@@ -205,14 +190,6 @@ private slots:
         QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList{fichier});
         QVERIFY(m_faux.boite->messages.isEmpty());
         QCOMPARE(boite(calculatrice == Qt::Key_F2 ? 1 : 2)->toPlainText(), avant);
-    }
-
-    void enregistrementAnnule() {
-        calculer(Qt::Key_F2);
-        m_faux.dialogue->choix.reset();
-        touche(Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(m_faux.dialogue->enregistrements.size(), 1);
-        QVERIFY(m_faux.boite->messages.isEmpty());
     }
 
     void echecDit() {

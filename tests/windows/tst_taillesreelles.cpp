@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// On a real X screen under a window manager: each window's outer size, frame included, is
-// the designed one, and the window stands in the middle of the screen. Measured from the X
-// server, not from what the toolkit believes. Also: the main window, once drawn, has brought in
-// neither an image-format plugin nor the style-sheet machinery (each costs memory at start).
-// Each dialog tells the window manager which window it belongs to, and "Calculatrice" brings
-// the calculator that already runs back to the front.
+// Our windows on a real X screen under a window manager, measured from the X server rather
+// than from what the toolkit believes.
 #include "faux.h"
 #include "lignes.h"
 #include "platform/lanceurprocessus.h"
@@ -38,28 +34,6 @@ QString sortie(const QString& programme, const QStringList& arguments) {
     return QString::fromLocal8Bit(p.readAllStandardOutput());
 }
 
-// The outer rectangle of a window as the X server has it: the client's place and size,
-// widened by the frame the window manager announces. Empty until the window is framed.
-QRect exterieurSelonX(const QWidget* fenetre) {
-    const QString id = QString::number(fenetre->winId());
-    const QString extents = sortie(
-        QStringLiteral("xprop"), {QStringLiteral("-id"), id, QStringLiteral("_NET_FRAME_EXTENTS")});
-    const QRegularExpressionMatch c =
-        QRegularExpression(QStringLiteral("= (\\d+), (\\d+), (\\d+), (\\d+)")).match(extents);
-    if (!c.hasMatch()) return {};
-    const QString info = sortie(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
-    auto valeur = [&](const char* cle) {
-        return QRegularExpression(QString::fromLatin1(cle) + QStringLiteral(":\\s+(-?\\d+)"))
-            .match(info)
-            .captured(1)
-            .toInt();
-    };
-    const int gauche = c.captured(1).toInt(), droite = c.captured(2).toInt();
-    const int haut = c.captured(3).toInt(), bas = c.captured(4).toInt();
-    return QRect(valeur("Absolute upper-left X") - gauche, valeur("Absolute upper-left Y") - haut,
-                 valeur("Width") + gauche + droite, valeur("Height") + haut + bas);
-}
-
 // A window property as xprop prints it after its "=" or "#", "" when it is not set.
 // The root window is named "root".
 QString propriete(const QString& fenetre, const QString& nom) {
@@ -73,11 +47,7 @@ QString propriete(const QString& fenetre, const QString& nom) {
 
 // The window the window manager has made active, in xprop's 0x... notation.
 QString fenetreActive() {
-    const QString ligne = sortie(QStringLiteral("xprop"),
-                                 {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")});
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("# (0x[0-9a-f]+)")).match(ligne);
-    return m.hasMatch() ? m.captured(1) : QString();
+    return propriete(QStringLiteral("root"), QStringLiteral("_NET_ACTIVE_WINDOW"));
 }
 
 // The managed window titled `titre`, "" when there is none.
@@ -90,6 +60,24 @@ QString fenetreTitree(const QString& titre) {
 
 QString hexa(WId id) {
     return QStringLiteral("0x") + QString::number(id, 16);
+}
+
+// The outer rectangle of a window as the X server has it: the client's place and size,
+// widened by the frame the window manager announces. Empty until the window is framed.
+QRect exterieurSelonX(const QWidget* fenetre) {
+    const QString id = hexa(fenetre->winId());
+    const QStringList c = propriete(id, QStringLiteral("_NET_FRAME_EXTENTS")).split(u',');
+    if (c.size() != 4) return {};
+    const QString info = sortie(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
+    auto valeur = [&](const char* cle) {
+        return QRegularExpression(QString::fromLatin1(cle) + QStringLiteral(":\\s+(-?\\d+)"))
+            .match(info)
+            .captured(1)
+            .toInt();
+    };
+    const int gauche = c[0].toInt(), droite = c[1].toInt(), haut = c[2].toInt(), bas = c[3].toInt();
+    return QRect(valeur("Absolute upper-left X") - gauche, valeur("Absolute upper-left Y") - haut,
+                 valeur("Width") + gauche + droite, valeur("Height") + haut + bas);
 }
 
 // Waits for the window to settle on the designed outer size, then says where it is.
@@ -123,7 +111,8 @@ private slots:
         libcalc().chemin_appli = m_dossier.path();
     }
 
-    // Runs first: the other windows may load what the main window must not.
+    // The main window, once drawn, has brought in neither an image-format plugin nor the
+    // style-sheet machinery: each costs memory at start. Runs first: the other windows may.
     void premiereFenetreLegere() {
         FenetrePrincipale f;
         f.charger();
@@ -145,33 +134,35 @@ private slots:
         ligne("calendrier", "calend", 9200, 6100);
         ligne("options", "confopt", 8800, 6200);
     }
+    // A dialog also tells the window manager, in WM_TRANSIENT_FOR, that it belongs to the
+    // window that opened it, not to a hidden stand-in.
     void tailles() {
         QFETCH(QString, fenetre);
         QFETCH(int, largeur);
         QFETCH(int, hauteur);
         const QSize attendu(px(largeur), px(hauteur));
+        FenetrePrincipale f;
+        f.charger();
+        f.show();
         QRect r;
         if (fenetre == u"main") {
-            FenetrePrincipale f;
-            f.charger();
-            f.show();
             r = mesurer(&f, attendu);
         } else {
+            QString parent;
             test::quandModal(fenetre, [&](QWidget* w) {
                 r = mesurer(w, attendu);
+                parent = propriete(hexa(w->winId()), QStringLiteral("WM_TRANSIENT_FOR"));
                 w->close();
             });
             if (fenetre == u"calend")
-                FenetreCalendrier::instance().executer();
+                FenetreCalendrier::instance().ouvrir();
             else
-                ConfOpt::instance().executer();
+                ConfOpt::instance().ouvrir();
+            QVERIFY2(parent.contains(hexa(f.winId())), qPrintable(parent));
         }
         const QRect ecran = QGuiApplication::primaryScreen()->availableGeometry();
-        const QString vu = QStringLiteral("%1 x %2 en %3, %4")
-                               .arg(r.width())
-                               .arg(r.height())
-                               .arg(r.x())
-                               .arg(r.y());
+        QString vu;
+        QDebug(&vu) << r;
         QVERIFY2(qAbs(r.width() - attendu.width()) <= 1, qPrintable(vu));
         QVERIFY2(qAbs(r.height() - attendu.height()) <= 1, qPrintable(vu));
         // Centred: as much room on the left as on the right, above as below.
@@ -179,43 +170,20 @@ private slots:
         QVERIFY2(qAbs(r.top() - ecran.top() - (ecran.bottom() - r.bottom())) <= 2, qPrintable(vu));
     }
 
-    // WM_TRANSIENT_FOR names the window that opened the dialog, not a hidden stand-in.
-    void parents_data() {
-        test::colonnes<QString, QString>({"fenetre", "appelante"});
-        ligne("calendrier ouvert de la fenêtre principale", "calend", "main");
-        ligne("options ouvertes de la fenêtre principale", "confopt", "main");
-        ligne("message ouvert du calendrier", "usermsgbox", "calend");
-    }
-    void parents() {
-        QFETCH(QString, fenetre);
-        QFETCH(QString, appelante);
-        FenetrePrincipale f;
-        f.charger();
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
+    // A message opened from the calendar belongs to the calendar.
+    void messageDuCalendrier() {
         QString attendu, vu;
-        auto relever = [&](QWidget* w) {
-            QVERIFY(QTest::qWaitForWindowExposed(w));
-            vu = propriete(hexa(w->winId()), QStringLiteral("WM_TRANSIENT_FOR"));
-            w->close();
-        };
-        if (fenetre == u"usermsgbox") {
-            test::quandModal(QStringLiteral("calend"), [&](QWidget* calendrier) {
-                attendu = hexa(calendrier->winId());
-                test::quandModal(fenetre, relever);
-                affichermessage(QStringLiteral("Essai"), 4, 1, QStringLiteral("Essai"), 0);
-                calendrier->close();
+        test::quandModal(QStringLiteral("calend"), [&](QWidget* calendrier) {
+            attendu = hexa(calendrier->winId());
+            test::quandModal(QStringLiteral("usermsgbox"), [&](QWidget* w) {
+                QVERIFY(QTest::qWaitForWindowExposed(w));
+                vu = propriete(hexa(w->winId()), QStringLiteral("WM_TRANSIENT_FOR"));
+                w->close();
             });
-            FenetreCalendrier::instance().ouvrir();
-        } else {
-            attendu = hexa(f.winId());
-            test::quandModal(fenetre, relever);
-            if (fenetre == u"calend")
-                FenetreCalendrier::instance().ouvrir();
-            else
-                ConfOpt::instance().ouvrir();
-        }
-        QVERIFY(!attendu.isEmpty());
+            affichermessage(QStringLiteral("Essai"), 4, 1, QStringLiteral("Essai"), 0);
+            calendrier->close();
+        });
+        FenetreCalendrier::instance().ouvrir();
         QVERIFY2(vu.contains(attendu), qPrintable(vu + QStringLiteral(" / ") + attendu));
     }
 
@@ -226,7 +194,6 @@ private slots:
         const QByteArray ancienChemin = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(chemin.path()) + ':' + ancienChemin);
         plateforme::installer(std::make_unique<LanceurProcessus>());
-        auto titreActif = [] { return propriete(fenetreActive(), QStringLiteral("WM_NAME")); };
         const QString titre = QStringLiteral("\"Calculette d'essai\"");
 
         lancercalculatrice(1);
@@ -247,7 +214,7 @@ private slots:
         fermerCalculatrice();
         qputenv("PATH", ancienChemin);
         test::installerFaux();
-        QVERIFY2(ramenee, qPrintable(titreActif()));
+        QVERIFY2(ramenee, qPrintable(propriete(fenetreActive(), QStringLiteral("WM_NAME"))));
         QCOMPARE(pidDevant, pid); // the same copy, not a second one
     }
 };
