@@ -12,8 +12,6 @@
 
 namespace orvaline {
 
-namespace {
-// The calculators of the common desktops, the most likely first.
 const QStringList& calculatrices() {
     static const QStringList liste = {QStringLiteral("gnome-calculator"),
                                       QStringLiteral("kcalc"),
@@ -25,6 +23,7 @@ const QStringList& calculatrices() {
     return liste;
 }
 
+namespace {
 // The regional settings of the common desktops: program and arguments.
 const QList<QStringList>& panneauxRegionaux() {
     static const QList<QStringList> liste = {

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QtGlobal>
+#include <QStringList>
 
 namespace orvaline {
+
+// The calculators of the common desktops, in the order they are looked for: the most likely
+// first.
+const QStringList& calculatrices();
 
 // Brings up the desktop calculator: the one we started earlier while it still runs (no
 // second copy), otherwise the first calculator installed. Mode 1 also brings a calculator
