@@ -127,6 +127,32 @@ private slots:
         QVERIFY(WIFEXITED(statut));
         QCOMPARE(WEXITSTATUS(statut), 0);
     }
+
+    // The way out runs what was registered, then hides the windows through the window
+    // layer's routine, and ends with the status given.
+    void sortieMasqueEnDernier() {
+        int tube[2];
+        QCOMPARE(::pipe(tube), 0);
+        const pid_t enfant = ::fork();
+        if (enfant == 0) {
+            ::close(tube[0]);
+            const int fd = tube[1];
+            inscrireMasquage([fd] { (void)!::write(fd, "m", 1); });
+            ajouterAvantSortie([fd] { (void)!::write(fd, "r", 1); });
+            fermerappli(3);
+        }
+        ::close(tube[1]);
+        QByteArray lu;
+        char c = 0;
+        while (::read(tube[0], &c, 1) == 1)
+            lu += c;
+        ::close(tube[0]);
+        int statut = 0;
+        QCOMPARE(::waitpid(enfant, &statut, 0), enfant);
+        QVERIFY(WIFEXITED(statut));
+        QCOMPARE(WEXITSTATUS(statut), 3);
+        QCOMPARE(lu, QByteArray("rm"));
+    }
 };
 
 QTEST_MAIN(TestLanceurs)

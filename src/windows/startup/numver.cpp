@@ -32,6 +32,12 @@ NumVer::NumVer(std::function<void()> montrerPrincipale, QString cheminVerrou)
     setFont(police(QStringLiteral("Verdana"), 8.25));
     colorerFond(this, 0xFFFFFF);
 
+    // The way out hides every window of the program before it ends.
+    inscrireMasquage([] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            w->hide();
+    });
+
     // Load.
     afficherSablier();
     dimensionnerfenetre(this, 3900, 2600);
