@@ -24,11 +24,15 @@ QString alignerADroite(QStringView texte) {
     return aligne;
 }
 
-QString nomReleve(Releve releve, QDate jour) {
+QString texteAffiche(Releve releve, QStringView texte) {
+    return releve == Releve::Bande ? alignerADroite(texte) : texte.toString();
+}
+
+QString nomReleve(Releve releve, QDate jour, QStringView extension) {
     const QString quoi =
         releve == Releve::Bande ? QStringLiteral("bande") : QStringLiteral("historique");
-    return QStringLiteral("Orvaline-") + quoi + u'-' + jour.toString(Qt::ISODate) +
-           QStringLiteral(".txt");
+    return QStringLiteral("Orvaline-") + quoi + u'-' + jour.toString(Qt::ISODate) + u'.' +
+           extension.toString();
 }
 
 QString titreReleve(Releve releve, const QDateTime& moment) {
@@ -40,9 +44,9 @@ QString titreReleve(Releve releve, const QDateTime& moment) {
            moment.time().toString(QStringLiteral("HH:mm:ss"));
 }
 
-QString texteReleve(Releve releve, const QDateTime& moment, QStringView texteAffiche) {
+QString texteReleve(Releve releve, const QDateTime& moment, QStringView affiche) {
     QString texte = titreReleve(releve, moment) + u'\n';
-    texte += releve == Releve::Bande ? alignerADroite(texteAffiche) : texteAffiche.toString();
+    texte += texteAffiche(releve, affiche);
     if (!texte.endsWith(u'\n')) texte += u'\n';
     return texte;
 }

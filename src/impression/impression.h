@@ -18,12 +18,15 @@ class QWidget;
 #endif
 
 extern "C" {
-// The preview, from which the user prints on paper or to a PDF file. True when printed.
-ORVALINE_IMPRESSION_EXPORT bool orvaline_imprimer(QWidget* parent,
-                                                  const orvaline::TravailImpression& travail);
-// Straight into a PDF file, with the same pages. True when written.
-ORVALINE_IMPRESSION_EXPORT bool orvaline_imprimer_pdf(const orvaline::TravailImpression& travail,
-                                                      const QString& chemin);
+// The preview, from which the user prints on paper or to a PDF file (the travail's, proposed).
+// What came of it goes to `resultat`: a C function returns no C++ type.
+ORVALINE_IMPRESSION_EXPORT void orvaline_imprimer(QWidget* parent,
+                                                  const orvaline::TravailImpression& travail,
+                                                  orvaline::ResultatImpression& resultat);
+// Straight into a PDF file, with the same pages.
+ORVALINE_IMPRESSION_EXPORT void orvaline_imprimer_pdf(const orvaline::TravailImpression& travail,
+                                                      const QString& chemin,
+                                                      orvaline::ResultatImpression& resultat);
 }
 
 // The names the program looks the two entry points up by.

@@ -20,10 +20,7 @@ QFont policeBande(QPaintDevice* appareil, bool grasse) {
 }
 } // namespace
 
-bool dessinerPages(QPrinter& imprimante, const TravailImpression& travail) {
-    QPainter peintre;
-    if (!peintre.begin(&imprimante)) return false;
-
+std::optional<QString> dessinerPages(QPrinter& imprimante, const TravailImpression& travail) {
     const QFont texte = policeBande(&imprimante, false);
     const QFont titre = policeBande(&imprimante, true);
     const QFontMetrics mesure(texte, &imprimante);
@@ -43,9 +40,18 @@ bool dessinerPages(QPrinter& imprimante, const TravailImpression& travail) {
     int premiere = 1;
     int derniere = pages;
     if (imprimante.printRange() == QPrinter::PageRange && imprimante.fromPage() > 0) {
-        premiere = std::max(1, imprimante.fromPage());
+        premiere = imprimante.fromPage();
         derniere = std::min(pages, std::max(premiere, imprimante.toPage()));
     }
+    // Checked before the printer opens: an opened printer has already begun a page.
+    if (premiere > pages)
+        return QStringLiteral("Le texte tient sur %1 : la page %2 n'existe pas.")
+            .arg(pages > 1 ? QStringLiteral("%1 pages").arg(pages) : QStringLiteral("1 page"))
+            .arg(premiere);
+
+    QPainter peintre;
+    if (!peintre.begin(&imprimante))
+        return QStringLiteral("L'imprimante ne peut pas être utilisée.");
 
     for (int page = premiere; page <= derniere; ++page) {
         if (page != premiere) imprimante.newPage();
@@ -66,7 +72,8 @@ bool dessinerPages(QPrinter& imprimante, const TravailImpression& travail) {
                          Qt::AlignHCenter | Qt::AlignVCenter,
                          QStringLiteral("Page %1 sur %2").arg(page).arg(pages));
     }
-    return peintre.end();
+    if (!peintre.end()) return QStringLiteral("L'impression n'a pas pu être terminée.");
+    return std::nullopt;
 }
 
 } // namespace orvaline

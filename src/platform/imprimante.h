@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
-#include <optional>
+#include "impression/travailimpression.h"
 
 class QWidget;
 
@@ -13,10 +12,9 @@ namespace orvaline {
 class Imprimante {
 public:
     virtual ~Imprimante() = default;
-    // Gives nothing when the preview ran (printed or not), or the reason printing is not
-    // possible, in French.
-    virtual std::optional<QString> imprimer(QWidget* parent, const QString& titre,
-                                            const QString& texte) = 0;
+    // Printed, cancelled or failed, as the print module tells; failed too, with the reason in
+    // French, when the module cannot be loaded.
+    virtual ResultatImpression imprimer(QWidget* parent, const TravailImpression& travail) = 0;
 };
 
 } // namespace orvaline

@@ -8,41 +8,45 @@
 
 namespace orvaline {
 
-namespace {
-using FonctionImprimer = bool (*)(QWidget*, const TravailImpression&);
+ImprimanteModule::ImprimanteModule()
+    : ImprimanteModule(
+          {QCoreApplication::applicationDirPath(), QCoreApplication::applicationDirPath() + u'/' +
+                                                       QStringLiteral(ORVALINE_DOSSIER_MODULES)}) {}
 
-// Resolved once; the module stays loaded, since its dialogs' classes must outlive any call.
-FonctionImprimer chargerModule(QString& erreur) {
-    static FonctionImprimer fonction = nullptr;
-    if (fonction) return fonction;
-    // Beside the program for a build or a portable copy, else where the package installs it.
-    const QString programme = QCoreApplication::applicationDirPath();
-    const QString dossiers[] = {programme,
-                                programme + u'/' + QStringLiteral(ORVALINE_DOSSIER_MODULES)};
-    for (const QString& dossier : dossiers) {
+ImprimanteModule::ImprimanteModule(QStringList dossiers) : m_dossiers(std::move(dossiers)) {}
+
+// Resolved once; the module is never unloaded, since its dialogs' classes must outlive any
+// call.
+ImprimanteModule::FonctionImprimer ImprimanteModule::charger(QString& erreur) {
+    if (m_fonction) return m_fonction;
+    for (const QString& dossier : std::as_const(m_dossiers)) {
         QLibrary module(dossier + QStringLiteral("/liborvaline_impression.so"));
         if (!module.load()) {
             erreur = module.errorString();
             continue;
         }
-        fonction = reinterpret_cast<FonctionImprimer>(module.resolve(orvaline_symbole_imprimer));
-        if (fonction) return fonction;
+        m_fonction = reinterpret_cast<FonctionImprimer>(module.resolve(orvaline_symbole_imprimer));
+        if (m_fonction) return m_fonction;
         erreur = module.errorString();
     }
     return nullptr;
 }
-} // namespace
 
-std::optional<QString> ImprimanteModule::imprimer(QWidget* parent, const QString& titre,
-                                                  const QString& texte) {
+ResultatImpression ImprimanteModule::imprimer(QWidget* parent, const TravailImpression& travail) {
     QString erreur;
-    const FonctionImprimer fonction = chargerModule(erreur);
-    if (!fonction)
-        return QStringLiteral("Le module d'impression d'Orvaline (liborvaline_impression.so) "
-                              "est introuvable ou ne se charge pas : ") +
-               erreur;
-    fonction(parent, TravailImpression{titre, texte});
-    return std::nullopt;
+    const FonctionImprimer fonction = charger(erreur);
+    if (!fonction) {
+        ResultatImpression echec;
+        echec.issue = IssueImpression::Echouee;
+        echec.raison = QStringLiteral("Le module d'impression d'Orvaline "
+                                      "(liborvaline_impression.so) est introuvable ou ne se "
+                                      "charge pas : ") +
+                       erreur;
+        return echec;
+    }
+    ResultatImpression resultat;
+    fonction(parent, travail, resultat);
+    return resultat;
 }
 
 } // namespace orvaline

@@ -7,9 +7,8 @@
 
 namespace orvaline {
 
-namespace {
-// Qt words its errors in English; the user reads a French reason found from the file system.
-QString raison(const QString& chemin, const QSaveFile& fichier) {
+QString raisonEchecEcriture(const QString& chemin, QFileDevice::FileError erreur,
+                            const QString& detail) {
     const QFileInfo cible(chemin);
     const QFileInfo dossier(cible.absolutePath());
     if (cible.isDir()) return QStringLiteral("Ce nom est celui d'un dossier.");
@@ -19,21 +18,23 @@ QString raison(const QString& chemin, const QSaveFile& fichier) {
         return QStringLiteral("Le fichier est protégé contre l'écriture.");
     if (!dossier.isWritable() || !dossier.isExecutable())
         return QStringLiteral("Vous n'avez pas le droit d'écrire dans ce dossier.");
-    if (fichier.error() == QFileDevice::WriteError)
+    if (erreur == QFileDevice::WriteError)
         return QStringLiteral("L'écriture a échoué ; le disque est peut-être plein.");
-    return QStringLiteral("Le système a refusé l'écriture (") + fichier.errorString() +
-           QStringLiteral(").");
+    return QStringLiteral("Le système a refusé l'écriture (") + detail + QStringLiteral(").");
 }
-} // namespace
 
 std::optional<QString> enregistrerTexte(const QString& chemin, const QString& texte) {
     QSaveFile fichier(chemin);
     // Text mode writes "\r\n" where the platform wants it.
-    if (fichier.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    const bool ouvert = fichier.open(QIODevice::WriteOnly | QIODevice::Text);
+    if (ouvert) {
         const QByteArray octets = texte.toUtf8();
         if (fichier.write(octets) == octets.size() && fichier.commit()) return std::nullopt;
     }
-    const QString pourquoi = raison(chemin, fichier);
+    // Once the file is open, a failure is in the writing itself, whatever error the failed
+    // commit leaves behind.
+    const QString pourquoi = raisonEchecEcriture(
+        chemin, ouvert ? QFileDevice::WriteError : fichier.error(), fichier.errorString());
     fichier.cancelWriting();
     return pourquoi;
 }

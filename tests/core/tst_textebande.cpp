@@ -31,16 +31,22 @@ private slots:
     }
 
     void nomPropose_data() {
-        test::colonnes<int, QDate, QString>({"releve", "jour", "nom"});
+        test::colonnes<int, QDate, QString, QString>({"releve", "jour", "extension", "nom"});
         QTest::newRow("the tape, month and day on two digits")
-            << int(Releve::Bande) << QDate(2026, 1, 5) << u"Orvaline-bande-2026-01-05.txt"_s;
-        QTest::newRow("the history") << int(Releve::Historique) << QDate(2026, 12, 6)
+            << int(Releve::Bande) << QDate(2026, 1, 5) << u"txt"_s
+            << u"Orvaline-bande-2026-01-05.txt"_s;
+        QTest::newRow("the history") << int(Releve::Historique) << QDate(2026, 12, 6) << u"txt"_s
                                      << u"Orvaline-historique-2026-12-06.txt"_s;
+        // A date written with slashes would make folders of the name.
+        QTest::newRow("a print-out to a file, a plain file name")
+            << int(Releve::Bande) << QDate(2026, 12, 7) << u"pdf"_s
+            << u"Orvaline-bande-2026-12-07.pdf"_s;
     }
     void nomPropose() {
         QFETCH(int, releve);
         QFETCH(QDate, jour);
-        QTEST(nomReleve(Releve(releve), jour), "nom");
+        QFETCH(QString, extension);
+        QTEST(nomReleve(Releve(releve), jour, extension), "nom");
     }
 
     void fichier_data() {

@@ -10,7 +10,9 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <cstdio>
+#include <sys/resource.h>
 
 using namespace orvaline;
 using namespace Qt::StringLiterals;
@@ -61,6 +63,28 @@ private slots:
         // No temporary copy is left behind in a folder that could be written to.
         QCOMPARE(QDir(dir.filePath(u"ouvert"_s)).entryList(QDir::Files),
                  QStringList{u"ancien.txt"_s});
+    }
+
+    // The disk fills up while the file is written: the reason says so and the earlier file
+    // stays. The file size limit plays the full disk.
+    void disquePlein() {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(u"bande.txt"_s);
+        QVERIFY(test::ecrire(chemin, "garde\n"));
+        rlimit avant{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &avant), 0);
+        const auto signalAvant = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit petite = avant;
+        petite.rlim_cur = 4096;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &petite), 0);
+        const auto obtenue = enregistrerTexte(chemin, QString(100000, u'x'));
+        setrlimit(RLIMIT_FSIZE, &avant);
+        std::signal(SIGXFSZ, signalAvant);
+
+        QVERIFY(obtenue);
+        QVERIFY2(obtenue->contains(u"le disque est peut-être plein"_s), qPrintable(*obtenue));
+        QCOMPARE(test::lire(chemin), QByteArray("garde\n"));
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList{u"bande.txt"_s});
     }
 };
 

@@ -88,19 +88,15 @@ public:
     }
 };
 
-// Records what would have been printed; `erreur` plays a print module that cannot load.
+// Records what would have been printed and answers `resultat` (printed, unless a test plays
+// a module that failed or could not load).
 class ImprimanteFausse : public Imprimante {
 public:
-    struct Travail {
-        QString titre;
-        QString texte;
-    };
-    QList<Travail> travaux;
-    std::optional<QString> erreur;
-    std::optional<QString> imprimer(QWidget*, const QString& titre, const QString& texte) override {
-        if (erreur) return erreur;
-        travaux << Travail{titre, texte};
-        return std::nullopt;
+    QList<TravailImpression> travaux;
+    ResultatImpression resultat{IssueImpression::Imprimee, {}, false, {}};
+    ResultatImpression imprimer(QWidget*, const TravailImpression& travail) override {
+        travaux << travail;
+        return resultat;
     }
 };
 

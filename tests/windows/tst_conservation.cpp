@@ -217,12 +217,55 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), bandeAffichee);
     }
 
-    void moduleAbsentDit() {
+    // The PDF file proposed to the print dialog, as the save proposes its file: in Documents,
+    // or in the home folder when there is no Documents folder.
+    void pdfPropose_data() {
+        test::colonnes<bool, QString>({"documents", "dossier"});
+        ligne("in Documents", true, "Documents");
+        ligne("no Documents folder: the home folder", false, "");
+    }
+    void pdfPropose() {
+        QFETCH(bool, documents);
+        QFETCH(QString, dossier);
+        QTemporaryDir maison;
+        if (documents) QVERIFY(QDir(maison.path()).mkdir(u"Documents"_s));
+        const QByteArray maisonAvant = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(maison.path()));
         calculer(Qt::Key_F3);
-        m_faux.imprimante->erreur = u"liborvaline_impression.so introuvable"_s;
+        touche(Qt::Key_P, Qt::ControlModifier);
+        qputenv("HOME", maisonAvant);
+        QCOMPARE(m_faux.imprimante->travaux.size(), 1);
+        QCOMPARE(m_faux.imprimante->travaux[0].fichierPdf,
+                 QDir(maison.filePath(dossier))
+                     .filePath(u"Orvaline-historique-"_s +
+                               QDate::currentDate().toString(Qt::ISODate) + u".pdf"_s));
+    }
+
+    // A failed print is told, with its reason; the file's path when it went to a PDF file.
+    void echecImpressionDit_data() {
+        test::colonnes<bool, QString, QString, QStringList>(
+            {"interrompue", "fichier", "raison", "attendus"});
+        ligne("the module cannot load", false, "", "liborvaline_impression.so introuvable",
+              QStringList{u"Impossible d'imprimer."_s, u"liborvaline_impression.so introuvable"_s});
+        ligne("a page range past the end", false, "", "Le texte tient sur 2 pages",
+              QStringList{u"tient sur 2 pages"_s});
+        ligne("the disk filled up while writing", true, "bande.pdf", "",
+              QStringList{u"bande.pdf"_s, u"le disque est peut-être plein"_s});
+        ligne("the folder went away", false, "parti/bande.pdf", "",
+              QStringList{u"parti/bande.pdf"_s, u"dossier n'existe pas"_s});
+    }
+    void echecImpressionDit() {
+        QFETCH(QString, raison);
+        QFETCH(bool, interrompue);
+        QFETCH(QString, fichier);
+        QFETCH(QStringList, attendus);
+        calculer(Qt::Key_F3);
+        const QString pdf = fichier.isEmpty() ? QString() : m_dossier.filePath(fichier);
+        m_faux.imprimante->resultat = {IssueImpression::Echouee, pdf, interrompue, raison};
         const auto lu = lireProchainMessage();
         touche(Qt::Key_P, Qt::ControlModifier);
-        QVERIFY2(lu->contains(u"liborvaline_impression.so introuvable"_s), qPrintable(*lu));
+        for (const QString& attendu : attendus)
+            QVERIFY2(lu->contains(attendu), qPrintable(*lu));
     }
 };
 

@@ -31,12 +31,8 @@ Releve quel(const FenetrePrincipale* fenetre, const CadreDates* dates) {
     return dates->isVisibleTo(fenetre) ? Releve::Historique : Releve::Bande;
 }
 
-// The text as the box shows it: the tape right-aligned, the history as it stands.
-QString texteAffiche(Releve releve, const QPlainTextEdit* boite) {
-    const QString texte = boite->toPlainText();
-    return releve == Releve::Bande ? alignerADroite(texte) : texte;
-}
-
+// Where saving and printing to a file propose to write: Documents, or the home folder when
+// there is no Documents folder.
 QString dossierDocuments() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QDir(documents).exists() ? documents : QDir::homePath();
@@ -118,20 +114,34 @@ void FenetrePrincipale::imprimerReleve() {
     const QPlainTextEdit* boite = releveAffiche();
     if (boite->document()->isEmpty()) return;
     const Releve releve = quel(this, m_cadreDates);
-    const std::optional<QString> raison = plateforme::imprimante().imprimer(
-        this, titreReleve(releve, QDateTime::currentDateTime()), texteAffiche(releve, boite));
-    if (raison) {
-        const QString& saut = libcalc().saut_ligne;
-        affichermessage(QStringLiteral("Impossible d'imprimer.") + saut + saut + *raison, 1, 1,
-                        QStringLiteral("Imprimer"));
+    const QDateTime maintenant = QDateTime::currentDateTime();
+    const TravailImpression travail{
+        titreReleve(releve, maintenant), texteAffiche(releve, boite->toPlainText()),
+        QDir(dossierDocuments()).filePath(nomReleve(releve, maintenant.date(), u"pdf"))};
+    const ResultatImpression resultat = plateforme::imprimante().imprimer(this, travail);
+    if (resultat.issue != IssueImpression::Echouee) return;
+
+    const QString& saut = libcalc().saut_ligne;
+    QString message = QStringLiteral("Impossible d'imprimer.");
+    QString raison = resultat.raison;
+    if (!resultat.fichierPdf.isEmpty()) {
+        message = QStringLiteral("Impossible d'imprimer dans le fichier :") + saut +
+                  QDir::toNativeSeparators(resultat.fichierPdf);
+        if (raison.isEmpty())
+            raison = raisonEchecEcriture(resultat.fichierPdf,
+                                         resultat.ecritureInterrompue ? QFileDevice::WriteError
+                                                                      : QFileDevice::OpenError,
+                                         QStringLiteral("le fichier PDF n'a pas pu être ouvert"));
     }
+    if (!raison.isEmpty()) message += saut + saut + raison;
+    affichermessage(message, 1, 1, QStringLiteral("Imprimer"));
 }
 
 void FenetrePrincipale::copierReleve() {
     const QPlainTextEdit* boite = releveAffiche();
     if (boite->document()->isEmpty()) return;
     if (QClipboard* pressePapier = QGuiApplication::clipboard())
-        pressePapier->setText(texteAffiche(quel(this, m_cadreDates), boite));
+        pressePapier->setText(texteAffiche(quel(this, m_cadreDates), boite->toPlainText()));
 }
 
 } // namespace orvaline
