@@ -23,10 +23,8 @@ struct Libcalc {
     qint16 symbole_decimal = 0;        // 1 point, 2 comma, 0 not known
     // Kept as designed though Linux leaves it 0, so the extra height for XP never applies.
     qint16 windows_xp = 0;
-    qint16 style_xp = 0;               // 5 would mean a style without the taller caption
-    qint16 opt_saisdate = 0;           // quick date entry (key "Saisdate")
-    qint16 opt_saisnombre = 0;         // number stepping (key "Saisnombre")
-    qint16 opt_alsacemoselle = 0;      // working days without the Alsace-Moselle holidays too
+    qint16 style_xp = 0; // 5 would mean a style without the taller caption
+    // The options (opt_saisdate, opt_saisnombre, alsacemoselle) are held by `reglages()`.
     std::array<QString, 26> param_msg; // hand-over texts between a window and its opener
     qint16 annulation = 0;             // 1 when the last calendar or options dialog was cancelled
     QStringList sons;                  // sound names; nothing fills it, so nothing plays

@@ -93,8 +93,11 @@ Options Options::parDefaut() {
 
 Options Options::lire(const QString& fichier) {
     Options o;
-    for (const Cle& cle : cles)
-        cle.lire(o, lireCle(fichier, cle));
+    for (const Cle& cle : cles) {
+        std::optional<QString> valeur = lireCle(fichier, cle);
+        if (!valeur && cle.recrireAbsente) valeur = QString::fromLatin1(cle.defaut);
+        cle.lire(o, valeur);
+    }
     return o;
 }
 
@@ -152,10 +155,6 @@ bool Reglages::enregistrer(const Options& choisies) {
 
 void Reglages::appliquer(const Options& options) {
     m_options = options;
-    Libcalc& e = libcalc();
-    e.opt_saisdate = options.saisdate ? 1 : 0;
-    e.opt_saisnombre = options.saisnombre ? 1 : 0;
-    e.opt_alsacemoselle = options.alsacemoselle ? 1 : 0;
     emit modifie();
 }
 

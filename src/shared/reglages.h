@@ -30,7 +30,8 @@ struct Options {
     // The options of a new settings file.
     static Options parDefaut();
     // Reads the options as the file holds them: each switch is a number rounded half to even
-    // and held to 0 or 1, so that a missing or unreadable one is off.
+    // and held to 0 or 1, so that an unreadable one is off. A missing or empty entry option
+    // reads as its default, whether or not it could be written back.
     static Options lire(const QString& fichier);
     // Writes the options; a key marked so in the table (Alsacemoselle) only when it differs
     // from `lues`, so that a file without it keeps its default lines. False when any write
@@ -42,15 +43,15 @@ struct Options {
 // default, in the order of the table of keys.
 QByteArray contenuParDefaut();
 
-// The options in force for the run. Every reader of an option asks this object; `modifie`
-// tells when the options in force changed. The design's `opt_*` variables of `Libcalc` are
-// filled from it, here and nowhere else.
+// The options in force for the run, held here only: every reader of an option asks this
+// object, under the design's names, and the windows that show one follow `modifie`. A new
+// option is a member of `Options`, a row of the table of keys and an accessor here.
 class Reglages : public QObject {
     Q_OBJECT
 public:
     const Options& options() const { return m_options; }
-    bool saisdate() const { return m_options.saisdate; }
-    bool saisnombre() const { return m_options.saisnombre; }
+    bool opt_saisdate() const { return m_options.saisdate; }
+    bool opt_saisnombre() const { return m_options.saisnombre; }
     bool alsacemoselle() const { return m_options.alsacemoselle; }
     // The browser as the file holds it now: never kept, so a path changed by hand is used
     // at once.
@@ -58,20 +59,21 @@ public:
 
     // Back to the options of a new file, before any file is read.
     void reinitialiser();
-    // Reads `fichier_ini`: a missing or empty entry option is first written back as "1";
-    // where the write-back does not take (a read-only file) the option reads as 0. The
+    // Reads `fichier_ini`: a missing or empty entry option is first written back as "1",
+    // and reads as 1 even where the write-back does not take (a read-only file). The
     // Alsace-Moselle option is read but never written back.
     void charger();
     // The options dialog's Ok: writes `choisies` to `fichier_ini` and puts them into force
     // for the rest of the run even when the file refused them (the user is then told, and
     // false comes back); the browser is the file's, so a refused one does not change.
     bool enregistrer(const Options& choisies);
+    // Puts `options` into force for the run, without touching the file.
+    void appliquer(const Options& options);
 
 signals:
     void modifie();
 
 private:
-    void appliquer(const Options& options);
     Options m_options = Options::parDefaut();
 };
 

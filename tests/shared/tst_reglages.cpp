@@ -33,7 +33,10 @@ private slots:
         libcalc().saut_ligne = QStringLiteral("\r\n");
         libcalc().chemin_appli = dossier.path();
         libcalc().fichier_ini = ici(QStringLiteral("Orvaline.ini"));
-        libcalc().opt_saisdate = libcalc().opt_saisnombre = -1;
+        // Both off: the defaults a read gives are on.
+        Options rien;
+        rien.saisdate = rien.saisnombre = false;
+        reglages().appliquer(rien);
     }
     void cleanup() {
         QFile::setPermissions(libcalc().fichier_ini, QFile::ReadOwner | QFile::WriteOwner);
@@ -50,9 +53,9 @@ private slots:
                  QByteArray("\r\n[Options]\r\nSaisdate=1\r\nSaisnombre=1\r\n"
                             "Navigateur=/usr/bin/xdg-open\r\n"));
         QCOMPARE(reglages().options().navigateur, Options::parDefaut().navigateur);
-        QCOMPARE(libcalc().opt_saisdate, 1);
-        QCOMPARE(libcalc().opt_saisnombre, 1);
-        QCOMPARE(libcalc().opt_alsacemoselle, 0);
+        QVERIFY(reglages().opt_saisdate());
+        QVERIFY(reglages().opt_saisnombre());
+        QVERIFY(!reglages().alsacemoselle());
         QCOMPARE(fermetures, 0);
         QVERIFY(faux.boite->messages.isEmpty());
     }
@@ -62,7 +65,7 @@ private slots:
         QVERIFY(test::ecrire(libcalc().fichier_ini, avant));
         QVERIFY(chargerReglages({}));
         QCOMPARE(lire(libcalc().fichier_ini), avant);
-        QCOMPARE(libcalc().opt_saisdate, 0);
+        QVERIFY(!reglages().opt_saisdate());
     }
 
     // Ok rewrites the three keys where they stand; comments, other sections and unknown keys
@@ -93,8 +96,8 @@ private slots:
                  "Navigateur=/opt/nav\r\n" +
                      ligneAlsace + "[Autre]\r\nk=v\r\n");
         QCOMPARE(signaux, 1);
-        QCOMPARE(libcalc().opt_saisnombre, 1);
-        QCOMPARE(libcalc().opt_alsacemoselle, alsace ? 1 : 0);
+        QVERIFY(reglages().opt_saisnombre());
+        QCOMPARE(reglages().alsacemoselle(), alsace);
         QCOMPARE(reglages().navigateur(), QStringLiteral("/opt/nav"));
     }
 
@@ -107,7 +110,7 @@ private slots:
         QCOMPARE(fermetures, 1);
         QCOMPARE(faux.boite->messages.size(), 1);
         QVERIFY(faux.boite->messages.first().texte.contains(ici(QStringLiteral("bloque"))));
-        QCOMPARE(libcalc().opt_saisdate, -1);
+        QVERIFY(!reglages().opt_saisdate()); // nothing was read
         // The program itself then ends with a failure status.
         const pid_t enfant = ::fork();
         if (enfant == 0) {
@@ -149,10 +152,10 @@ private slots:
         QFETCH(QByteArray, apres);
         QVERIFY(test::ecrire(libcalc().fichier_ini, contenu));
         lireoptions();
-        QTEST(int(libcalc().opt_saisdate), "saisdate");
-        QTEST(int(libcalc().opt_saisnombre), "saisnombre");
+        QTEST(int(reglages().opt_saisdate()), "saisdate");
+        QTEST(int(reglages().opt_saisnombre()), "saisnombre");
         // That key is never written back: without it the option is off.
-        QCOMPARE(libcalc().opt_alsacemoselle, contenu.contains("Alsacemoselle=1") ? 1 : 0);
+        QCOMPARE(reglages().alsacemoselle(), contenu.contains("Alsacemoselle=1"));
         QCOMPARE(lire(libcalc().fichier_ini), apres.isEmpty() ? contenu : apres);
     }
 
@@ -160,10 +163,11 @@ private slots:
         const QByteArray avant("[Options]\nSaisdate=1\n");
         QVERIFY(test::ecrire(libcalc().fichier_ini, avant));
         QFile::setPermissions(libcalc().fichier_ini, QFile::ReadOwner);
-        // The write-back of the missing key does not take, so the second read finds nothing.
+        // The write-back of the missing key does not take; the key still reads as its
+        // default, as it would have had the write-back taken.
         QVERIFY(test::commeUtilisateurOrdinaire(dossier.path(), [] {
             lireoptions();
-            return libcalc().opt_saisdate == 1 && libcalc().opt_saisnombre == 0;
+            return reglages().opt_saisdate() && reglages().opt_saisnombre();
         }));
         QCOMPARE(lire(libcalc().fichier_ini), avant);
     }

@@ -94,6 +94,12 @@ void quandModal(const QString& nom, std::function<void(QWidget*)> action, int de
     minuteur->start();
 }
 
+void regler(bool Options::*option, bool valeur) {
+    Options o = reglages().options();
+    o.*option = valeur;
+    reglages().appliquer(o);
+}
+
 void repondreAuProchainModal(const QString& texte, int delaiMs) {
     quandModal(
         QString(),

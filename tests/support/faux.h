@@ -8,6 +8,7 @@
 #include "platform/lanceur.h"
 #include "platform/servicesregionaux.h"
 #include "platform/son.h"
+#include "shared/reglages.h"
 
 #include <QList>
 #include <QObject>
@@ -128,6 +129,10 @@ Faux installerFaux();
 // own event loop. When none comes within the given time, the modal window then open is
 // closed, so that a test fails on its checks instead of hanging.
 void quandModal(const QString& nom, std::function<void(QWidget*)> action, int delaiMs = 5000);
+
+// Puts one option into force for the run, as the options dialog's Ok would, without the
+// settings file: test::regler(&Options::saisdate, false).
+void regler(bool Options::*option, bool valeur);
 
 // Clicks the button whose text is `texte` in the next modal dialog that opens, so that tests
 // never wait for a human; closes the dialog when it has no such button.

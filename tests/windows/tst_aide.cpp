@@ -97,7 +97,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(m_fenetre.get()));
         QTest::keyClick(m_fenetre.get(), Qt::Key_F3);
         // F1 leaves a half-typed date alone: the date filter runs on every other key release.
-        libcalc().opt_saisdate = 1;
+        test::regler(&Options::saisdate, true);
         auto* depart = m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_date(1)"));
         depart->setText(QStringLiteral("12"));
         QTest::keyClick(depart, Qt::Key_F1);

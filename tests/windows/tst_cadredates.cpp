@@ -91,7 +91,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(m_fenetre.get()));
         QTest::keyClick(m_fenetre.get(), Qt::Key_F3);
         QCOMPARE(nomFocus(), QStringLiteral("sais_date(1)"));
-        libcalc().opt_saisdate = 0; // full dates are typed below
+        test::regler(&Options::saisdate, false); // full dates are typed below
     }
     void cleanup() { m_fenetre.reset(); }
 
@@ -111,18 +111,33 @@ private slots:
               "07/02/2431",
               "\n DD : 01/01/2024\n Inc: 123456 J.\n      ouvrables\n DF : 07/02/2431\n");
     }
+    // The working-day rows tell, on hover and to a screen reader, whether the Alsace-Moselle
+    // holidays count, as the options stand.
+    void lignesOuvresSuiventLesOptions() {
+        for (bool alsace : {true, false}) {
+            test::regler(&Options::alsacemoselle, alsace);
+            for (const char* texte : {"J. ouvrés", "J. ouvrables"}) {
+                const QListWidgetItem* ligne =
+                    liste()->findItems(QString::fromUtf8(texte), Qt::MatchExactly).value(0);
+                QVERIFY(ligne);
+                QCOMPARE(ligne->toolTip().contains(u"Alsace-Moselle"), alsace);
+                QCOMPARE(ligne->data(Qt::AccessibleTextRole).toString(), ligne->toolTip());
+            }
+        }
+    }
+
     void calcul() {
         QFETCH(QString, depart);
         QFETCH(QString, increment);
         QFETCH(QString, fin);
         QFETCH(QString, unite);
         QFETCH(bool, alsace);
-        libcalc().opt_alsacemoselle = alsace;
+        test::regler(&Options::alsacemoselle, alsace);
         saisir(QStringLiteral("sais_date(1)"), depart);
         saisir(QStringLiteral("sais_increment"), increment);
         saisir(QStringLiteral("sais_date(2)"), fin);
         cliquerUnite(unite);
-        libcalc().opt_alsacemoselle = 0;
+        test::regler(&Options::alsacemoselle, false);
         QTEST(resultat(), "calcul");
         if (fin.isEmpty()) QTEST(champ(QStringLiteral("sais_date(2)"))->text(), "calcul");
         QTEST(historique(), "lignes");
@@ -265,7 +280,7 @@ private slots:
     void dateTapee() {
         QFETCH(QString, tape);
         QFETCH(bool, ctrlA);
-        libcalc().opt_saisdate = 1;
+        test::regler(&Options::saisdate, true);
         QLineEdit* date = champ(QStringLiteral("sais_date(1)"));
         taper(QStringLiteral("01/12/2025"));
         if (ctrlA) {

@@ -64,12 +64,15 @@ private slots:
         libcalc().annee_jour = QStringLiteral("2026");
         libcalc().date_jour = QStringLiteral("15/08/2026");
     }
-    void cleanup() { FenetreCalendrier::instance().hide(); }
+    void cleanup() {
+        FenetreCalendrier::instance().hide();
+        test::regler(&Options::alsacemoselle, false);
+    }
 
     // A holiday names itself to the mouse and to a screen reader; other days stay "Jour".
     void ferieEnRouge() {
         for (int alsace : {1, 0}) {
-            libcalc().opt_alsacemoselle = qint16(alsace);
+            test::regler(&Options::alsacemoselle, alsace);
             ouvrir(QStringLiteral("15/03/2024"));
             const QString nom = alsace ? QStringLiteral("Vendredi saint") : QString(); // 29 March
             QCOMPARE(cellule(33)->toolTip(), nom);
@@ -78,6 +81,14 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&FenetreCalendrier::instance()));
             QCOMPARE(pixelsRouges(cellule(33)) > 0, bool(alsace));
         }
+    }
+
+    // The holidays shown follow the options while the calendar is open.
+    void feriesSuiventLesOptions() {
+        ouvrir(QStringLiteral("15/03/2024"));
+        QCOMPARE(cellule(33)->toolTip(), QString()); // 29 March
+        test::regler(&Options::alsacemoselle, true);
+        QCOMPARE(cellule(33)->toolTip(), QStringLiteral("Vendredi saint"));
     }
 
     // A selected holiday is named under the date, which keeps its designed two lines, and on
@@ -94,9 +105,8 @@ private slots:
         QFETCH(QString, date);
         QFETCH(int, alsace);
         QFETCH(QString, nom);
-        libcalc().opt_alsacemoselle = qint16(alsace);
+        test::regler(&Options::alsacemoselle, alsace);
         ouvrir(date);
-        libcalc().opt_alsacemoselle = 0;
         QTEST(texteDe(QStringLiteral("lib_dateaff")), "dateaff");
         QCOMPARE(texteDe(QStringLiteral("lib_ferie")), nom);
         CaseJour* choisie = nullptr;

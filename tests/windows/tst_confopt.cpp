@@ -56,8 +56,8 @@ private slots:
         e.saut_ligne = QStringLiteral("\r\n");
         e.chemin_appli = m_dossier.path();
         e.fichier_ini = m_dossier.filePath(QStringLiteral("Orvaline.ini"));
-        e.opt_saisdate = 1;
-        e.opt_saisnombre = 0;
+        test::regler(&Options::saisdate, true);
+        test::regler(&Options::saisnombre, false);
         ecrireFichier("[Options]\r\nSaisdate=1\r\nSaisnombre=0\r\nNavigateur=/opt/nav/firefox\r\n");
     }
 
@@ -89,8 +89,8 @@ private slots:
                  ok ? QByteArray("[Options]\r\nSaisdate=0\r\nSaisnombre=1\r\n"
                                  "Navigateur=/usr/bin/autre\r\n")
                     : avant);
-        QCOMPARE(libcalc().opt_saisdate, qint16(ok ? 0 : 1));
-        QCOMPARE(libcalc().opt_saisnombre, qint16(ok ? 1 : 0));
+        QCOMPARE(reglages().opt_saisdate(), !ok);
+        QCOMPARE(reglages().opt_saisnombre(), ok);
     }
 
     // The holidays list follows the box at once; the key reaches the file only on a change.
@@ -118,7 +118,7 @@ private slots:
         const QByteArray fichier = lire(libcalc().fichier_ini);
         QCOMPARE(fichier.contains("Alsacemoselle="), !apres.isEmpty());
         QVERIFY(apres.isEmpty() || fichier.contains("Alsacemoselle=" + apres + "\r\n"));
-        QCOMPARE(libcalc().opt_alsacemoselle, apres == "1" ? 1 : 0);
+        QCOMPARE(reglages().alsacemoselle(), apres == "1");
     }
 
     // Tab from the first control back to it reads the screen: the left column (page buttons,
@@ -155,7 +155,7 @@ private slots:
         QVERIFY(m_faux.boite->messages.first().texte.contains(fichier));
         // The choice still holds for this session, and the dialog opens again on it rather
         // than on what the file holds.
-        QCOMPARE(libcalc().opt_saisdate, qint16(0));
+        QVERIFY(!reglages().opt_saisdate());
         bool coche = true;
         dansOptions([&](QWidget* d) {
             coche = ctl<QCheckBox>(d, QStringLiteral("case_saisdate"))->isChecked();
@@ -198,7 +198,7 @@ private slots:
             }
             QTest::keyClicks(d->focusWidget(), QStringLiteral("2503"));
             vus << zone->text();
-            optionPendant = libcalc().opt_saisdate;
+            optionPendant = reglages().opt_saisdate();
             cliquer(d, QStringLiteral("com_annul"));
         });
         const QString annee = QString::number(QDate::currentDate().year());

@@ -114,7 +114,7 @@ private slots:
         m_fenetre->charger();
         m_fenetre->show();
         QVERIFY(QTest::qWaitForWindowActive(m_fenetre.get()));
-        libcalc().opt_saisdate = 0; // full dates are typed
+        test::regler(&Options::saisdate, false); // full dates are typed
     }
     void cleanup() { m_fenetre.reset(); }
 

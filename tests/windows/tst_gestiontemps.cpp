@@ -163,7 +163,7 @@ private slots:
     }
 
     void pointDevientVirgule() {
-        libcalc().opt_saisnombre = 1;
+        test::regler(&Options::saisnombre, true);
         taper(3, u"2.5"_s);
         QCOMPARE(champ(3)->text(), u"2,5"_s);
     }

@@ -3,6 +3,7 @@
 #include "windows/calendar/fenetrecalendrier.h"
 
 #include "core/reglescalendrier.h"
+#include "shared/reglages.h"
 #include "windows/calendar/casejour.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/couleurs.h"
@@ -93,6 +94,10 @@ FenetreCalendrier::FenetreCalendrier() : FenetreModale(QStringLiteral("calend"),
     construireHaut();
     construireGrilles();
     construireBas();
+    // The holidays shown follow the options.
+    connect(&reglages(), &Reglages::modifie, this, [this] {
+        if (isVisible()) affichage();
+    });
 
     // Tab follows the reading order: lists, month buttons, the grid, then Ok and Annuler.
     setTabOrder(list_mois, list_annee);

@@ -7,6 +7,7 @@
 #include "core/reglescalendrier.h"
 #include "core/textesdates.h"
 #include "shared/libcalc.h"
+#include "shared/reglages.h"
 #include "windows/calendar/casejour.h"
 #include "windows/calendar/echangecalendrier.h"
 #include "windows/common/annees.h"
@@ -129,9 +130,9 @@ void FenetreCalendrier::affichage() {
         for (int i = 1; i <= casesGrille; ++i) {
             const int jour = g.jourEnCase(i);
             const QString texte = jour ? QString::number(jour) : QString();
-            const QString ferie = jour ? nomFerie(QDate(anneeGrille.toInt(), mois, jour),
-                                                  libcalc().opt_alsacemoselle != 0)
-                                       : QString();
+            const QString ferie =
+                jour ? nomFerie(QDate(anneeGrille.toInt(), mois, jour), reglages().alsacemoselle())
+                     : QString();
             if (k > 0) {
                 // The small grids mark holidays in the large grid's red.
                 QLabel* petite = lib_jouap[std::size_t(k * 100 + i)];
@@ -184,7 +185,7 @@ void FenetreCalendrier::selectionnerJour(int index) {
     lib_dateaff->setText(jourSemaine + u'\n' + reste);
     const QString ferie =
         nomFerie(QDate(lireDateCalendrier(date).annee.toInt(), list_mois->currentRow() + 1, n),
-                 libcalc().opt_alsacemoselle != 0);
+                 reglages().alsacemoselle());
     lib_ferie->setText(majusculeInitiale(ferie));
     carre->setAccessibleDescription(ferie.isEmpty() ? longue
                                                     : longue + QStringLiteral(", ") + ferie);

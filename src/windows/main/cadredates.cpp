@@ -4,6 +4,7 @@
 #include "windows/main/cadredates.h"
 
 #include "core/unitesdate.h"
+#include "shared/reglages.h"
 #include "windows/common/anneaufocus.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
@@ -159,6 +160,21 @@ void CadreDates::construireListeUnites() {
         if (texteLong(unite) != unite.texteLigne)
             ligne->setData(Qt::AccessibleTextRole, texteLong(unite));
     }
+    // The working-day rows say whether the Alsace-Moselle holidays count, as the options
+    // stand now.
+    const auto majOuvres = [this] {
+        const auto& unites = tableUnites();
+        for (int i = 0; i < list_increment->count() && std::size_t(i) < unites.size(); ++i) {
+            if (!sorteJours(unites[std::size_t(i)].unite)) continue;
+            QString texte = texteLong(unites[std::size_t(i)]);
+            if (reglages().alsacemoselle())
+                texte += QStringLiteral(", fériés d’Alsace-Moselle compris");
+            list_increment->item(i)->setToolTip(texte);
+            list_increment->item(i)->setData(Qt::AccessibleTextRole, texte);
+        }
+    };
+    connect(&reglages(), &Reglages::modifie, this, majOuvres);
+    majOuvres();
     // A horizontal scroll bar would hide a row.
     list_increment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_increment->setTextElideMode(Qt::ElideRight);

@@ -6,6 +6,7 @@
 #include "core/filtressaisie.h"
 #include "shared/libcalc.h"
 #include "shared/rapporterreur.h"
+#include "shared/reglages.h"
 #include "windows/calendar/echangecalendrier.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
@@ -78,7 +79,7 @@ void CadreDates::connecter() {
         connect(champ, &ChampSaisie::toucheRelachee, this,
                 [champ](int code, Qt::KeyboardModifiers mod) {
                     champ->appliquerFiltre(
-                        filtredate(champ->etatFiltre(), libcalc().opt_saisdate != 0,
+                        filtredate(champ->etatFiltre(), reglages().opt_saisdate(),
                                    ToucheRelachee::depuis(code, mod), QDate::currentDate()));
                 });
     }
@@ -156,7 +157,7 @@ void CadreDates::clicListeUnites() {
 
 EntreeCalculDates CadreDates::entree() const {
     return {sais_date[1]->text(), sais_increment->text(), sais_date[2]->text(),
-            list_increment->currentRow(), libcalc().opt_alsacemoselle != 0};
+            list_increment->currentRow(), reglages().alsacemoselle()};
 }
 
 void CadreDates::calculdates() {

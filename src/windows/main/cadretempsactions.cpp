@@ -6,6 +6,7 @@
 #include "core/filtressaisie.h"
 #include "shared/libcalc.h"
 #include "shared/rapporterreur.h"
+#include "shared/reglages.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
 #include "windows/common/fenetres.h"
@@ -115,7 +116,7 @@ void CadreTemps::quitterChampTemps(int index) {
 
 void CadreTemps::filtrerChampTemps(int index, int touche, Qt::KeyboardModifiers modificateurs) {
     ChampSaisie* champ = sais_time[std::size_t(index)];
-    champ->appliquerFiltre(filtrenombre(champ->etatFiltre(), false, libcalc().opt_saisnombre != 0,
+    champ->appliquerFiltre(filtrenombre(champ->etatFiltre(), false, reglages().opt_saisnombre(),
                                         ToucheRelachee::depuis(touche, modificateurs),
                                         libcalc().symbole_decimal));
 }

@@ -74,6 +74,7 @@ ConfOpt::ConfOpt() : FenetreModale(QStringLiteral("confopt"), 11) {
 
     for (QCheckBox* c : {case_saisdate, case_saisnombre})
         c->installEventFilter(this);
+    connect(&reglages(), &Reglages::modifie, this, &ConfOpt::montrerReglages);
     // A change of mode starts the trial over with an empty test field.
     connect(case_saisdate, &QCheckBox::clicked, this, [this] {
         sais_date->clear();
@@ -115,14 +116,18 @@ void ConfOpt::charger() {
     // The test fields start empty at every opening; they are never saved.
     sais_date->clear();
     sais_nombre->clear();
-    // The options in force, so that after a refused save the dialog shows what applies.
+    montrerReglages();
+    comOptions(1);
+}
+
+// The options in force, so that after a refused save the dialog shows what applies.
+void ConfOpt::montrerReglages() {
     const Reglages& r = reglages();
-    case_saisdate->setChecked(r.saisdate());
-    case_saisnombre->setChecked(r.saisnombre());
+    case_saisdate->setChecked(r.opt_saisdate());
+    case_saisnombre->setChecked(r.opt_saisnombre());
     case_alsacemoselle->setChecked(r.alsacemoselle());
     remplirFeries();
     lib_navig->setText(QStringLiteral(" ") + r.navigateur().value_or(QString()));
-    comOptions(1);
 }
 
 void ConfOpt::comOptions(int page) {

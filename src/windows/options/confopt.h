@@ -43,6 +43,7 @@ private:
     void construirePageFeries();
     // Lists this year's holidays as the Alsace-Moselle box stands, so the user sees its effect.
     void remplirFeries();
+    void montrerReglages();
     QGroupBox* nouveauCadre(int index, const QString& titre);
     QLabel* nouveauLibelle(QWidget* parent, const QString& texte, int gauche, int haut,
                            int largeur);
