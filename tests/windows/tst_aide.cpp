@@ -2,10 +2,10 @@
 // The help: each topic opens its page, F1 opens the page of the window it is typed in (modal
 // windows included, and the help then stays usable). Every example the pages mark with a
 // data-essai attribute is replayed, on the real fields or on the time calculator.
-#include "core/calculatricetemps.h"
 #include "faux.h"
 #include "lignes.h"
 #include "shared/initialisation.h"
+#include "shared/lanceurs.h"
 #include "shared/libcalc.h"
 #include "windows/calendar/echangecalendrier.h"
 #include "windows/help/afficheraide.h"
@@ -70,6 +70,9 @@ class TestAide : public QObject {
 private slots:
     void initTestCase() {
         m_faux = test::installerFaux();
+        // The pages are written for French settings: the comma is the decimal symbol.
+        m_faux.regionaux->decimal = QStringLiteral(",");
+        m_faux.regionaux->milliers = QStringLiteral(".");
         initialisation();
         libcalc().chemin_appli = m_dossier.path();
         m_fenetre = std::make_unique<FenetrePrincipale>();
@@ -143,8 +146,10 @@ private slots:
     // The marked examples: a table row with data-essai, its cells read as shown. "touche": the
     // key data-touche (QKeySequence's names) in the field data-champ turns the text before the
     // arrow into the text after it. "dates": the date calculator given the first three cells
-    // shows the next three. "temps": the steps data-etapes on the time calculator print the
-    // last cell as the tape's last line. "copie": Ctrl+A then Ctrl+C copy the whole field.
+    // shows the next three; with data-boite="erreurs" the message is the error report's.
+    // "temps": the steps data-etapes, typed and clicked on the time calculator, print the
+    // last cell as the tape's last line, or with data-erreur report that error.
+    // "copie": Ctrl+A then Ctrl+C copy the whole field.
     void exemplesDesPages_data() {
         test::colonnes<QString, QString, QStringList>({"essai", "champ", "valeurs"});
         const QRegularExpression ligneMarquee(
@@ -172,9 +177,10 @@ private slots:
                     valeurs << attributs[QStringLiteral("touche")]
                             << cellules.last().split(QStringLiteral(" → "));
                 else if (essai == u"temps")
-                    valeurs << attributs[QStringLiteral("etapes")] << cellules.last();
+                    valeurs << attributs[QStringLiteral("etapes")] << cellules.last()
+                            << attributs.value(QStringLiteral("erreur"));
                 else
-                    valeurs = cellules;
+                    valeurs = cellules + QStringList{attributs.value(QStringLiteral("boite"))};
                 const QString nom = page + u' ' + essai + u' ' + QString::number(++lignes) + u' ' +
                                     cellules.join(u' ');
                 QTest::newRow(qPrintable(nom))
@@ -187,20 +193,39 @@ private slots:
         QFETCH(QString, essai);
         QFETCH(QString, champ);
         QFETCH(QStringList, valeurs);
-        if (essai == u"temps") {
-            CalculatriceTemps calc;
-            for (const QString& etape : valeurs[0].split(u' ')) {
-                if (etape.size() >= 2 && etape.at(1) == u'=')
-                    calc.saisir(etape.left(1).toInt(), etape.mid(2));
-                else
-                    calc.com_oper(int(QStringLiteral("+-x/=").indexOf(etape)) + 1, u',');
-            }
-            QCOMPARE(calc.sais_histo().trimmed().split(u'\n').last().simplified(), valeurs[1]);
-            return;
-        }
         m_fenetre->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_fenetre.get()));
-        QTest::keyClick(m_fenetre.get(), champ.startsWith(u"sais_time") ? Qt::Key_F2 : Qt::Key_F3);
+        const bool temps = essai == u"temps" || champ.startsWith(u"sais_time");
+        QTest::keyClick(m_fenetre.get(), temps ? Qt::Key_F2 : Qt::Key_F3);
+        if (essai == u"temps") {
+            const auto cliquer = [this](const QString& nom) {
+                QTest::mouseClick(m_fenetre->findChild<QAbstractButton*>(nom), Qt::LeftButton);
+            };
+            cliquer(QStringLiteral("com_clear(2)")); // Reset
+            for (const QString& etape : valeurs[0].split(u' ')) {
+                if (etape.size() >= 2 && etape.at(1) == u'=') {
+                    auto* champTemps = m_fenetre->findChild<QLineEdit*>(
+                        QStringLiteral("sais_time(%1)").arg(etape.at(0)));
+                    QTest::mouseClick(champTemps, Qt::LeftButton);
+                    QTest::keyClick(champTemps, Qt::Key_A, Qt::ControlModifier);
+                    QTest::keyClicks(champTemps, etape.mid(2));
+                } else {
+                    cliquer(QStringLiteral("com_oper(%1)")
+                                .arg(QStringLiteral("+-x/=").indexOf(etape) + 1));
+                }
+            }
+            if (!valeurs[2].isEmpty()) {
+                QVERIFY(!m_faux.boite->messages.isEmpty());
+                QVERIFY2(m_faux.boite->messages.last().texte.contains(valeurs[2]),
+                         qPrintable(m_faux.boite->messages.last().texte));
+                return;
+            }
+            const QString bande =
+                m_fenetre->findChild<QPlainTextEdit*>(QStringLiteral("sais_histo(1)"))
+                    ->toPlainText();
+            QCOMPARE(bande.trimmed().split(u'\n').last().simplified(), valeurs[1]);
+            return;
+        }
         if (essai == u"copie") {
             auto* texte = m_fenetre->findChild<QPlainTextEdit*>(champ);
             texte->setPlainText(QStringLiteral("\n DD : 25/03/2024\n Inc: 90 J"));
@@ -221,8 +246,10 @@ private slots:
             QCOMPARE(ligne->text(), dateDuJour(valeurs[2]));
             ligne->clear();
         } else {
-            // Départ, Incrément, Unité; then the start field, the end field and the message.
-            QCOMPARE(valeurs.size(), 6);
+            // Départ, Incrément, Unité; then the start field, the end field and the message,
+            // and where the message goes.
+            QCOMPARE(valeurs.size(), 7);
+            const bool rapport = valeurs[6] == u"erreurs";
             const auto ecrire = [this](const char* nom, const QString& texte) {
                 m_fenetre->findChild<QLineEdit*>(QString::fromLatin1(nom))->setText(texte);
             };
@@ -237,16 +264,61 @@ private slots:
             QVERIFY(unites->currentItem());
             auto* message = UserMsgBox::instance().findChild<QLabel*>(QStringLiteral("libelles"));
             message->clear();
-            if (!valeurs[5].isEmpty()) test::repondreAuProchainModal(QStringLiteral("Ok"));
+            if (!valeurs[5].isEmpty() && !rapport)
+                test::repondreAuProchainModal(QStringLiteral("Ok"));
             QTest::mouseClick(m_fenetre->findChild<QAbstractButton*>(QStringLiteral("com_date")),
                               Qt::LeftButton);
             QCOMPARE(m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_date(1)"))->text(),
                      valeurs[3]);
             QCOMPARE(m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_date(2)"))->text(),
                      valeurs[4]);
-            QCOMPARE(message->text().trimmed(), valeurs[5]);
+            if (rapport) {
+                QVERIFY(!m_faux.boite->messages.isEmpty());
+                QVERIFY2(m_faux.boite->messages.last().texte.contains(valeurs[5]),
+                         qPrintable(m_faux.boite->messages.last().texte));
+            } else {
+                QCOMPARE(message->text().trimmed(), valeurs[5]);
+            }
             ecrire("sais_date(1)", QString());
             ecrire("sais_increment", QString());
+        }
+    }
+
+    // Promises the pages make in words, each checked on the program: the page says the
+    // phrase, and the program does what it says.
+    void promesses_data() {
+        test::colonnes<QString, QString, QString>({"page", "phrase", "verification"});
+        ligne("the time calculator at start", "sommaire.html",
+              "Au démarrage, c’est la Calculatrice de Temps qui est affichée, le curseur dans le "
+              "champ « Jours »",
+              "demarrage");
+        ligne("no regional settings on the desktop", "sommaire.html",
+              "« Impossible de lancer la commande suivante : gnome-control-center region »",
+              "panneau");
+    }
+    void promesses() {
+        QFETCH(QString, page);
+        QFETCH(QString, phrase);
+        QFETCH(QString, verification);
+        QFile f(QStringLiteral(":/help/") + page);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY2(texteVu(QString::fromUtf8(f.readAll())).contains(phrase), qPrintable(phrase));
+        if (verification == u"demarrage") {
+            FenetrePrincipale neuve;
+            neuve.charger();
+            neuve.show();
+            QVERIFY(QTest::qWaitForWindowActive(&neuve));
+            QCOMPARE(QApplication::focusWidget(),
+                     neuve.findChild<QLineEdit*>(QStringLiteral("sais_time(1)")));
+        } else {
+            m_faux.lanceur->installes.clear();
+            lancerpanneau(2);
+            QCOMPARE(m_faux.boite->messages.size(), 1);
+            const QString texte = m_faux.boite->messages.first().texte.simplified();
+            QVERIFY2(
+                texte.contains(QStringLiteral(
+                    "Impossible de lancer la commande suivante : gnome-control-center region")),
+                qPrintable(texte));
         }
     }
 
