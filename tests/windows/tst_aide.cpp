@@ -150,6 +150,7 @@ private slots:
     // "temps": the steps data-etapes, typed and clicked on the time calculator, print the
     // last cell as the tape's last line, or with data-erreur report that error.
     // "copie": Ctrl+A then Ctrl+C copy the whole field.
+    // "ajout" and "ecart": an exact difference added or counted (see below).
     void exemplesDesPages_data() {
         test::colonnes<QString, QString, QStringList>({"essai", "champ", "valeurs"});
         const QRegularExpression ligneMarquee(
@@ -179,8 +180,10 @@ private slots:
                 else if (essai == u"temps")
                     valeurs << attributs[QStringLiteral("etapes")] << cellules.last()
                             << attributs.value(QStringLiteral("erreur"));
-                else
+                else if (essai == u"dates")
                     valeurs = cellules + QStringList{attributs.value(QStringLiteral("boite"))};
+                else
+                    valeurs = cellules;
                 const QString nom = page + u' ' + essai + u' ' + QString::number(++lignes) + u' ' +
                                     cellules.join(u' ');
                 QTest::newRow(qPrintable(nom))
@@ -245,6 +248,38 @@ private slots:
             QTest::keyClick(ligne, touche.key(), touche.keyboardModifiers());
             QCOMPARE(ligne->text(), dateDuJour(valeurs[2]));
             ligne->clear();
+        } else if (essai == u"ajout" || essai == u"ecart") {
+            // Départ, then the increment typed after the unit is picked ("ajout") or the end
+            // date ("ecart"), the unit; the last cell is the end date or the result shown.
+            QCOMPARE(valeurs.size(), 4);
+            auto* unites = m_fenetre->findChild<QListWidget*>(QStringLiteral("list_increment"));
+            auto* increment = m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_increment"));
+            auto* fin = m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_date(2)"));
+            m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_date(1)"))->setText(valeurs[0]);
+            increment->clear();
+            fin->setText(essai == u"ecart" ? valeurs[1] : QString());
+            {
+                const QSignalBlocker silence(unites);
+                unites->setCurrentItem(unites->findItems(valeurs[2], Qt::MatchExactly).value(0));
+            }
+            QVERIFY(unites->currentItem());
+            if (essai == u"ajout") {
+                increment->setFocus();
+                QTest::keyClicks(increment, valeurs[1]);
+            }
+            QTest::mouseClick(m_fenetre->findChild<QAbstractButton*>(QStringLiteral("com_date")),
+                              Qt::LeftButton);
+            // A total in brackets is the history's, not the result's.
+            const QString attendu = valeurs[3].section(QStringLiteral(" ("), 0, 0);
+            if (essai == u"ajout")
+                QCOMPARE(fin->text(), attendu);
+            else
+                QCOMPARE(m_fenetre->findChild<QLabel*>(QStringLiteral("lib_calcul"))
+                             ->text()
+                             .replace(QChar(0x2212), u'-'),
+                         attendu);
+            increment->clear();
+            fin->clear();
         } else {
             // Départ, Incrément, Unité; then the start field, the end field and the message,
             // and where the message goes.
