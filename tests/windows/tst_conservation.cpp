@@ -243,25 +243,19 @@ private slots:
 
     // A failed print is told, with its reason; the file's path when it went to a PDF file.
     void echecImpressionDit_data() {
-        test::colonnes<bool, QString, QString, QStringList>(
-            {"interrompue", "fichier", "raison", "attendus"});
-        ligne("the module cannot load", false, "", "liborvaline_impression.so introuvable",
+        test::colonnes<QString, QString, QStringList>({"fichier", "raison", "attendus"});
+        ligne("the module cannot load", "", "liborvaline_impression.so introuvable",
               QStringList{u"Impossible d'imprimer."_s, u"liborvaline_impression.so introuvable"_s});
-        ligne("a page range past the end", false, "", "Le texte tient sur 2 pages",
-              QStringList{u"tient sur 2 pages"_s});
-        ligne("the disk filled up while writing", true, "bande.pdf", "",
-              QStringList{u"bande.pdf"_s, u"le disque est peut-être plein"_s});
-        ligne("the folder went away", false, "parti/bande.pdf", "",
+        ligne("the folder went away", "parti/bande.pdf", "",
               QStringList{u"parti/bande.pdf"_s, u"dossier n'existe pas"_s});
     }
     void echecImpressionDit() {
         QFETCH(QString, raison);
-        QFETCH(bool, interrompue);
         QFETCH(QString, fichier);
         QFETCH(QStringList, attendus);
         calculer(Qt::Key_F3);
         const QString pdf = fichier.isEmpty() ? QString() : m_dossier.filePath(fichier);
-        m_faux.imprimante->resultat = {IssueImpression::Echouee, pdf, interrompue, raison};
+        m_faux.imprimante->resultat = {IssueImpression::Echouee, pdf, false, raison};
         const auto lu = lireProchainMessage();
         touche(Qt::Key_P, Qt::ControlModifier);
         for (const QString& attendu : attendus)

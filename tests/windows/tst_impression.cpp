@@ -186,24 +186,6 @@ private slots:
             QCOMPARE(texte->contains(u"Page %1 sur 4"_s.arg(page)), imprimees.contains(page));
     }
 
-    // The disk fills up while the PDF file is written: printing failed, says so, and no cut
-    // file is left that could pass for the print-out. The file size limit plays the full disk.
-    void disquePlein() {
-        QTemporaryDir dossier;
-        const QString pdf = dossier.filePath(u"bande.pdf"_s);
-        ResultatImpression resultat;
-        {
-            const LimiteFichiers limite(4096);
-            orvaline_imprimer_pdf(TravailImpression{u"Titre"_s, bandeLongue(50), {}}, pdf,
-                                  resultat);
-        }
-
-        QCOMPARE(resultat.issue, IssueImpression::Echouee);
-        QVERIFY(resultat.ecritureInterrompue);
-        QCOMPARE(resultat.fichierPdf, pdf);
-        QVERIFY(!QFile::exists(pdf));
-    }
-
     // From the "Fichier" menu of the time calculator to the PDF file: the print dialog
     // proposes Orvaline-bande-<date>.pdf in Documents, and printing there gives the tape.
     // A print that fails on the way is told, with its reason, and leaves no file: the disk
