@@ -3,6 +3,7 @@
 // windows included, and the help then stays usable). Every example the pages mark with a
 // data-essai attribute is replayed, on the real fields or on the time calculator.
 #include "core/calculatricetemps.h"
+#include "core/calculexpression.h"
 #include "faux.h"
 #include "lignes.h"
 #include "shared/initialisation.h"
@@ -145,6 +146,7 @@ private slots:
     // arrow into the text after it. "dates": the date calculator given the first three cells
     // shows the next three. "temps": the steps data-etapes on the time calculator print the
     // last cell as the tape's last line. "copie": Ctrl+A then Ctrl+C copy the whole field.
+    // "terminal": the command line's expression in the first cell gives the second.
     void exemplesDesPages_data() {
         test::colonnes<QString, QString, QStringList>({"essai", "champ", "valeurs"});
         const QRegularExpression ligneMarquee(
@@ -187,6 +189,12 @@ private slots:
         QFETCH(QString, essai);
         QFETCH(QString, champ);
         QFETCH(QStringList, valeurs);
+        if (essai == u"terminal") {
+            const ReponseCalcul r =
+                calculerExpression(valeurs[0], {QDate::currentDate(), false, false});
+            QCOMPARE(r.texte.value_or(r.erreur).simplified(), valeurs[1]);
+            return;
+        }
         if (essai == u"temps") {
             CalculatriceTemps calc;
             for (const QString& etape : valeurs[0].split(u' ')) {
