@@ -9,8 +9,12 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 #include <QStringList>
+#include <array>
+#include <cerrno>
 #include <cstdio>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace orvaline {
 
@@ -121,43 +125,78 @@ int calculerUne(const QString& expression, const ContexteCalcul& c) {
     return sansErreur;
 }
 
-// One result per line of standard input, written as each block of lines arrives, so that a
-// script may talk to the program line by line.
-int calculerFlux(const ContexteCalcul& c) {
-    int code = sansErreur;
-    qint64 numero = 0;
-    QByteArray entree;
+// The answers of a run of lines, in order: their results, one a line, and the messages of
+// those that failed.
+struct Reponses {
     QByteArray sortie;
-    char bloc[65536];
+    QByteArray erreurs;
+    bool echec = false;
+};
+
+void repondre(const std::vector<QByteArrayView>& lignes, std::size_t premiere, std::size_t fin,
+              qint64 numero, const ContexteCalcul& c, Reponses& r) {
+    for (std::size_t i = premiere; i < fin; ++i, ++numero) {
+        const QString expression = QString::fromUtf8(lignes[i]);
+        const ReponseCalcul calcul = calculerExpression(expression, c);
+        if (calcul.texte) {
+            r.sortie += calcul.texte->toUtf8();
+        } else {
+            r.echec = true;
+            r.erreurs +=
+                (QStringLiteral("orvaline : ligne %1 : ").arg(numero) + nommer(expression) +
+                 QStringLiteral(" : ") + calcul.erreur + QStringLiteral(".\n"))
+                    .toUtf8();
+        }
+        r.sortie += '\n';
+    }
+}
+
+void ecrireOctets(std::FILE* flux, const QByteArray& octets) {
+    std::fwrite(octets.constData(), 1, std::size_t(octets.size()), flux);
+}
+
+// One result per line of standard input, written as each block of lines arrives, so that a
+// script may talk to the program line by line. A long block is shared with a second thread:
+// the calculations keep no state between lines, and each half keeps its own order.
+int calculerFlux(const ContexteCalcul& c) {
+    constexpr std::size_t lignesParFil = 256;
+    int code = sansErreur;
+    qint64 numero = 1;
+    QByteArray entree;
+    std::vector<QByteArrayView> lignes;
+    std::array<char, 65536> bloc{};
     bool fin = false;
     while (!fin) {
-        const ssize_t lus = ::read(STDIN_FILENO, bloc, sizeof bloc);
+        const ssize_t lus = ::read(STDIN_FILENO, bloc.data(), bloc.size());
         if (lus < 0 && errno == EINTR) continue;
         fin = lus <= 0;
-        if (!fin) entree.append(bloc, lus);
+        if (!fin) entree.append(bloc.data(), lus);
         if (fin && !entree.isEmpty() && !entree.endsWith('\n')) entree.append('\n');
+        lignes.clear();
         qsizetype debut = 0;
         for (qsizetype saut = entree.indexOf('\n'); saut >= 0; saut = entree.indexOf('\n', debut)) {
             QByteArrayView ligne(entree.constData() + debut, saut - debut);
             if (ligne.endsWith('\r')) ligne.chop(1);
+            lignes.push_back(ligne);
             debut = saut + 1;
-            ++numero;
-            const QString expression = QString::fromUtf8(ligne);
-            const ReponseCalcul r = calculerExpression(expression, c);
-            if (r.texte) {
-                sortie += r.texte->toUtf8();
-            } else {
-                code = calculImpossible;
-                ecrire(stderr, QStringLiteral("orvaline : ligne %1 : ").arg(numero) +
-                                   nommer(expression) + QStringLiteral(" : ") + r.erreur +
-                                   QStringLiteral(".\n"));
-            }
-            sortie += '\n';
         }
-        entree.remove(0, debut);
-        std::fwrite(sortie.constData(), 1, std::size_t(sortie.size()), stdout);
+        std::array<Reponses, 2> moities;
+        const std::size_t milieu =
+            lignes.size() >= 2 * lignesParFil ? lignes.size() / 2 : lignes.size();
+        std::thread second;
+        if (milieu < lignes.size())
+            second = std::thread(repondre, std::cref(lignes), milieu, lignes.size(),
+                                 numero + qint64(milieu), std::cref(c), std::ref(moities[1]));
+        repondre(lignes, 0, milieu, numero, c, moities[0]);
+        if (second.joinable()) second.join();
+        for (const Reponses& r : moities) {
+            ecrireOctets(stderr, r.erreurs);
+            ecrireOctets(stdout, r.sortie);
+            if (r.echec) code = calculImpossible;
+        }
         std::fflush(stdout);
-        sortie.clear();
+        numero += qint64(lignes.size());
+        entree.remove(0, debut);
     }
     return code;
 }

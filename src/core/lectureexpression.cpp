@@ -11,9 +11,30 @@ namespace orvaline {
 
 namespace {
 
+bool aRemplacer(char16_t c) {
+    switch (c) {
+    case 0x2019:
+    case 0x2018:
+    case 0x2212:
+    case 0x2013:
+    case 0x00D7:
+    case 0x00F7:
+        return true;
+    default:
+        return QChar::isSpace(c);
+    }
+}
+
 // Typed or pasted variants brought to one form: typographic apostrophes and minus, the
 // multiplication and division signs, no-break spaces; runs of blanks become one.
 QString simplifier(QStringView texte) {
+    // Single blanks between words and none of the variants, the usual case: kept as it is.
+    bool simple = !texte.isEmpty() && texte.front() != u' ' && texte.back() != u' ';
+    for (qsizetype i = 0; simple && i < texte.size(); ++i) {
+        const char16_t c = texte[i].unicode();
+        simple = c == u' ' ? texte[i - 1] != u' ' : !aRemplacer(c);
+    }
+    if (simple) return texte.toString();
     QString t;
     t.reserve(texte.size());
     for (QChar c : texte) {
@@ -135,6 +156,10 @@ int ligneDeUnite(UniteDate unite) {
 
 // Any row of the unit list, the exact differences included.
 int ligneDeTexte(QStringView texte) {
+    // Most words are written as the table has them: no need to normalise those.
+    for (const MotUnite& m : motsUnites)
+        if (texte.compare(QStringView(m.mot), Qt::CaseInsensitive) == 0)
+            return ligneDeUnite(m.unite);
     const QString normal = motNormal(texte);
     for (const MotUnite& m : motsUnites)
         if (normal == QStringView(m.mot)) return ligneDeUnite(m.unite);
@@ -357,7 +382,9 @@ LectureExpression lireExpression(QStringView texte, QDate aujourdhui) {
 
     static const QRegularExpression feries(QStringLiteral(R"(^f[eé]ri[eé]s\s+(\d+)$)"),
                                            QRegularExpression::CaseInsensitiveOption);
-    if (const auto m = feries.match(t); m.hasMatch()) {
+    if (const auto m =
+            t.startsWith(u'f', Qt::CaseInsensitive) ? feries.match(t) : QRegularExpressionMatch();
+        m.hasMatch()) {
         const QString annee = m.captured(1);
         if (annee.size() > 4 || annee.toInt() < anneeMin || annee.toInt() > anneeMax)
             return echec(QStringLiteral("l'année ") + annee +

@@ -139,6 +139,8 @@ private slots:
     void resultats_data() {
         colonnes<QString, QString, QString>({"options", "expression", "attendu"});
         ligne("31 janvier + 1 mois", "", "31/01/2024 + 1 mois", "29/02/2024");
+        ligne("blancs en trop et tabulation", "", "  31/01/2024 \t+  1   mois ", "29/02/2024");
+        ligne("signe moins typographique", "", "01/03/2024 − 1 j", "29/02/2024");
         ligne("29 février + 1 an", "", "29/02/2024 + 1 an", "28/02/2025");
         ligne("29 février d'une année commune ramené au 28", "", "29/02/2023 + 1 j", "01/03/2023");
         ligne("29 février - 4 ans", "", "2024-02-29 - 4 ans", "29/02/2020");
