@@ -190,7 +190,8 @@ ReponseCalcul calculerExpression(QStringView expression, const ContexteCalcul& c
     const ExpressionLue& e = *lue.expression;
     switch (e.sorte) {
     case SorteExpression::Date:
-        return direDate(*lireDateNormale(e.date), contexte);
+        if (const auto date = lireDateNormale(e.date)) return direDate(*date, contexte);
+        break;
     case SorteExpression::Ajout:
         return ajouter(e, contexte);
     case SorteExpression::Intervalle:

@@ -154,6 +154,8 @@ private slots:
         ligne("incrément exact en semaines", "--iso", "01/01/2026 + 38 sem 3 j", "2026-09-27");
         ligne("jours ouvrés de mai 2026", "--metropole", "01/05/2026 .. 31/05/2026 en jours ouvrés",
               "17 jours ouvrés");
+        ligne("mai 2026 en Alsace-Moselle", "--alsace-moselle",
+              "01/05/2026 .. 31/05/2026 en jours ouvrés", "17 jours ouvrés");
         ligne("jours ouvrables de mai 2026", "--metropole",
               "01/05/2026 .. 31/05/2026 en jours ouvrables", "22 jours ouvrables");
         ligne("jours ouvrés d'avril 2026", "--metropole",
