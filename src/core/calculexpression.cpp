@@ -89,7 +89,7 @@ ReponseCalcul direDate(QDate d, const ContexteCalcul& c) {
                         QStringLiteral("%1-%2")
                             .arg(d.year(), 4, 10, QChar(u'0'))
                             .arg(d.dayOfYear(), 3, 10, QChar(u'0')) +
-                        u'\t' + ferie);
+                        u'\t' + majusculeInitiale(ferie));
     QString t = nomJour(d.dayOfWeek()).toLower() + u' ' +
                 (d.day() == 1 ? QStringLiteral("1er") : QString::number(d.day())) + u' ' +
                 nomMois(d.month()).toLower() + u' ' + QString::number(d.year()) +

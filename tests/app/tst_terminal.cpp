@@ -177,6 +177,8 @@ private slots:
               "vendredi 1er janvier 2027 : semaine 53, 1er jour de l’année, férié (jour de l’An)");
         ligne("Vendredi saint en Alsace-Moselle", "--alsace-moselle --iso", "03/04/2026",
               "2026-04-03\t2026-W14-5\t2026-093\tVendredi saint");
+        ligne("lundi de Pentecôte en ISO", "--metropole --iso", "25/05/2026",
+              "2026-05-25\t2026-W22-1\t2026-145\tLundi de Pentecôte");
         ligne("Vendredi saint ailleurs", "--metropole --iso", "03/04/2026",
               "2026-04-03\t2026-W14-5\t2026-093\t");
         ligne("durées ajoutées", "", "2 j 03:20 + 20:40:30", "003 J  00:00:30");
