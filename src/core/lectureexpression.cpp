@@ -354,6 +354,9 @@ LectureExpression lireDurees(const QString& t) {
     e.duree = *premiere;
     if (e.operation == Operation::Multiplier || e.operation == Operation::Diviser) {
         static const QRegularExpression nombre(QStringLiteral(R"(^\d+(?:[.,]\d+)?$)"));
+        if (droite.isEmpty())
+            return echec(QStringLiteral("il manque le nombre après « ") + m.captured() +
+                         QStringLiteral(" »"));
         if (!nombre.match(droite).hasMatch())
             return echec(guillemets(droite) + QStringLiteral(" n'est pas un nombre"));
         e.nombre = droite;

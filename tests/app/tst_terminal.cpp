@@ -286,6 +286,8 @@ private slots:
         ligne("expression vide", c(""), 1, "l'expression est vide");
         ligne("mot seul", c("bonjour"), 1, "expression illisible");
         ligne("division par zéro", c("01:00 / 0"), 1, "division par zéro");
+        ligne("multiplicateur absent", c("3 h x"), 1, "il manque le nombre après « x »");
+        ligne("multiplicateur illisible", c("3 h x deux"), 1, "« deux » n'est pas un nombre");
         ligne("minutes de trop", c("01:75 + 01:00"), 1, "plus de 59 minutes");
         ligne("durée trop longue", c("30000 j 00:00 x 2"), 1, "la durée dépasse");
         ligne("année des fériés", c("fériés 12000"), 1, "l'année 12000 sort des années");
