@@ -14,7 +14,7 @@ tours=${1:-30}
 lignes=${2:-200000}
 binaires=${BINAIRES:-build}
 if [ -z "${BINAIRES:-}" ]; then
-    cmake --build build --target orvaline -j "$(nproc)" >/dev/null
+    cmake --build build --target orvaline coeurnu -j "$(nproc)" >/dev/null
 fi
 programme="$binaires/orvaline"
 if ! command -v dateutils.dadd >/dev/null || ! command -v qalc >/dev/null; then
@@ -26,27 +26,31 @@ trap 'rm -rf "$travail"' EXIT
 # The program reads its settings only; a home of our own keeps the user's out of the way.
 export HOME="$travail" XDG_CONFIG_HOME="$travail/config"
 
-# Median in milliseconds of N runs of a command (bash's own clock around fork, exec and exit).
-mediane() {
-    local i debut fin
-    for ((i = 0; i < tours + 2; i++)); do
+# The commands timed, each a name and its words; they take turns, one run each per round, so
+# that a machine other programs keep busy weighs on all of them alike. Bash's own clock around
+# fork, exec and exit; the first two rounds fill the page cache and are left out.
+noms=() commandes=()
+ajouter() { noms+=("$1"); shift; commandes+=("$(printf '%q ' "$@")"); }
+ajouter "orvaline -c \"31/01/2024 + 1 mois\"" "$programme" --metropole -c "31/01/2024 + 1 mois"
+ajouter "orvaline -c \"04/05/2026 + 10 jours ouvrés\"" "$programme" -c "04/05/2026 + 10 jours ouvrés"
+ajouter "orvaline --version" "$programme" --version
+ajouter "programme nu lié à Qt Core (coeurnu)" "$binaires/coeurnu"
+ajouter "date -d \"2024-01-31 +1 month\"" date -d "2024-01-31 +1 month" +%F
+ajouter "dateutils.dadd 2024-01-31 +1mo" dateutils.dadd 2024-01-31 +1mo
+ajouter "qalc \"2024-01-31 + 1 month\"" qalc -t "2024-01-31 + 1 month"
+for ((tour = 0; tour < tours + 2; tour++)); do
+    for i in "${!commandes[@]}"; do
         debut=$EPOCHREALTIME
-        "$@" >/dev/null 2>&1 || true
+        eval "${commandes[$i]}" >/dev/null 2>&1 || true
         fin=$EPOCHREALTIME
-        # The first two runs fill the page cache and are left out.
-        ((i >= 2)) && echo "$debut $fin"
-    done | awk '{print ($2 - $1) * 1000}' | sort -g |
-        awk '{v[NR] = $1} END {m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f", m}'
-}
-
-printf '%-46s %s\n' "Un calcul (médiane de $tours, ms)" ""
-ligne() { printf '  %-44s %8s ms\n' "$1" "$(shift; mediane "$@")"; }
-ligne "orvaline -c \"31/01/2024 + 1 mois\"" "$programme" --metropole -c "31/01/2024 + 1 mois"
-ligne "orvaline -c \"04/05/2026 + 10 jours ouvrés\"" "$programme" -c "04/05/2026 + 10 jours ouvrés"
-ligne "orvaline --version" "$programme" --version
-ligne "date -d \"2024-01-31 +1 month\"" date -d "2024-01-31 +1 month" +%F
-ligne "dateutils.dadd 2024-01-31 +1mo" dateutils.dadd 2024-01-31 +1mo
-ligne "qalc \"2024-01-31 + 1 month\"" qalc -t "2024-01-31 + 1 month"
+        ((tour >= 2)) && echo "$i $debut $fin" >>"$travail/temps"
+    done
+done
+echo "Un calcul (médiane de $tours, ms)"
+for i in "${!commandes[@]}"; do
+    printf '  %-44s %8s ms\n' "${noms[$i]}" "$(awk -v i="$i" '$1 == i {print ($3 - $2) * 1000}' "$travail/temps" |
+        sort -g | awk '{v[NR] = $1} END {printf "%.1f", (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}')"
+done
 
 # A batch mixing every kind of expression.
 modeles=("31/01/2024 + 1 mois" "04/05/2026 + 10 jours ouvrés" "15/12/1990 .. 06/12/2026"
@@ -55,9 +59,12 @@ modeles=("31/01/2024 + 1 mois" "04/05/2026 + 10 jours ouvrés" "15/12/1990 .. 06
 awk -v n="$lignes" -v m="${#modeles[@]}" 'BEGIN {}
     NR <= m { t[NR - 1] = $0 } END { for (i = 0; i < n; i++) print t[i % m] }' \
     < <(printf '%s\n' "${modeles[@]}") >"$travail/lot"
-debut=$EPOCHREALTIME
-"$programme" --metropole --calcul - <"$travail/lot" >"$travail/resultats"
-fin=$EPOCHREALTIME
+# Wall-clock time, and processor time (user and system) too: on a machine other programs keep
+# busy, the latter says what the program itself needs.
+TIMEFORMAT='%R %U %S'
+temps=$({ time "$programme" --metropole --calcul - <"$travail/lot" >"$travail/resultats"; } 2>&1)
 [ "$(wc -l <"$travail/resultats")" -eq "$lignes" ] || { echo "le lot n'a pas toutes ses lignes"; exit 1; }
-awk -v d="$debut" -v f="$fin" -v n="$lignes" \
-    'BEGIN { printf "Lot de %d lignes (orvaline --calcul -) : %.2f s, %d lignes par seconde\n", n, f - d, n / (f - d) }'
+read -r reel utilisateur systeme <<<"$temps"
+awk -v r="$reel" -v u="$utilisateur" -v s="$systeme" -v n="$lignes" 'BEGIN {
+    printf "Lot de %d lignes (orvaline --calcul -) : %.2f s, %d lignes par seconde\n", n, r, n / r
+    printf "  temps de processeur : %.2f s, %d lignes par seconde de processeur\n", u + s, n / (u + s) }'
