@@ -3,6 +3,7 @@
 
 #include "app/modulefenetres.h"
 #include "core/calculexpression.h"
+#include "core/lectureexpression.h"
 #include "shared/fabricant.h"
 #include "shared/lecturereglages.h"
 
@@ -12,6 +13,7 @@
 #include <array>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -165,12 +167,25 @@ int calculerFlux(const ContexteCalcul& c) {
     QByteArray entree;
     std::vector<QByteArrayView> lignes;
     std::array<char, 65536> bloc{};
+    // Enough bytes for more characters than an expression may have, whatever their UTF-8 size.
+    constexpr qsizetype garde = 4 * (longueurExpressionMax + 1);
+    bool coupee = false;
     bool fin = false;
     while (!fin) {
         const ssize_t lus = ::read(STDIN_FILENO, bloc.data(), bloc.size());
         if (lus < 0 && errno == EINTR) continue;
         fin = lus <= 0;
-        if (!fin) entree.append(bloc.data(), lus);
+        const char* lu = bloc.data();
+        std::size_t taille = fin ? 0 : std::size_t(lus);
+        if (coupee && taille > 0) {
+            // The rest of a line already cut: dropped up to its end.
+            const auto* saut = static_cast<const char*>(std::memchr(lu, '\n', taille));
+            if (!saut) continue;
+            taille -= std::size_t(saut - lu);
+            lu = saut;
+            coupee = false;
+        }
+        entree.append(lu, qsizetype(taille));
         if (fin && !entree.isEmpty() && !entree.endsWith('\n')) entree.append('\n');
         lignes.clear();
         qsizetype debut = 0;
@@ -197,6 +212,12 @@ int calculerFlux(const ContexteCalcul& c) {
         std::fflush(stdout);
         numero += qint64(lignes.size());
         entree.remove(0, debut);
+        // A line that never ends is kept only as far as it takes to refuse it as too long,
+        // so that no input, however large, fills the memory.
+        if (entree.size() > garde) {
+            entree.truncate(garde);
+            coupee = true;
+        }
     }
     return code;
 }

@@ -345,6 +345,20 @@ private slots:
         QVERIFY(messages[2].startsWith(QStringLiteral("orvaline : ligne 9001 : ")));
     }
 
+    // A line with no end in sight is refused as too long without being held whole; the lines
+    // after it are answered.
+    void ligneSansFin() {
+        const QByteArray entree = QByteArray(3'000'000, '1') + "\n31/01/2024 + 1 mois\n";
+        const Sortie s =
+            lancer(QStringLiteral(ORVALINE_PROGRAMME), {QStringLiteral("-c"), QStringLiteral("-")},
+                   m_maison.path(), entree);
+        QCOMPARE(s.code, 1);
+        QCOMPARE(s.texte, QStringLiteral("\n29/02/2024\n"));
+        QVERIFY2(s.erreurs.startsWith(QStringLiteral("orvaline : ligne 1 : « 111")),
+                 qPrintable(s.erreurs));
+        QVERIFY(s.erreurs.contains(QStringLiteral("l'expression est trop longue")));
+    }
+
     // With no display at all and a window copy holding the lock, the settings file decides
     // Alsace-Moselle, and it is left exactly as it was, with nothing new beside it.
     void sansBureau() {
