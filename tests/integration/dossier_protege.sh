@@ -71,8 +71,13 @@ if [ "$1" = --paquet ]; then
     done
     "$programme" --version | grep -qx "Orvaline [0-9.]*" ||
         { echo "--version ne répond pas"; exit 1; }
-    [ "$("$programme" --metropole -c "31/01/2024 + 1 mois")" = 29/02/2024 ] ||
+    # A calculation reads the settings of an installed copy from the configuration folder, and
+    # creates nothing there.
+    mkdir -p "$travail/vide"
+    [ "$(env HOME="$travail/vide" XDG_CONFIG_HOME="$travail/vide/config" \
+        "$programme" -c "31/01/2024 + 1 mois")" = 29/02/2024 ] ||
         { echo "--calcul ne répond pas"; exit 1; }
+    [ -z "$(ls -A "$travail/vide")" ] || { echo "--calcul a écrit : $(ls -A "$travail/vide")"; exit 1; }
 else
     mkdir -p "$travail/bin"
     cp "$1" "$travail/bin/orvaline"
