@@ -274,7 +274,10 @@ std::optional<int> repondreDansTerminal(int argc, char* argv[]) {
         return refuser(QStringLiteral("argument inattendu ") + nommer(d.autres.first()) +
                        QStringLiteral(" ; mettez l'expression entre guillemets."));
     const ContexteCalcul c = contexte(d);
-    return *d.calcul == u"-" ? calculerFlux(c) : calculerUne(*d.calcul, c);
+    if (*d.calcul == u"-") return calculerFlux(c);
+    // Compiling the patterns to machine code pays for itself over many lines, not over one.
+    qputenv("QT_ENABLE_REGEXP_JIT", "0");
+    return calculerUne(*d.calcul, c);
 }
 
 } // namespace orvaline
