@@ -11,7 +11,11 @@ if ! command -v clang++ >/dev/null || ! dpkg -s libclang-rt-14-dev >/dev/null 2>
     en_root apt-get install -y --no-install-recommends clang libclang-rt-14-dev
 fi
 cmake --preset fuzz "${lanceur_ccache[@]}" >/dev/null
-cibles=(dates intervalle filtres ini temps expression)
+cibles=()
+for source in tests/fuzz/fuzz_*.cpp; do
+    nom=$(basename "$source" .cpp)
+    cibles+=("${nom#fuzz_}")
+done
 cmake --build --preset fuzz -j "$(nproc)" --target "${cibles[@]/#/fuzz_}"
 for cible in "${cibles[@]}"; do
     echo "== fuzz_$cible, ${secondes} s"

@@ -145,12 +145,22 @@ ResultatCalculDates calculdates(const EntreeCalculDates& entree) {
     const bool exact = unite && estEcartExact(unite->unite);
     // An exact increment that does not read is the user's to correct, before anything changes.
     std::optional<IncrementExact> incrementExact;
+    bool horsCalendrier = false;
     if (exact && sens == SensCalcul::Ajout) {
-        incrementExact = lireIncrementExact(increment);
-        if (!incrementExact) return arret(messageIncrementIllisible(), ChampDates::Increment);
+        const LectureIncrement lu = lectureIncrementExact(increment);
+        horsCalendrier = !lu.increment && lu.refus == RefusIncrement::HorsCalendrier;
+        if (!lu.increment && !horsCalendrier)
+            return arret(messageIncrementIllisible(), ChampDates::Increment);
+        incrementExact = lu.increment;
     }
     QString historique(saut);
     r.calcul = QString();
+    // Longer than the calendar: the end date goes as for any increment that leaves it.
+    if (horsCalendrier) {
+        r.dateFin = QString();
+        r.erreur = erreurs::argumentIncorrect();
+        return r;
+    }
 
     if (exact) {
         if (!calculerEcart(r, historique, depart, fin, sens, *unite, incrementExact)) return r;
@@ -199,6 +209,18 @@ bool viderFinAvantCalcul(const QString& dateDepart, const QString& increment) {
 bool incrementEnMots(int ligneUnite) {
     const DescriptionUnite* unite = uniteDeLigne(ligneUnite);
     return unite && estEcartExact(unite->unite);
+}
+
+std::optional<int> ligneExacteDuTexte(QStringView increment, int ligneUnite) {
+    if (!uniteDeLigne(ligneUnite) || incrementEnMots(ligneUnite)) return std::nullopt;
+    const auto sorte = sorteDuPremierMot(increment);
+    if (!sorte) return std::nullopt;
+    const UniteDate voulue = *sorte == SorteIncrement::SemainesJours ? UniteDate::SemainesJours
+                                                                     : UniteDate::AnsMoisJours;
+    const auto& table = tableUnites();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (table[i].unite == voulue) return int(i);
+    return std::nullopt;
 }
 
 bool incrementExactAttendu(const EntreeCalculDates& entree) {

@@ -77,6 +77,11 @@ bool incrementExactAttendu(const EntreeCalculDates& entree);
 // Whether a row of the unit list takes its increment in words ("1 an 2 mois").
 bool incrementEnMots(int ligneUnite);
 
+// A unit word typed in the increment while a row that counts one unit is selected ("1 an 2
+// mois" with "Mois"): the exact row that reads it, so that the words are kept rather than
+// stripped to their digits. Nothing when the row already takes words or the text has none.
+std::optional<int> ligneExacteDuTexte(QStringView increment, int ligneUnite);
+
 // One day back or forward on a date field (the day-step buttons).
 enum class SensPas : qint16 { Arriere = 1, Avant = 2 };
 

@@ -36,23 +36,31 @@ struct Parties {
     qint64 ans = 0, mois = 0, semaines = 0, jours = 0;
 };
 
-// Zero parts are left out; a sign shared by every part is written once, in front.
-QString ecrireParties(Parties p) {
-    const qint64 valeurs[] = {p.ans, p.mois, p.semaines, p.jours};
-    bool unPositif = false, unNegatif = false;
-    for (qint64 v : valeurs) {
-        unPositif = unPositif || v > 0;
-        unNegatif = unNegatif || v < 0;
-    }
-    const bool signeCommun = unNegatif && !unPositif;
-    if (signeCommun) p = {-p.ans, -p.mois, -p.semaines, -p.jours};
+// Zero parts are left out. A sign carries over to the parts after it, so it is written only
+// where it changes: "−35 ans, 11 mois et 21 jours", "1 an et −3 jours", "−1 mois et +2 jours".
+QString ecrireParties(const Parties& p) {
+    struct Morceau {
+        qint64 valeur;
+        const char16_t* singulier;
+        const char16_t* pluriel;
+    };
+    const Morceau morceaux[] = {{p.ans, u"an", u"ans"},
+                                {p.mois, u"mois", u"mois"},
+                                {p.semaines, u"semaine", u"semaines"},
+                                {p.jours, u"jour", u"jours"}};
     QStringList l;
-    if (p.ans != 0) l << partie(p.ans, u"an", u"ans");
-    if (p.mois != 0) l << partie(p.mois, u"mois", u"mois");
-    if (p.semaines != 0) l << partie(p.semaines, u"semaine", u"semaines");
-    if (p.jours != 0) l << partie(p.jours, u"jour", u"jours");
+    bool enArriere = false; // the sign carried so far
+    for (const Morceau& m : morceaux) {
+        if (m.valeur == 0) continue;
+        QString signe;
+        if ((m.valeur < 0) != enArriere) {
+            enArriere = m.valeur < 0;
+            signe = enArriere ? QString(moins) : QStringLiteral("+");
+        }
+        l << signe + partie(m.valeur < 0 ? -m.valeur : m.valeur, m.singulier, m.pluriel);
+    }
     if (l.isEmpty()) return partie(0, u"jour", u"jours");
-    return (signeCommun ? QString(moins) : QString()) + enumerer(l);
+    return enumerer(l);
 }
 
 // What a unit word counts, as a number of months or of days.
@@ -84,6 +92,14 @@ std::optional<Unite> lireUnite(QString mot) {
     return std::nullopt;
 }
 
+bool estChiffre(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// The calendar's span: no part of an increment that moves a date and stays in it is longer.
+constexpr qint64 moisCalendrier = qint64(anneeMax - anneeMin) * 12 + 11;
+const qint64 joursCalendrier = QDate(anneeMin, 1, 1).daysTo(QDate(anneeMax, 12, 31));
+
 bool estSigne(QChar c) {
     return c == u'+' || c == u'-' || c == moins || c == u'\u2013';
 }
@@ -92,15 +108,14 @@ bool estSigne(QChar c) {
 
 EcartMoisJours ecartMoisJours(QDate debut, QDate fin) {
     EcartMoisJours e;
-    if (fin < debut) {
-        std::swap(debut, fin);
-        e.negatif = true;
-    }
-    // The month count of the calendar, one less when the day of the month is not reached yet.
+    e.negatif = fin < debut;
+    // The month count of the calendar, one less when the start moved by it passes the end.
     qint64 mois = rangMois(fin) - rangMois(debut);
-    if (debut.addMonths(int(mois)) > fin) --mois;
-    e.mois = qint32(mois);
-    e.jours = qint32(debut.addMonths(int(mois)).daysTo(fin));
+    const QDate arrivee = debut.addMonths(int(mois));
+    if (e.negatif ? arrivee < fin : arrivee > fin) mois += e.negatif ? 1 : -1;
+    e.mois = qint32(mois < 0 ? -mois : mois);
+    const qint64 jours = debut.addMonths(int(mois)).daysTo(fin);
+    e.jours = qint32(jours < 0 ? -jours : jours);
     return e;
 }
 
@@ -124,15 +139,17 @@ QString texteJours(qint64 jours) {
     return partie(jours, u"jour", u"jours");
 }
 
-std::optional<IncrementExact> lireIncrementExact(QStringView texte) {
+LectureIncrement lectureIncrementExact(QStringView texte) {
+    const LectureIncrement illisible{std::nullopt, RefusIncrement::Illisible};
+    const LectureIncrement horsCalendrier{std::nullopt, RefusIncrement::HorsCalendrier};
     IncrementExact inc;
     qint64 signe = 1;
     bool signeEnAttente = false; // a sign not yet followed by its number
     qint64 nombre = 0;
     bool nombreEnAttente = false; // a number not yet followed by its unit
+    bool etEnAttente = false;     // an "et" not yet followed by its part
     bool unePartie = false;
-    // Beyond this every increment leaves the range of dates anyway; it keeps the sums small.
-    constexpr qint64 plafond = 1'000'000'000;
+    bool tropGrand = false;
 
     qsizetype i = 0;
     const qsizetype n = texte.size();
@@ -141,17 +158,24 @@ std::optional<IncrementExact> lireIncrementExact(QStringView texte) {
         if (c.isSpace() || c == u',' || c == u';') {
             ++i;
         } else if (estSigne(c)) {
-            if (signeEnAttente || nombreEnAttente) return std::nullopt;
+            if (signeEnAttente || nombreEnAttente) return illisible;
             signe = c == u'+' ? 1 : -1;
             signeEnAttente = true;
             ++i;
-        } else if (c.isDigit()) {
-            if (nombreEnAttente) return std::nullopt;
+        } else if (estChiffre(c)) {
+            if (nombreEnAttente) return illisible;
             nombre = 0;
-            for (; i < n && texte[i].isDigit(); ++i)
-                nombre = std::min(plafond, nombre * 10 + texte[i].digitValue());
+            for (; i < n && estChiffre(texte[i]); ++i) {
+                nombre = nombre * 10 + texte[i].digitValue();
+                // Longer than the calendar in any unit: refused once the text has read.
+                if (nombre > joursCalendrier) {
+                    tropGrand = true;
+                    nombre = 0;
+                }
+            }
             nombreEnAttente = true;
             signeEnAttente = false;
+            etEnAttente = false;
         } else if (c.isLetter()) {
             const qsizetype debut = i;
             while (i < n && texte[i].isLetter())
@@ -160,22 +184,49 @@ std::optional<IncrementExact> lireIncrementExact(QStringView texte) {
             const QString mot = texte.mid(debut, i - debut).toString();
             if (!nombreEnAttente) {
                 // "et" only joins two parts.
-                if (mot.compare(u"et", Qt::CaseInsensitive) == 0 && unePartie && !signeEnAttente)
+                if (mot.compare(u"et", Qt::CaseInsensitive) == 0 && unePartie && !signeEnAttente &&
+                    !etEnAttente) {
+                    etEnAttente = true;
                     continue;
-                return std::nullopt;
+                }
+                return illisible;
             }
             const auto unite = lireUnite(mot);
-            if (!unite) return std::nullopt;
+            if (!unite) return illisible;
+            tropGrand = tropGrand || nombre * unite->mois > moisCalendrier ||
+                        nombre * unite->jours > joursCalendrier;
             inc.mois += signe * nombre * unite->mois;
             inc.jours += signe * nombre * unite->jours;
             nombreEnAttente = false;
             unePartie = true;
         } else {
-            return std::nullopt;
+            return illisible;
         }
     }
-    if (nombreEnAttente || signeEnAttente || !unePartie) return std::nullopt;
-    return inc;
+    if (nombreEnAttente || signeEnAttente || etEnAttente || !unePartie) return illisible;
+    if (tropGrand || std::llabs(inc.mois) > moisCalendrier ||
+        std::llabs(inc.jours) > joursCalendrier)
+        return horsCalendrier;
+    return {inc, RefusIncrement::Illisible};
+}
+
+std::optional<IncrementExact> lireIncrementExact(QStringView texte) {
+    return lectureIncrementExact(texte).increment;
+}
+
+std::optional<SorteIncrement> sorteDuPremierMot(QStringView texte) {
+    for (qsizetype i = 0; i < texte.size();) {
+        if (!texte[i].isLetter()) {
+            ++i;
+            continue;
+        }
+        const qsizetype debut = i;
+        while (i < texte.size() && texte[i].isLetter())
+            ++i;
+        if (const auto unite = lireUnite(texte.mid(debut, i - debut).toString()))
+            return unite->jours == 7 ? SorteIncrement::SemainesJours : SorteIncrement::AnsMoisJours;
+    }
+    return std::nullopt;
 }
 
 QString texteIncrementExact(const IncrementExact& inc, bool enSemaines) {
@@ -192,8 +243,7 @@ std::optional<QDate> ajouterIncrementExact(QDate depart, const IncrementExact& i
     constexpr qint64 moisMax = 12LL * (anneeMax + 1);
     constexpr qint64 joursMax = 366LL * (anneeMax + 1);
     if (std::llabs(inc.mois) > moisMax || std::llabs(inc.jours) > joursMax) return std::nullopt;
-    const QDate d = inc.mois < 0 ? depart.addDays(inc.jours).addMonths(int(inc.mois))
-                                 : depart.addMonths(int(inc.mois)).addDays(inc.jours);
+    const QDate d = depart.addMonths(int(inc.mois)).addDays(inc.jours);
     if (!d.isValid() || d.year() < anneeMin || d.year() > anneeMax) return std::nullopt;
     return d;
 }

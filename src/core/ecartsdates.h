@@ -12,10 +12,12 @@ namespace orvaline {
 // months and the days left over, or in whole weeks and the days left over. Unlike the
 // interval counts, which count the calendar boundaries crossed, these count elapsed time.
 
-// Whole months, then days. The months are the largest number that moves the earlier date, in
-// one step and with a missing day pulled back to the month's end, to a day not after the later
-// one; the days run from there to the later date. Both figures are the same whichever way
-// round the dates are given; `negatif` says the end lies before the start.
+// Whole months, then days, counted from the start towards the end. The months are the largest
+// number that moves the start, in one step and with a missing day pulled back to the month's
+// end, without passing the end; the days run from there to the end. So the start moved by the
+// difference always gives the end, forwards or backwards. At month ends the figures may differ
+// with the dates swapped (31/01 -> 28/02 is a month, 28/02 -> 31/01 is 28 days back);
+// `negatif` says the end lies before the start.
 struct EcartMoisJours {
     qint32 mois = 0;
     qint32 jours = 0;
@@ -51,20 +53,38 @@ struct IncrementExact {
     friend bool operator==(const IncrementExact&, const IncrementExact&) = default;
 };
 
+// Why an increment was refused: a text that does not read, or a part (or the whole) longer
+// than the calendar, which no date could be moved by.
+enum class RefusIncrement { Illisible, HorsCalendrier };
+
+struct LectureIncrement {
+    std::optional<IncrementExact> increment;
+    RefusIncrement refus = RefusIncrement::Illisible; // when there is no increment
+};
+
 // Reads "1 an 2 mois 3 jours", "38 sem 3 j", "−1 an, 2 mois et 3 jours", in any order, with
-// or without plurals, accents, dots or blanks between a number and its unit. A sign belongs to
-// the part it stands before and to the parts after it until another sign. Nothing when the
-// text is empty, has a number without a unit, a unit without a number or anything else.
+// or without plurals, accents, dots or blanks between a number and its unit; numbers in the
+// digits 0 to 9. A sign belongs to the part it stands before and to the parts after it until
+// another sign, as the writer below puts them. Refused: an empty text, a number without a unit,
+// a unit without a number, an "et" that joins nothing, anything else, and a part beyond the
+// calendar's range (never cut down to fit).
+LectureIncrement lectureIncrementExact(QStringView texte);
 std::optional<IncrementExact> lireIncrementExact(QStringView texte);
 
 // The increment written back the way results are: in years, months and days, or, with
-// `enSemaines`, with the days in weeks and days.
+// `enSemaines`, with the days in weeks and days. A sign is written where it changes: "−" before
+// the first negative part, "+" before a positive part that follows a negative one
+// ("−1 mois et +2 jours"), so that the text reads back as the same increment.
 QString texteIncrementExact(const IncrementExact& increment, bool enSemaines);
 
 // Moves a date by whole months in one step (a missing day pulled back to the month's end),
-// then by the days. When the months go back, the days go back first, so that the start date
-// moved by the difference to an earlier end date gives that date again. Nothing when the
-// result falls outside 01/01/0100 .. 31/12/9999.
+// then by the days, whatever their signs. Nothing when the result falls outside
+// 01/01/0100 .. 31/12/9999.
 std::optional<QDate> ajouterIncrementExact(QDate depart, const IncrementExact& increment);
+
+// Which exact unit the first unit word of a typed text belongs to ("3 sem" weeks, "1 an",
+// "2 mois", "5 j" years, months and days); nothing when no letters there make a unit word.
+enum class SorteIncrement { AnsMoisJours, SemainesJours };
+std::optional<SorteIncrement> sorteDuPremierMot(QStringView texte);
 
 } // namespace orvaline

@@ -25,8 +25,8 @@ QString historique(const QStringList& lignes) {
 }
 
 // Rows of the unit list.
-constexpr int Heures = 0, Jours = 1, Mois = 3, Annees = 5, JoursOuvrables = 7, AnsMoisJours = 8,
-              SemainesJours = 9;
+constexpr int Heures = 0, Jours = 1, Semaines = 2, Mois = 3, Annees = 5, JoursOuvres = 6,
+              JoursOuvrables = 7, AnsMoisJours = 8, SemainesJours = 9;
 
 } // namespace
 
@@ -51,6 +51,8 @@ private slots:
               "0 Mois", "01/01/2024");
         ligne("semaines, jours récrits en entier", "01/01/2024", "38 sem 3 j", "", SemainesJours,
               "01/01/2024", "38 semaines\n      et 3 jours", "26/09/2024");
+        ligne("un mois en arrière puis deux jours en avant", "31/03/2024", "-1 mois +2 j", "",
+              AnsMoisJours, "31/03/2024", "−1 mois\n      et +2 jours", "02/03/2024");
     }
     void ajout() {
         QFETCH(QString, depart);
@@ -153,6 +155,7 @@ private slots:
         ligne("dépassement avant l'unité", "-2147483649", "", -1, 6, "");
         ligne("au-delà de l'an 9999", "7976", "", Annees, 5, "");
         ligne("écart exact au-delà de l'an 9999", "8000 ans", "", AnsMoisJours, 5, "");
+        ligne("écart exact plus long que le calendrier", "10000 ans", "", AnsMoisJours, 5, "");
     }
     void erreurs() {
         QFETCH(QString, increment);
@@ -167,6 +170,25 @@ private slots:
         QCOMPARE(ouInchange(r.calcul), QString());
         QCOMPARE(r.ajoutHistorique, QString());
         QCOMPARE(r.focus, ChampDates::ListeUnites);
+    }
+
+    // Unit words typed while a one-unit row is selected pick the exact row that reads them.
+    void ligneExacte_data() {
+        test::colonnes<QString, int, int>({"increment", "ligne", "choisie"});
+        ligne("des années avec Mois", "1 an 2 mois 3 jours", Mois, AnsMoisJours);
+        ligne("dès la première lettre", "1a", Mois, AnsMoisJours);
+        ligne("des jours avec Jours", "5 j", Jours, AnsMoisJours);
+        ligne("des semaines avec Semaines", "38 sem 3 j", Semaines, SemainesJours);
+        ligne("jours ouvrés: des mots aussi", "2 mois", JoursOuvres, AnsMoisJours);
+        ligne("des chiffres seuls: rien", "-12", Mois, -1);
+        ligne("une lettre qui n'est pas une unité", "12 x", Mois, -1);
+        ligne("déjà une ligne exacte", "1 an", SemainesJours, -1);
+        ligne("aucune ligne choisie", "1 an", -1, -1);
+    }
+    void ligneExacte() {
+        QFETCH(QString, increment);
+        QFETCH(int, ligne);
+        QTEST(ligneExacteDuTexte(increment, ligne).value_or(-1), "choisie");
     }
 
     void pasJour_data() {

@@ -38,9 +38,15 @@ private slots:
         ligne("across a year end", "31/12/2023", "01/01/2024", "1 jour");
         ligne("one of each, singular", "01/01/2024", "02/02/2025", "1 an, 1 mois et 1 jour");
         ligne("plurals, no months", "10/03/2022", "12/03/2024", "2 ans et 2 jours");
-        ligne("reversed: same figures, negative", "06/12/2026", "15/12/1990",
-              "−35 ans, 11 mois et 21 jours");
-        ligne("reversed across a month end", "29/02/2024", "31/01/2024", "−1 mois");
+        // Backwards the months are counted from the start too, so the figures may differ from
+        // the forward ones.
+        ligne("reversed, counted back from the start", "06/12/2026", "15/12/1990",
+              "−35 ans, 11 mois et 22 jours");
+        ligne("reversed: a month back passes the end", "29/02/2024", "31/01/2024", "−29 jours");
+        ligne("reversed: 28/02 less a month is 28/01", "28/02/2023", "31/01/2023", "−28 jours");
+        ligne("reversed: a month back, then days", "02/03/0100", "31/01/0100",
+              "−1 mois et 2 jours");
+        ligne("reversed onto a month end", "31/03/2024", "29/02/2024", "−1 mois");
         ligne("equal dates", "15/05/2024", "15/05/2024", "0 jour");
         ligne("the whole range", "01/01/0100", "31/12/9999", "9899 ans, 11 mois et 30 jours");
         ligne("the whole range, reversed", "31/12/9999", "01/01/0100",
@@ -68,45 +74,61 @@ private slots:
         QTEST(texteSemainesJours(ecartSemainesJours(lire(debut), lire(fin))), "texte");
     }
 
-    // What people type; `lu` false when the text must be refused.
+    // What people type; `lu` says how it reads: 0 read, 1 refused as unreadable, 2 refused as
+    // longer than the calendar.
     void lecture_data() {
-        test::colonnes<QString, bool, qint64, qint64>({"texte", "lu", "mois", "jours"});
-        ligne("years, months, days", "1 an 2 mois 3 jours", true, qint64(14), qint64(3));
-        ligne("weeks and days, abbreviated", "38 sem 3 j", true, qint64(0), qint64(269));
-        ligne("no blanks", "38sem3j", true, qint64(0), qint64(269));
-        ligne("any order", "3 jours 1 an", true, qint64(12), qint64(3));
-        ligne("as a result is written", "1 An, 2 Mois et 3 Jours", true, qint64(14), qint64(3));
-        ligne("accented and plain plurals", "2 années 1 annee", true, qint64(36), qint64(0));
-        ligne("dotted abbreviations", "1 sem. 2 j.", true, qint64(0), qint64(9));
-        ligne("a leading minus covers every part", "−1 an, 2 mois et 3 jours", true, qint64(-14),
+        test::colonnes<QString, int, qint64, qint64>({"texte", "lu", "mois", "jours"});
+        ligne("years, months, days", "1 an 2 mois 3 jours", 0, qint64(14), qint64(3));
+        ligne("weeks and days, abbreviated", "38 sem 3 j", 0, qint64(0), qint64(269));
+        ligne("no blanks", "38sem3j", 0, qint64(0), qint64(269));
+        ligne("any order", "3 jours 1 an", 0, qint64(12), qint64(3));
+        ligne("as a result is written", "1 An, 2 Mois et 3 Jours", 0, qint64(14), qint64(3));
+        ligne("accented and plain plurals", "2 années 1 annee", 0, qint64(36), qint64(0));
+        ligne("dotted abbreviations", "1 sem. 2 j.", 0, qint64(0), qint64(9));
+        ligne("a leading minus covers every part", "−1 an, 2 mois et 3 jours", 0, qint64(-14),
               qint64(-3));
-        ligne("a later sign covers the parts after it", "1 an -2 mois 5 j", true, qint64(10),
+        ligne("a later sign covers the parts after it", "1 an -2 mois 5 j", 0, qint64(10),
               qint64(-5));
-        ligne("a plus sign", "+2 m", true, qint64(2), qint64(0));
-        ligne("empty", "", false, qint64(0), qint64(0));
-        ligne("a number without a unit", "12", false, qint64(0), qint64(0));
-        ligne("a last number without a unit", "1 an 2", false, qint64(0), qint64(0));
-        ligne("a unit without a number", "an", false, qint64(0), qint64(0));
-        ligne("an unknown unit", "3 heures", false, qint64(0), qint64(0));
-        ligne("a decimal", "2,5 jours", false, qint64(0), qint64(0));
-        ligne("two signs", "--1 an", false, qint64(0), qint64(0));
-        ligne("a sign at the end", "1 an -", false, qint64(0), qint64(0));
-        ligne("a leading et", "et 1 an", false, qint64(0), qint64(0));
+        ligne("a plus after a minus", "−1 mois et +2 jours", 0, qint64(-1), qint64(2));
+        ligne("a plus sign", "+2 m", 0, qint64(2), qint64(0));
+        ligne("the longest part the calendar holds", "3615899 j", 0, qint64(0), qint64(3615899));
+        ligne("empty", "", 1, qint64(0), qint64(0));
+        ligne("a number without a unit", "12", 1, qint64(0), qint64(0));
+        ligne("a last number without a unit", "1 an 2", 1, qint64(0), qint64(0));
+        ligne("a unit without a number", "an", 1, qint64(0), qint64(0));
+        ligne("an unknown unit", "3 heures", 1, qint64(0), qint64(0));
+        ligne("a decimal", "2,5 jours", 1, qint64(0), qint64(0));
+        ligne("two signs", "--1 an", 1, qint64(0), qint64(0));
+        ligne("a sign at the end", "1 an -", 1, qint64(0), qint64(0));
+        ligne("a leading et", "et 1 an", 1, qint64(0), qint64(0));
+        ligne("a trailing et", "1 an et", 1, qint64(0), qint64(0));
+        ligne("a doubled et", "1 an et et 2 mois", 1, qint64(0), qint64(0));
+        ligne("Arabic-Indic digits", "\u0661 an", 1, qint64(0), qint64(0));
+        ligne("full-width digits", "\uFF11 an", 1, qint64(0), qint64(0));
+        ligne("a day past the calendar", "3615900 j", 2, qint64(0), qint64(0));
+        ligne("weeks past the calendar, never cut down", "9999499999 s", 2, qint64(0), qint64(0));
+        ligne("years past the calendar", "9900 ans", 2, qint64(0), qint64(0));
+        ligne("parts that add up past it", "9000 ans 900 ans", 2, qint64(0), qint64(0));
+        ligne("a digit run longer than any integer", QString(40, u'9') + QStringLiteral(" j"), 2,
+              qint64(0), qint64(0));
     }
     void lecture() {
         QFETCH(QString, texte);
-        QFETCH(bool, lu);
-        const auto inc = lireIncrementExact(texte);
-        QCOMPARE(inc.has_value(), lu);
-        if (!lu) return;
-        QTEST(inc->mois, "mois");
-        QTEST(inc->jours, "jours");
+        QFETCH(int, lu);
+        const LectureIncrement l = lectureIncrementExact(texte);
+        QCOMPARE(int(l.increment ? 0 : l.refus == RefusIncrement::Illisible ? 1 : 2), lu);
+        if (lu != 0) return;
+        QTEST(l.increment->mois, "mois");
+        QTEST(l.increment->jours, "jours");
     }
 
     void ecritureIncrement_data() {
         test::colonnes<qint64, qint64, bool, QString>({"mois", "jours", "semaines", "texte"});
         ligne("all back", qint64(-14), qint64(-3), false, "−1 an, 2 mois et 3 jours");
         ligne("mixed signs", qint64(12), qint64(-3), false, "1 an et −3 jours");
+        ligne("back, then forward", qint64(-1), qint64(2), false, "−1 mois et +2 jours");
+        ligne("back in weeks, then forward", qint64(-13), qint64(10), true,
+              "−1 an, 1 mois, +1 semaine et 3 jours");
         ligne("nothing", qint64(0), qint64(0), true, "0 jour");
     }
     void ecritureIncrement() {
@@ -120,9 +142,8 @@ private slots:
         test::colonnes<QString, qint64, qint64, QString>({"depart", "mois", "jours", "arrivee"});
         ligne("a month from 31/01 stops at 29/02", "31/01/2024", qint64(1), qint64(0),
               "29/02/2024");
-        // Going back, the days go first: 31/03 less 2 days is 29/03, less a month 29/02. The
-        // months first would give 27/02, and 29/02 -> 31/03 reads "1 mois et 2 jours".
-        ligne("going back, days first", "31/03/2024", qint64(-1), qint64(-2), "29/02/2024");
+        ligne("going back, months first", "31/03/2024", qint64(-1), qint64(-2), "27/02/2024");
+        ligne("back a month, forward days", "31/03/2024", qint64(-1), qint64(2), "02/03/2024");
         ligne("past the last day", "31/12/9999", qint64(0), qint64(1), "");
         ligne("before the first day", "01/01/0100", qint64(-1), qint64(0), "");
         ligne("a huge count", "01/01/2024", qint64(1'000'000'000), qint64(0), "");
@@ -140,41 +161,42 @@ private slots:
         QRandomGenerator hasard(20261206);
         const qint64 premier = QDate(100, 1, 1).toJulianDay();
         const qint64 dernier = QDate(9999, 12, 31).toJulianDay();
-        for (int i = 0; i < 3000; ++i) {
+        for (int i = 0; i < 4000; ++i) {
             const QDate a = QDate::fromJulianDay(hasard.bounded(premier, dernier + 1));
-            // Half the pairs close together, where month ends matter most.
-            const QDate b = i % 2 ? QDate::fromJulianDay(hasard.bounded(premier, dernier + 1))
-                                  : qBound(QDate(100, 1, 1), a.addDays(hasard.bounded(-800, 800)),
-                                           QDate(9999, 12, 31));
+            // Most pairs close together, where month ends matter most.
+            const QDate b = i % 4 == 0
+                                ? QDate::fromJulianDay(hasard.bounded(premier, dernier + 1))
+                                : qBound(QDate(100, 1, 1), a.addDays(hasard.bounded(-800, 800)),
+                                         QDate(9999, 12, 31));
             const QString paire = dire(a) + QStringLiteral(" -> ") + dire(b);
-            const QDate tot = qMin(a, b), tard = qMax(a, b);
+            const qint64 s = b < a ? -1 : 1;
 
+            // The months never overshoot: one more would pass the end.
             const EcartMoisJours e = ecartMoisJours(a, b);
-            QVERIFY2(e.moisRestants() <= 11 && e.jours >= 0, qPrintable(paire));
-            QVERIFY2(tot.addMonths(e.mois).addDays(e.jours) == tard, qPrintable(paire));
-            QVERIFY2(tot.addMonths(e.mois + 1) > tard, qPrintable(paire));
-            const EcartMoisJours inverse = ecartMoisJours(b, a);
-            QVERIFY2(inverse.mois == e.mois && inverse.jours == e.jours, qPrintable(paire));
-            QVERIFY2(e.negatif == (b < a) && inverse.negatif == (a < b), qPrintable(paire));
-
-            const EcartSemainesJours s = ecartSemainesJours(a, b);
-            QVERIFY2(qint64(s.semaines) * 7 + s.jours == tot.daysTo(tard) && s.jours <= 6,
+            QVERIFY2(e.moisRestants() <= 11 && e.jours >= 0 && e.negatif == (b < a),
                      qPrintable(paire));
+            const QDate auDela = a.addMonths(int(s * (e.mois + 1)));
+            QVERIFY2(s > 0 ? auDela > b : auDela < b, qPrintable(paire));
 
-            // The result typed back as an increment leads from the start to the end. Going
-            // back, a start whose day the end's month lacks may land a few days earlier, at a
-            // date with the same difference.
+            // The difference read from its own text, added back, gives the end, both ways.
             const auto lu = lireIncrementExact(texteAnsMoisJours(e));
-            QVERIFY2(lu, qPrintable(paire));
-            const auto arrivee = ajouterIncrementExact(a, *lu);
-            QVERIFY2(arrivee, qPrintable(paire));
-            if (a <= b)
-                QVERIFY2(*arrivee == b, qPrintable(paire + u' ' + dire(*arrivee)));
-            else
-                QVERIFY2(*arrivee == b || ecartMoisJours(*arrivee, a) == inverse,
-                         qPrintable(paire + u' ' + dire(*arrivee)));
-            const auto luSemaines = lireIncrementExact(texteSemainesJours(s));
+            QVERIFY2(lu && lu->mois == s * e.mois && lu->jours == s * e.jours,
+                     qPrintable(paire + u' ' + texteAnsMoisJours(e)));
+            QVERIFY2(ajouterIncrementExact(a, *lu) == b, qPrintable(paire));
+
+            const EcartSemainesJours sj = ecartSemainesJours(a, b);
+            QVERIFY2(s * (qint64(sj.semaines) * 7 + sj.jours) == a.daysTo(b) && sj.jours <= 6,
+                     qPrintable(paire));
+            const auto luSemaines = lireIncrementExact(texteSemainesJours(sj));
             QVERIFY2(luSemaines && ajouterIncrementExact(a, *luSemaines) == b, qPrintable(paire));
+
+            // Any increment the program writes, signs mixed or not, reads back the same.
+            const IncrementExact inc{hasard.bounded(-118799, 118800),
+                                     hasard.bounded(-3615899, 3615900) / (i % 3 ? 1000 : 1)};
+            for (bool semaines : {false, true}) {
+                const QString texte = texteIncrementExact(inc, semaines);
+                QVERIFY2(lireIncrementExact(texte) == inc, qPrintable(texte));
+            }
         }
     }
 };

@@ -146,7 +146,8 @@ private slots:
     // arrow into the text after it. "dates": the date calculator given the first three cells
     // shows the next three. "temps": the steps data-etapes on the time calculator print the
     // last cell as the tape's last line. "copie": Ctrl+A then Ctrl+C copy the whole field.
-    // "terminal": the command line's expression in the first cell gives the second.
+    // "ajout" and "ecart": an exact difference added or counted (see below). "terminal": the
+    // command line's expression in the first cell gives the second.
     void exemplesDesPages_data() {
         test::colonnes<QString, QString, QStringList>({"essai", "champ", "valeurs"});
         const QRegularExpression ligneMarquee(
@@ -228,6 +229,38 @@ private slots:
             QTest::keyClick(ligne, touche.key(), touche.keyboardModifiers());
             QCOMPARE(ligne->text(), dateDuJour(valeurs[2]));
             ligne->clear();
+        } else if (essai == u"ajout" || essai == u"ecart") {
+            // Départ, then the increment typed after the unit is picked ("ajout") or the end
+            // date ("ecart"), the unit; the last cell is the end date or the result shown.
+            QCOMPARE(valeurs.size(), 4);
+            auto* unites = m_fenetre->findChild<QListWidget*>(QStringLiteral("list_increment"));
+            auto* increment = m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_increment"));
+            auto* fin = m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_date(2)"));
+            m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_date(1)"))->setText(valeurs[0]);
+            increment->clear();
+            fin->setText(essai == u"ecart" ? valeurs[1] : QString());
+            {
+                const QSignalBlocker silence(unites);
+                unites->setCurrentItem(unites->findItems(valeurs[2], Qt::MatchExactly).value(0));
+            }
+            QVERIFY(unites->currentItem());
+            if (essai == u"ajout") {
+                increment->setFocus();
+                QTest::keyClicks(increment, valeurs[1]);
+            }
+            QTest::mouseClick(m_fenetre->findChild<QAbstractButton*>(QStringLiteral("com_date")),
+                              Qt::LeftButton);
+            // A total in brackets is the history's, not the result's.
+            const QString attendu = valeurs[3].section(QStringLiteral(" ("), 0, 0);
+            if (essai == u"ajout")
+                QCOMPARE(fin->text(), attendu);
+            else
+                QCOMPARE(m_fenetre->findChild<QLabel*>(QStringLiteral("lib_calcul"))
+                             ->text()
+                             .replace(QChar(0x2212), u'-'),
+                         attendu);
+            increment->clear();
+            fin->clear();
         } else {
             // Départ, Incrément, Unité; then the start field, the end field and the message.
             QCOMPARE(valeurs.size(), 6);

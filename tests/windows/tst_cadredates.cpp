@@ -11,6 +11,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -238,12 +240,12 @@ private slots:
         QCOMPARE(historique(), lignes);
     }
 
-    // The increment keeps its sign; words are for the exact differences only: under a count
-    // unit the number filter stays.
+    // The increment keeps its sign; under a count unit the number filter strips what is no
+    // unit word.
     void filtreIncrement_data() {
         test::colonnes<QString, QString>({"tape", "attendu"});
         ligne("sign kept", "12-3", "-123");
-        ligne("a word vanishes under a count unit", "1 an", "1");
+        ligne("a letter that is no unit vanishes", "12 x3", "123");
     }
     void filtreIncrement() {
         QFETCH(QString, tape);
@@ -251,6 +253,64 @@ private slots:
         saisir(QStringLiteral("sais_increment"), tape);
         QTEST(increment->text(), "attendu");
         QCOMPARE(increment->cursorPosition(), int(increment->text().size()));
+    }
+
+    // Unit words typed under "Mois" pick the exact row that reads them and are kept; Enter
+    // then adds them.
+    void motsSousUneUnite() {
+        saisir(QStringLiteral("sais_date(1)"), QStringLiteral("31/01/2024"));
+        QCOMPARE(liste()->currentItem()->text(), QStringLiteral("Mois"));
+        saisir(QStringLiteral("sais_increment"), QStringLiteral("1 an 2 mois 3 jours"));
+        QCOMPARE(liste()->currentItem()->text(), QStringLiteral("Ans, mois, j."));
+        QVERIFY(champ(QStringLiteral("sais_increment"))->text().endsWith(u"an 2 mois 3 jours"));
+        QCOMPARE(historique(), QString()); // nothing calculated while typing
+        touche(Qt::Key_Return);
+        QCOMPARE(champ(QStringLiteral("sais_date(2)"))->text(), QStringLiteral("03/04/2025"));
+    }
+
+    // What the history writes, copied from it and pasted back as the increment, leads to the
+    // same end: an increment with both signs, and a difference counted backwards.
+    void historiqueRecopie_data() {
+        test::colonnes<QString, QString, QString, QString, QString>(
+            {"depart", "increment", "fin", "entete", "arrivee"});
+        ligne("back a month, forward two days", "31/03/2024", "-1 mois +2 j", "",
+              " Inc: ", "02/03/2024");
+        ligne("a difference backwards", "02/03/0100", "", "31/01/0100", " Int: ", "31/01/0100");
+        ligne("an age backwards", "06/12/2026", "", "15/12/1990", " Int: ", "15/12/1990");
+    }
+    void historiqueRecopie() {
+        QFETCH(QString, depart);
+        QFETCH(QString, increment);
+        QFETCH(QString, fin);
+        QFETCH(QString, entete);
+        saisir(QStringLiteral("sais_date(1)"), depart);
+        if (!fin.isEmpty()) saisir(QStringLiteral("sais_date(2)"), fin);
+        cliquerUnite(QStringLiteral("Ans, mois, j."));
+        if (!increment.isEmpty()) {
+            taper(increment);
+            touche(Qt::Key_Return);
+        }
+        QTEST(champ(QStringLiteral("sais_date(2)"))->text(), "arrivee");
+        // The value under the heading, its lines joined, less the total in brackets.
+        const QStringList lignes = historique().split(u'\n');
+        qsizetype i = 0;
+        while (i < lignes.size() && !lignes[i].startsWith(entete))
+            ++i;
+        QVERIFY(i < lignes.size());
+        QString copie = lignes[i].mid(entete.size());
+        while (++i < lignes.size() && lignes[i].startsWith(u"      "))
+            if (!lignes[i].trimmed().startsWith(u'(')) copie += u' ' + lignes[i].trimmed();
+        QGuiApplication::clipboard()->setText(copie);
+
+        saisir(QStringLiteral("sais_date(2)"), QString());
+        touche(Qt::Key_A, Qt::ControlModifier);
+        touche(Qt::Key_Delete);
+        saisir(QStringLiteral("sais_increment"), QString());
+        touche(Qt::Key_A, Qt::ControlModifier);
+        touche(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(champ(QStringLiteral("sais_increment"))->text(), copie);
+        touche(Qt::Key_Return);
+        QTEST(champ(QStringLiteral("sais_date(2)"))->text(), "arrivee");
     }
 
     // Dates typed with completion on over a date selected with Ctrl+A or with End then

@@ -87,6 +87,15 @@ void CadreDates::connecter() {
     connect(sais_increment, &ChampSaisie::toucheRelachee, this,
             [this](int code, Qt::KeyboardModifiers mod) {
                 if (incrementEnMots(list_increment->currentRow())) return;
+                // Words typed with a one-unit row: the row that reads them takes over, without
+                // calculating yet, and the words stay.
+                if (const auto ligne =
+                        ligneExacteDuTexte(sais_increment->text(), list_increment->currentRow())) {
+                    const bool suspendu = std::exchange(m_suspendu, true);
+                    list_increment->setCurrentRow(*ligne);
+                    m_suspendu = suspendu;
+                    return;
+                }
                 sais_increment->appliquerFiltre(
                     filtrenombre(sais_increment->etatFiltre(), true, true,
                                  ToucheRelachee::depuis(code, mod), libcalc().symbole_decimal));
