@@ -32,6 +32,10 @@ add_custom_command(OUTPUT ${page_man}
     COMMAND gzip -9nc ${PROJECT_BINARY_DIR}/orvaline.1 > ${page_man}
     DEPENDS ${PROJECT_BINARY_DIR}/orvaline.1)
 install(FILES ${page_man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Completion of the options and of the units of a --calcul expression, where bash-completion
+# looks for it on demand.
+install(FILES resources/orvaline.bash-completion
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME orvaline)
 add_custom_target(bureau ALL DEPENDS ${icones_png} ${page_man})
 
 # The licence terms and the changelog, where Debian wants them. The changelog is kept in

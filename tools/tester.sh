@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 source tools/commun.sh
 bash tools/preparer.sh
 # The benchmark's programs are not part of the default build: built here, they cannot drift.
-cmake --build build --target banc fenetrenue -j "$(nproc)"
+cmake --build build --target banc fenetrenue coeurnu -j "$(nproc)"
 # Everything written from here on must stay in build/ or in a temporary folder.
 marque=$(mktemp)
 trap 'rm -f "$marque"' EXIT

@@ -2,17 +2,15 @@
 #include "shared/reglages.h"
 
 #include "core/fichierini.h"
-#include "core/nombres.h"
 #include "platform/boitesysteme.h"
 #include "platform/services.h"
 #include "shared/fichiers.h"
+#include "shared/lecturereglages.h"
 #include "shared/libcalc.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -35,10 +33,6 @@ struct Cle {
     QString (*ecrire)(const Options&);
 };
 
-bool caseLue(const std::optional<QString>& texte) {
-    return std::clamp(arrondiPair(lireNombre(texte.value_or(QString()))), 0.0, 1.0) == 1.0;
-}
-
 QString caseEcrite(bool valeur) {
     return valeur ? QStringLiteral("1") : QStringLiteral("0");
 }
@@ -56,7 +50,7 @@ constexpr std::array<Cle, 4> cles{{
     {"Navigateur", sansLimite, "/usr/bin/xdg-open", false, false,
      [](Options& o, const std::optional<QString>& t) { o.navigateur = t; },
      [](const Options& o) { return o.navigateur.value_or(QString()).trimmed(); }},
-    {"Alsacemoselle", 5, nullptr, false, true,
+    {cleAlsaceMoselle, tailleCase, nullptr, false, true,
      [](Options& o, const std::optional<QString>& t) { o.alsacemoselle = caseLue(t); },
      [](const Options& o) { return caseEcrite(o.alsacemoselle); }},
 }};
@@ -164,12 +158,10 @@ Reglages& reglages() {
 }
 
 QString emplacementFichierIni(const DossierAppli& appli, const QString& dossierConfig) {
-    if (!appli.chemin.isEmpty() && appli.aMoi && !appli.installe && !dossierSysteme(appli.chemin)) {
-        const QString aCote = dansDossier(appli.chemin, nomFichier);
-        if (QFileInfo(aCote).isFile() || appli.inscriptible) return aCote;
-    }
-    QDir().mkpath(dossierConfig);
-    return dansDossier(dossierConfig, nomFichier);
+    const QString chemin = cheminFichierIni(appli, dossierConfig);
+    if (appli.chemin.isEmpty() || chemin != dansDossier(appli.chemin, nomFichier))
+        QDir().mkpath(dossierConfig);
+    return chemin;
 }
 
 bool creationfichini() {

@@ -65,15 +65,25 @@ if [ "$1" = --paquet ]; then
     readelf -sW --dyn-syms "$elf" | grep -Eq '__[a-z]+_chk@' || { echo "FORTIFY absent"; exit 1; }
     for f in usr/share/applications/orvaline.desktop usr/share/man/man1/orvaline.1.gz \
         usr/share/doc/orvaline/copyright usr/share/doc/orvaline/changelog.gz \
-        usr/share/icons/hicolor/256x256/apps/orvaline.png; do
+        usr/share/icons/hicolor/256x256/apps/orvaline.png \
+        usr/share/bash-completion/completions/orvaline; do
         [ -f "$travail/racine/$f" ] || { echo "$f manque dans le paquet"; exit 1; }
     done
     "$programme" --version | grep -qx "Orvaline [0-9.]*" ||
         { echo "--version ne répond pas"; exit 1; }
+    # A calculation reads the settings of an installed copy from the configuration folder, and
+    # creates nothing there.
+    mkdir -p "$travail/vide"
+    [ "$(env HOME="$travail/vide" XDG_CONFIG_HOME="$travail/vide/config" \
+        "$programme" -c "31/01/2024 + 1 mois")" = 29/02/2024 ] ||
+        { echo "--calcul ne répond pas"; exit 1; }
+    [ -z "$(ls -A "$travail/vide")" ] || { echo "--calcul a écrit : $(ls -A "$travail/vide")"; exit 1; }
 else
     mkdir -p "$travail/bin"
     cp "$1" "$travail/bin/orvaline"
-    chmod 755 "$travail/bin" "$travail/bin/orvaline"
+    # The windows' module goes with the program, as in a portable copy.
+    cp "$(dirname "$1")/liborvaline_fenetres.so" "$travail/bin/"
+    chmod 755 "$travail/bin" "$travail/bin/orvaline" "$travail/bin/liborvaline_fenetres.so"
     programme="$travail/bin/orvaline"
 fi
 

@@ -34,7 +34,7 @@ attendre() {
 attendre 0 --version "Orvaline $version" sortie
 attendre 0 -v "Orvaline $version" sortie
 attendre 0 --help "Utilisation : orvaline [options]" sortie
-attendre 0 --help "  -v, --version  Affiche la version et quitte." sortie
-attendre 0 -h "  -h, --help     Affiche cette aide et quitte." sortie
+attendre 0 --help "  -v, --version     Affiche la version et quitte." sortie
+attendre 0 -h "  -h, --help        Affiche cette aide et quitte." sortie
 attendre 2 --inconnue "Essayez « orvaline --help »." erreurs
 exit "$echec"

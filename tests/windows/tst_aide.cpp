@@ -2,6 +2,7 @@
 // The help: each topic opens its page, F1 opens the page of the window it is typed in (modal
 // windows included, and the help then stays usable). Every example the pages mark with a
 // data-essai attribute is replayed, on the real fields or on the time calculator.
+#include "core/calculexpression.h"
 #include "faux.h"
 #include "lignes.h"
 #include "shared/initialisation.h"
@@ -151,6 +152,7 @@ private slots:
     // last cell as the tape's last line, or with data-erreur report that error.
     // "copie": Ctrl+A then Ctrl+C copy the whole field.
     // "ajout" and "ecart": an exact difference added or counted (see below).
+    // "terminal": the command line's expression in the first cell gives the second.
     void exemplesDesPages_data() {
         test::colonnes<QString, QString, QStringList>({"essai", "champ", "valeurs"});
         const QRegularExpression ligneMarquee(
@@ -196,6 +198,12 @@ private slots:
         QFETCH(QString, essai);
         QFETCH(QString, champ);
         QFETCH(QStringList, valeurs);
+        if (essai == u"terminal") {
+            const ReponseCalcul r =
+                calculerExpression(valeurs[0], {QDate::currentDate(), false, false});
+            QCOMPARE(r.texte.value_or(r.erreur).simplified(), valeurs[1]);
+            return;
+        }
         m_fenetre->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_fenetre.get()));
         const bool temps = essai == u"temps" || champ.startsWith(u"sais_time");
