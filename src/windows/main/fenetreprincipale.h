@@ -28,8 +28,8 @@ public:
     explicit FenetrePrincipale(QWidget* parent = nullptr);
     ~FenetrePrincipale() override;
 
-    // The window's load: sizes it, fills the unit list, resets both calculators, shows the
-    // time calculator and starts the clock.
+    // The window's load: sizes it, fills the unit list, resets both calculators, takes up a
+    // run that ended abnormally, shows the time calculator and starts the clock.
     void charger();
 
     // The "Mode" menu: 1 time calculator, 3 date calculator, 5 options, 6 regional settings.
