@@ -42,16 +42,6 @@ QList<Pas> seance() {
 class TestJournal : public QObject {
     Q_OBJECT
 private slots:
-    void seanceRelue() {
-        QByteArray octets = enteteJournal();
-        for (const Pas& p : seance())
-            octets += p.enregistrement;
-        const LectureJournal l = lireJournal(octets);
-        QCOMPARE(int(l.etat), int(EtatJournal::Lu));
-        QCOMPARE(l.contenu, seance().last().apres);
-        QCOMPARE(lireJournal(journalComplet(l.contenu)).contenu, l.contenu);
-    }
-
     // A journal cut at any byte, as a power cut may leave it: what was whole is given back,
     // nothing half-written and nothing twice.
     void couperPartout() {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The run's journal on disk: where it lives, who may read it, what a normal end leaves, and
-// the places it cannot be written or read.
-#include "fichierstest.h"
+// The run's journal on disk: where it lives, who may read it and what a normal end leaves.
+// The places where it cannot be written or read are tried from the window (tst_seance).
 #include "lignes.h"
 #include "shared/journalseance.h"
 
@@ -71,41 +70,6 @@ private slots:
         }
         QCOMPARE(QFileInfo::exists(chemin), garder);
         QVERIFY(!QFileInfo::exists(chemin + u".nouveau"_s));
-    }
-
-    // A new run starts from what it took up, whatever the old journal held.
-    void recommencerRemplace() {
-        const QString chemin = ici(u"remplace/journal"_s);
-        QVERIFY(QDir().mkpath(ici(u"remplace"_s)));
-        QVERIFY(test::ecrire(chemin, "n'importe quoi"));
-        JournalSeance journal(chemin);
-        QVERIFY(journal.commencer({QString(), u"\n DD : 02/02/2025\n"_s}));
-        QCOMPARE(JournalSeance(chemin).examiner()->contenu.historique, u"\n DD : 02/02/2025\n"_s);
-    }
-
-    // A state folder that cannot be made: no journal, and writing to it does nothing.
-    void dossierImpossible() {
-        QVERIFY(test::ecrire(ici(u"bouche"_s), "un fichier, pas un dossier"));
-        JournalSeance journal(ici(u"bouche/Orvaline/journal"_s));
-        QVERIFY(!journal.commencer({}));
-        QVERIFY(!journal.actif());
-        journal.ajouter(Releve::Bande, u"x"_s);
-        journal.terminer(false);
-        QCOMPARE(test::lire(ici(u"bouche"_s)), QByteArray("un fichier, pas un dossier"));
-    }
-
-    // A folder where the journal should be is not read; it is put aside, with its content.
-    void dossierALaPlace() {
-        const QString chemin = ici(u"dossier/journal"_s);
-        QVERIFY(QDir().mkpath(chemin + u"/dedans"_s));
-        JournalSeance journal(chemin);
-        const auto lu = journal.examiner();
-        QVERIFY(lu);
-        QCOMPARE(int(lu->etat), int(EtatJournal::Illisible));
-        QCOMPARE(journal.mettreDeCote(), chemin + u".illisible"_s);
-        QVERIFY(QFileInfo(chemin + u".illisible/dedans"_s).isDir());
-        QVERIFY(journal.commencer({}));
-        QVERIFY(QFileInfo(chemin).isFile());
     }
 };
 

@@ -11,7 +11,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -117,37 +117,16 @@ int enfant(const QString& dossier, bool repondreOui, int fin, bool attendre) {
 
 // ---- The test that kills it ----
 
-// Reads the child's lines as they come.
-class Lecteur {
-public:
-    explicit Lecteur(QProcess& p) : m_p(p) {}
-    // The next whole line, or nothing once the time is up.
-    std::optional<std::pair<QByteArray, Textes>> suivante(int delaiMs) {
-        QElapsedTimer chrono;
-        chrono.start();
-        for (;;) {
-            const qsizetype fin = m_tampon.indexOf('\n');
-            if (fin >= 0) {
-                const QList<QByteArray> m = m_tampon.first(fin).split(' ');
-                m_tampon.remove(0, fin + 1);
-                if (m.size() != 3) return std::nullopt;
-                return std::pair{m[0], Textes{QString::fromUtf8(QByteArray::fromBase64(m[1])),
-                                              QString::fromUtf8(QByteArray::fromBase64(m[2]))}};
-            }
-            const qint64 reste = delaiMs - chrono.elapsed();
-            if (reste <= 0 || !m_p.waitForReadyRead(int(reste))) {
-                m_tampon += m_p.readAllStandardOutput();
-                if (m_tampon.contains('\n')) continue;
-                return std::nullopt;
-            }
-            m_tampon += m_p.readAllStandardOutput();
-        }
-    }
-
-private:
-    QProcess& m_p;
-    QByteArray m_tampon;
-};
+// The child's next whole line, or nothing once the time is up.
+std::optional<std::pair<QByteArray, Textes>> suivante(QProcess& p, int delaiMs) {
+    const QDeadlineTimer fin(delaiMs);
+    while (!p.canReadLine())
+        if (!p.waitForReadyRead(int(fin.remainingTime())) && !p.canReadLine()) return std::nullopt;
+    const QList<QByteArray> m = p.readLine().chopped(1).split(' ');
+    if (m.size() != 3) return std::nullopt;
+    return std::pair{m[0], Textes{QString::fromUtf8(QByteArray::fromBase64(m[1])),
+                                  QString::fromUtf8(QByteArray::fromBase64(m[2]))}};
+}
 
 } // namespace
 
@@ -174,12 +153,11 @@ private slots:
         // A run to the end, once: what each calculation adds to the boxes.
         QProcess p;
         lancer(p, false, false);
-        Lecteur lecteur(p);
-        auto l = lecteur.suivante(20000);
+        auto l = suivante(p, 20000);
         QVERIFY(l && l->first == "REPRIS" && l->second == Textes{});
         Textes avant;
         m_ajouts << Textes{};
-        while ((l = lecteur.suivante(20000))) {
+        while ((l = suivante(p, 20000))) {
             QVERIFY(l->second.bande.startsWith(avant.bande));
             QVERIFY(l->second.historique.startsWith(avant.historique));
             m_ajouts << Textes{l->second.bande.sliced(avant.bande.size()),
@@ -204,8 +182,7 @@ private slots:
         for (int tour = 0; tour < 50; ++tour) {
             QProcess p;
             lancer(p, tour > 0, true);
-            Lecteur lecteur(p);
-            auto l = lecteur.suivante(20000);
+            auto l = suivante(p, 20000);
             QVERIFY2(l && l->first == "REPRIS", qPrintable(u"tour %1"_s.arg(tour)));
             // Nothing lost, nothing twice: the whole shown state, and of the calculation under
             // way when the kill fell, the lines it had printed already (a sum prints its first
@@ -225,7 +202,7 @@ private slots:
             attente.start();
             const int delai = int(hasard.bounded(0, 120));
             while (attente.elapsed() < delai) {
-                l = lecteur.suivante(int(delai - attente.elapsed()));
+                l = suivante(p, int(delai - attente.elapsed()));
                 if (!l) break;
                 QCOMPARE(l->first, QByteArray("VU"));
                 QCOMPARE(l->second, montre + m_ajouts[enCours]);
@@ -236,7 +213,7 @@ private slots:
             p.kill();
             QVERIFY(p.state() == QProcess::NotRunning || p.waitForFinished());
             // Reports that were already on their way were shown before the kill.
-            while ((l = lecteur.suivante(0))) {
+            while ((l = suivante(p, 0))) {
                 QCOMPARE(l->second, montre + m_ajouts[enCours]);
                 montre = l->second;
                 ++enCours;

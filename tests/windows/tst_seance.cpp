@@ -252,17 +252,6 @@ private slots:
         QCOMPARE(relu().bande, bande());
     }
 
-    void pasDAnnulationApresUnCalcul() {
-        demarrer();
-        somme(u"1"_s, u"0"_s);
-        cliquer(u"com_clear(2)"_s);
-        somme(u"2"_s, u"0"_s);
-        const QString apres = bande();
-        QVERIFY(!ctrl<QAction>(u"menu_annuler"_s)->isEnabled());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(bande(), apres);
-    }
-
     void annulerDates_data() {
         test::colonnes<bool>({"calculEnsuite"});
         test::ligne("Ctrl+Z right after Reset", false);
