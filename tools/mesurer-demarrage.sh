@@ -8,7 +8,8 @@
 #    Qt programs); and the same for a bare window of the main window's size showing one line
 #    of text;
 #  - the handler timings of tools/banc (tape operation after 10, 1,000 and N calculations,
-#    date calculation after 10 and N history entries, key release in a date and a time field).
+#    date calculation after 10 and N history entries, key release in a date and a time field,
+#    and what the run's journal alone adds to a calculation).
 # Prints one table. Needs xvfb and xdotool (apt-get install xvfb xdotool).
 #   tools/mesurer-demarrage.sh [runs] [N]          (default 7 runs, N = 10000)
 #   BINAIRES=/other/build tools/mesurer-demarrage.sh   measures programs built elsewhere
@@ -31,6 +32,9 @@ xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$runtime"' EXIT
 until [ -s "$runtime/ecran" ]; do sleep 0.05; done
 export DISPLAY=:$(head -n 1 "$runtime/ecran") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$runtime
+# The runs are stopped by a signal, which leaves their journal: in a folder of ours, it never
+# meets the user's own nor asks the next run to take it up.
+export XDG_STATE_HOME=$runtime/etat
 
 maintenant() { date +%s%N; }
 rss() { awk '/VmRSS/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0; }
@@ -128,4 +132,5 @@ ligne "touche relâchée, champ date, bande vide (µs)" "$(b touche_date_vide)" 
 ligne "touche relâchée, champ date, bande longue (µs)" "$(b touche_date_longue)" "" ""
 ligne "touche relâchée, champ heure, bande vide (µs)" "$(b touche_temps_vide)" "" ""
 ligne "touche relâchée, champ heure, bande longue (µs)" "$(b touche_temps_longue)" "" ""
+ligne "journal : lignes d'un calcul ajoutées (µs)" "$(b journal_ajout)" "" ""
 echo "(rapports des lignes de bande et de dates : par rapport à la mesure après 10)"

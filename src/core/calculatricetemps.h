@@ -7,6 +7,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace orvaline {
 
@@ -62,6 +63,8 @@ public:
     QString lib_oper() const { return symbole(m_operation); }
     bool lib_operVisible() const { return m_operation != Operation::Aucune; }
     const QString& sais_histo() const { return m_sais_histo; }
+    // A tape kept from an earlier run, to go on from.
+    void reprendreBande(QString bande) { m_sais_histo = std::move(bande); }
 
     bool modeNombre() const;
 

@@ -40,7 +40,7 @@ QString caseEcrite(bool valeur) {
 // The whole browser path is read, however long, so that saving never writes back a cut one.
 constexpr qint16 sansLimite = std::numeric_limits<qint16>::max();
 
-constexpr std::array<Cle, 4> cles{{
+constexpr std::array<Cle, 5> cles{{
     {"Saisdate", 5, "1", true, false,
      [](Options& o, const std::optional<QString>& t) { o.saisdate = caseLue(t); },
      [](const Options& o) { return caseEcrite(o.saisdate); }},
@@ -53,6 +53,9 @@ constexpr std::array<Cle, 4> cles{{
     {cleAlsaceMoselle, tailleCase, nullptr, false, true,
      [](Options& o, const std::optional<QString>& t) { o.alsacemoselle = caseLue(t); },
      [](const Options& o) { return caseEcrite(o.alsacemoselle); }},
+    {"Garderseance", 5, nullptr, false, true,
+     [](Options& o, const std::optional<QString>& t) { o.garderseance = caseLue(t); },
+     [](const Options& o) { return caseEcrite(o.garderseance); }},
 }};
 
 const Cle& cleNavigateur = cles[2];

@@ -24,6 +24,7 @@ struct Options {
     bool saisdate = false;      // quick date entry
     bool saisnombre = false;    // quick number entry
     bool alsacemoselle = false; // the two extra holidays of Alsace-Moselle
+    bool garderseance = false;  // the tape and the history come back at the next start
     // The web browser's whole path; nothing when the key is missing or empty.
     std::optional<QString> navigateur;
 
@@ -33,8 +34,8 @@ struct Options {
     // and held to 0 or 1, so that an unreadable one is off. A missing or empty entry option
     // reads as its default, whether or not it could be written back.
     static Options lire(const QString& fichier);
-    // Writes the options; a key marked so in the table (Alsacemoselle) only when it differs
-    // from `lues`, so that a file without it keeps its default lines. False when any write
+    // Writes the options; a key marked so in the table (Alsacemoselle, Garderseance) only when it
+    // differs from `lues`, so that a file without it keeps its default lines. False when any write
     // failed.
     bool enregistrer(const QString& fichier, const Options& lues) const;
 };
@@ -53,6 +54,7 @@ public:
     bool opt_saisdate() const { return m_options.saisdate; }
     bool opt_saisnombre() const { return m_options.saisnombre; }
     bool alsacemoselle() const { return m_options.alsacemoselle; }
+    bool garderseance() const { return m_options.garderseance; }
     // The browser as the file holds it now: never kept, so a path changed by hand is used
     // at once.
     std::optional<QString> navigateur() const;

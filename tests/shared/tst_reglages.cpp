@@ -69,14 +69,17 @@ private slots:
     }
 
     // Ok rewrites the three keys where they stand; comments, other sections and unknown keys
-    // stay, and the Alsace-Moselle key is added only once it changes.
+    // stay, and the Alsace-Moselle and keep-the-run keys are added only once they change.
     void enregistrementGardeLeReste_data() {
-        test::colonnes<bool, QByteArray>({"alsace", "ligneAlsace"});
-        QTest::newRow("Alsace-Moselle inchangée") << false << QByteArray();
-        QTest::newRow("Alsace-Moselle cochée") << true << QByteArray("Alsacemoselle=1\r\n");
+        test::colonnes<bool, bool, QByteArray>({"alsace", "garder", "ligneAlsace"});
+        QTest::newRow("Alsace-Moselle inchangée") << false << false << QByteArray();
+        QTest::newRow("Alsace-Moselle cochée")
+            << true << false << QByteArray("Alsacemoselle=1\r\n");
+        QTest::newRow("séance gardée") << false << true << QByteArray("Garderseance=1\r\n");
     }
     void enregistrementGardeLeReste() {
         QFETCH(bool, alsace);
+        QFETCH(bool, garder);
         QVERIFY(test::ecrire(libcalc().fichier_ini,
                              "; à moi\r\n[Options]\r\nSaisdate=1\r\nautre=x\r\nSaisnombre=0\r\n"
                              "Navigateur=/usr/bin/nav\r\n[Autre]\r\nk=v\r\n"));
@@ -87,6 +90,7 @@ private slots:
         choisies.saisdate = false;
         choisies.saisnombre = true;
         choisies.alsacemoselle = alsace;
+        choisies.garderseance = garder;
         choisies.navigateur = QStringLiteral(" /opt/nav ");
         QVERIFY(reglages().enregistrer(choisies));
         disconnect(lien);
@@ -98,6 +102,7 @@ private slots:
         QCOMPARE(signaux, 1);
         QVERIFY(reglages().opt_saisnombre());
         QCOMPARE(reglages().alsacemoselle(), alsace);
+        QCOMPARE(reglages().garderseance(), garder);
         QCOMPARE(reglages().navigateur(), QStringLiteral("/opt/nav"));
     }
 

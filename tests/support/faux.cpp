@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -58,6 +60,10 @@ QString LanceurFaux::trouver(const QString& programme) const {
 }
 
 Faux installerFaux() {
+    // Each test program keeps its journals to itself: tests run side by side, and one's
+    // journal must not make another's window ask to take a run up again.
+    static QTemporaryDir etat;
+    qputenv("XDG_STATE_HOME", QFile::encodeName(etat.path()));
     auto r = std::make_unique<RegionauxFaux>();
     auto b = std::make_unique<BoiteFausse>();
     auto l = std::make_unique<LanceurFaux>();

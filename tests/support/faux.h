@@ -114,7 +114,8 @@ public:
     }
 };
 
-// Installs fresh fakes for every platform service and gives access to them.
+// Installs fresh fakes for every platform service and gives access to them; the run's
+// journal goes to a state folder of the test program's own (XDG_STATE_HOME).
 struct Faux {
     RegionauxFaux* regionaux;
     BoiteFausse* boite;

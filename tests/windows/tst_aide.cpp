@@ -347,12 +347,14 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY2(texteVu(QString::fromUtf8(f.readAll())).contains(phrase), qPrintable(phrase));
         if (verification == u"demarrage") {
-            FenetrePrincipale neuve;
-            neuve.charger();
-            neuve.show();
-            QVERIFY(QTest::qWaitForWindowActive(&neuve));
+            // A new start, as after Quitter: the old window ends its run first.
+            m_fenetre.reset();
+            m_fenetre = std::make_unique<FenetrePrincipale>();
+            m_fenetre->charger();
+            m_fenetre->show();
+            QVERIFY(QTest::qWaitForWindowActive(m_fenetre.get()));
             QCOMPARE(QApplication::focusWidget(),
-                     neuve.findChild<QLineEdit*>(QStringLiteral("sais_time(1)")));
+                     m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_time(1)")));
         } else {
             m_faux.lanceur->installes.clear();
             lancerpanneau(2);

@@ -5,6 +5,7 @@
 #include "windows/common/cadretitre.h"
 
 #include <array>
+#include <optional>
 
 class QLabel;
 class QListWidget;
@@ -33,7 +34,28 @@ public:
     void suspendre(bool oui) { m_suspendu = oui; }
     bool suspendu() const { return m_suspendu; }
 
+    // Taking up a run again (cadredatesseance.cpp): the history as it was.
+    void reprendre(const QString& historique);
+    // "Reset" can be undone once, until the next calculation.
+    bool effacementAnnulable() const { return m_avantEffacement.has_value(); }
+    bool annulerEffacement();
+    void oublierEffacement() { m_avantEffacement.reset(); }
+
+signals:
+    // Lines added to the history, as they were added.
+    void lignesAjoutees(const QString& texte);
+    // The history was emptied by "Reset".
+    void releveVide();
+    void effacementFait();
+
 private:
+    // What "Reset" erases.
+    struct Saisies {
+        QString depart, increment, fin, calcul, historique;
+        int unite = 0;
+    };
+    Saisies saisies() const;
+
     void construire();
     void construireLibelle(int index, const QString& texte, int haut);
     ChampSaisie* construireChamp(const QString& nom, int haut, const QString& nomAccessible);
@@ -71,6 +93,7 @@ private:
     QLabel* icone = nullptr;
     QLabel* lib_calcul = nullptr;
     QPlainTextEdit* sais_histo = nullptr;
+    std::optional<Saisies> m_avantEffacement;
 };
 
 } // namespace orvaline

@@ -179,6 +179,7 @@ void CadreDates::calculdates() {
         QTextCursor curseur(historique->document());
         curseur.movePosition(QTextCursor::End);
         curseur.insertText(r.ajoutHistorique);
+        emit lignesAjoutees(r.ajoutHistorique);
         // The caret at the end keeps the last lines in view.
         historique->moveCursor(QTextCursor::End);
         historique->ensureCursorVisible();
@@ -218,12 +219,15 @@ void CadreDates::choisirDate(int index) {
 void CadreDates::effacer() {
     // The unit list must not start a calculation meanwhile.
     const bool suspendu = std::exchange(m_suspendu, true);
+    m_avantEffacement = saisies();
     sais_date[1]->clear();
     sais_date[2]->clear();
     sais_increment->clear();
     list_increment->setCurrentRow(3);
     lib_calcul->clear();
     sais_histo->clear();
+    emit releveVide();
+    emit effacementFait();
     donnerfocus(sais_date[1]);
     m_suspendu = suspendu;
 }

@@ -6,6 +6,7 @@
 #include "windows/common/cadretitre.h"
 
 #include <array>
+#include <optional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -29,6 +30,20 @@ public:
     QWidget* premierChamp() const;
     // The tape box, which the "Fichier" menu saves, prints and copies.
     QPlainTextEdit* releve() const { return sais_histo; }
+
+    // Taking up a run again (cadretempsseance.cpp): the tape as it was, fields untouched.
+    void reprendre(const QString& bande);
+    // "Effacer" and "Reset" can be undone once, until the next calculation.
+    bool effacementAnnulable() const { return m_avantEffacement.has_value(); }
+    bool annulerEffacement();
+    void oublierEffacement() { m_avantEffacement.reset(); }
+
+signals:
+    // Lines printed on the tape, as they were added.
+    void lignesAjoutees(const QString& texte);
+    // The tape was emptied by "Reset".
+    void releveVide();
+    void effacementFait();
 
 private:
     void construire();
@@ -54,6 +69,7 @@ private:
     QLabel* icone = nullptr;
     QPlainTextEdit* sais_histo = nullptr;
     CalculatriceTemps m_temps;
+    std::optional<CalculatriceTemps> m_avantEffacement;
 };
 
 } // namespace orvaline

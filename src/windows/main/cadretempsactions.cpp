@@ -71,10 +71,13 @@ void CadreTemps::afficherCadreTemps() {
     if (affiche == texte.size()) return;
     if (affiche > texte.size()) {
         bande->setPlainText(texte);
+        emit releveVide();
     } else {
         QTextCursor fin(bande->document());
         fin.movePosition(QTextCursor::End);
-        fin.insertText(texte.sliced(affiche));
+        const QString ajout = texte.sliced(affiche);
+        fin.insertText(ajout);
+        emit lignesAjoutees(ajout);
     }
     // The box shows its last line, as a paper roll would.
     bande->moveCursor(QTextCursor::End);
@@ -101,7 +104,9 @@ void CadreTemps::com_operClic(int index) {
 
 void CadreTemps::com_clearClic(int index) {
     lireCadreTemps();
+    m_avantEffacement = m_temps;
     appliquerReponse(m_temps.com_clear(index));
+    emit effacementFait();
 }
 
 void CadreTemps::quitterChampTemps(int index) {

@@ -3,6 +3,7 @@
 
 #include "core/textesdates.h"
 #include "shared/attente.h"
+#include "shared/journalseance.h"
 #include "shared/libcalc.h"
 #include "shared/reglages.h"
 #include "shared/sortie.h"
@@ -36,6 +37,7 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
     m_cadreDates = new CadreDates(centre);
     construirePied();
     suivreReleves();
+    suivreSeance();
 
     minuterie = new QTimer(this);
     minuterie->setObjectName(QStringLiteral("minuterie"));
@@ -55,6 +57,8 @@ FenetrePrincipale::FenetrePrincipale(QWidget* parent) : QMainWindow(parent) {
 FenetrePrincipale::~FenetrePrincipale() {
     // Modal windows must not call back into a window that is gone.
     definirRetourModal({});
+    // A window taken down in order ends its run as a normal exit does.
+    terminerSeance();
 }
 
 void FenetrePrincipale::charger() {
@@ -72,6 +76,7 @@ void FenetrePrincipale::charger() {
 
     m_cadreTemps->charger();
     m_cadreDates->charger();
+    reprendreSeance();
 
     menuMode(1);
     pause(0.3);

@@ -5,6 +5,7 @@
 #include <array>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QPlainTextEdit;
@@ -16,6 +17,7 @@ namespace orvaline {
 class BoutonXp;
 class CadreDates;
 class CadreTemps;
+class JournalSeance;
 class LabelDegrade;
 
 // The main window: the time calculator's and the date calculator's frames on top of each
@@ -26,8 +28,8 @@ public:
     explicit FenetrePrincipale(QWidget* parent = nullptr);
     ~FenetrePrincipale() override;
 
-    // The window's load: sizes it, fills the unit list, resets both calculators, shows the
-    // time calculator and starts the clock.
+    // The window's load: sizes it, fills the unit list, resets both calculators, takes up a
+    // run that ended abnormally, shows the time calculator and starts the clock.
     void charger();
 
     // The "Mode" menu: 1 time calculator, 3 date calculator, 5 options, 6 regional settings.
@@ -51,9 +53,15 @@ public:
     // Shows the version window (the start-up window with its Ok button).
     std::function<void()> afficherVersion;
 
+    // "Annuler la remise à zéro": the last "Effacer" or "Reset" of the calculator shown.
+    void annulerEffacement();
+    // The end of the run by a normal exit: the journal goes, unless the option keeps it.
+    void terminerSeance();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
     void construireMenus();
@@ -72,6 +80,13 @@ private:
     void imprimerReleve();
     void copierReleve();
 
+    // The journal of the run and the undo of a reset (fenetreprincipaleseance.cpp).
+    void construireSeance(QMenu* fichier);
+    void suivreSeance();
+    // At load: takes up the run that ended abnormally, then starts this run's journal.
+    void reprendreSeance();
+    void majAnnulation();
+
     qint16 m_chargement = 0;
     bool m_dejaActivee = false;
 
@@ -88,6 +103,9 @@ private:
     std::array<QAction*, 9> menu_fich{};
     std::array<QAction*, 7> menu_mode{};
     std::array<QAction*, 7> menu_aide{};
+    QAction* menu_annuler = nullptr;
+
+    std::unique_ptr<JournalSeance> m_journal;
 };
 
 } // namespace orvaline

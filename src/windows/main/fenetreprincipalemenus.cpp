@@ -64,6 +64,7 @@ void FenetrePrincipale::construireMenus() {
             {{u"Calendrier", true}, {u"Calculatrice", true}, {u"-", true}, {u"Quitter", true}},
             &FenetrePrincipale::menuFichier);
     construireConservation(fichier);
+    construireSeance(fichier);
 
     QMenu* mode = barre->addMenu(QStringLiteral("&Mode"));
     mode->setObjectName(QStringLiteral("menu_modecalc"));
@@ -177,6 +178,7 @@ void FenetrePrincipale::menuMode(int index) {
     menu_mode[1]->setChecked(m_cadreTemps->isVisibleTo(this));
     menu_mode[3]->setChecked(m_cadreDates->isVisibleTo(this));
     majConservation();
+    majAnnulation();
 }
 
 void FenetrePrincipale::menuFichier(int index) {

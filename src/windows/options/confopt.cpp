@@ -100,11 +100,11 @@ ConfOpt::ConfOpt() : FenetreModale(QStringLiteral("confopt"), 11) {
 
     // Tab reads the screen: the left column from top to bottom, the four page buttons then Ok
     // and Annuler, then the page shown, row by row. Hidden pages drop out of the chain.
-    const QList<QWidget*> chaine{com_options[1], com_options[2], com_options[3], com_options[4],
-                                 com_ok,         com_annul,      case_saisdate,  sais_date,
-                                 com_incdate[1], com_incdate[2], com_calendrier, case_saisnombre,
-                                 sais_nombre,    lib_navig,      com_selfich,    case_alsacemoselle,
-                                 list_feries};
+    const QList<QWidget*> chaine{
+        com_options[1], com_options[2],     com_options[3], com_options[4],    com_ok,
+        com_annul,      case_saisdate,      sais_date,      com_incdate[1],    com_incdate[2],
+        com_calendrier, case_saisnombre,    sais_nombre,    case_garderseance, lib_navig,
+        com_selfich,    case_alsacemoselle, list_feries};
     for (qsizetype i = 1; i < chaine.size(); ++i)
         setTabOrder(chaine[i - 1], chaine[i]);
 }
@@ -126,6 +126,7 @@ void ConfOpt::montrerReglages() {
     case_saisdate->setChecked(r.opt_saisdate());
     case_saisnombre->setChecked(r.opt_saisnombre());
     case_alsacemoselle->setChecked(r.alsacemoselle());
+    case_garderseance->setChecked(r.garderseance());
     remplirFeries();
     lib_navig->setText(QStringLiteral(" ") + r.navigateur().value_or(QString()));
 }
@@ -167,6 +168,7 @@ void ConfOpt::comOk() {
     choisies.saisdate = case_saisdate->isChecked();
     choisies.saisnombre = case_saisnombre->isChecked();
     choisies.alsacemoselle = case_alsacemoselle->isChecked();
+    choisies.garderseance = case_garderseance->isChecked();
     choisies.navigateur = lib_navig->text().trimmed();
     reglages().enregistrer(choisies);
     m_annule = 0;

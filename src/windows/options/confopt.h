@@ -78,6 +78,7 @@ private:
 
     QCheckBox* case_saisnombre = nullptr;
     ChampSaisie* sais_nombre = nullptr;
+    QCheckBox* case_garderseance = nullptr;
 
     QLineEdit* lib_navig = nullptr;
     BoutonXp* com_selfich = nullptr;

@@ -225,6 +225,14 @@ void ConfOpt::construirePageNombres() {
     sais_nombre->setAccessibleName(QStringLiteral("Zone de Test"));
     sais_nombre->setAccessibleDescription(QStringLiteral("Saisie des Nombres"));
     zone->setBuddy(sais_nombre);
+
+    // The tape is what numbers are typed for; keeping it belongs beside them.
+    tracerLigne(cadre, 5, 4200);
+    case_garderseance = new QCheckBox(
+        QStringLiteral("Garder la bande et l'historique d'une séance à l'autre"), cadre);
+    case_garderseance->setObjectName(QStringLiteral("case_garderseance"));
+    case_garderseance->setGeometry(rectTwips(240, 4380, 5440, 300));
+    case_garderseance->setFont(normale());
 }
 
 void ConfOpt::construirePageNavigateur() {
