@@ -80,6 +80,12 @@ class TestSeance : public QObject {
             QStringList textes;
             for (QLabel* l : boite->findChildren<QLabel*>())
                 if (l->isVisible() && !l->text().trimmed().isEmpty()) textes << l->text();
+            if (reponse == u"Entrée") {
+                // Enter, as a user would press it, once the box has the keyboard.
+                if (!boite->isActiveWindow() || !boite->focusWidget()) return;
+                m_questions << textes.join(u' ').simplified();
+                return QTest::keyClick(boite->focusWidget(), Qt::Key_Return);
+            }
             m_questions << textes.join(u' ').simplified();
             for (QAbstractButton* b : boite->findChildren<QAbstractButton*>())
                 if (b->isVisible() && (b->text() == reponse || b->text() == u"Ok"))
@@ -123,6 +129,7 @@ private slots:
         test::colonnes<QString, bool>({"reponse", "reprise"});
         test::ligne("Oui takes the run up again", "Oui", true);
         test::ligne("Non starts empty and drops the old journal", "Non", false);
+        test::ligne("Enter keeps the run", "Entrée", true);
     }
     void reprise() {
         QFETCH(QString, reponse);

@@ -11,6 +11,7 @@
 #include "windows/main/cadredates.h"
 #include "windows/main/cadretemps.h"
 #include "windows/msgbox/affichermessage.h"
+#include "windows/msgbox/usermsgbox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -123,7 +124,9 @@ void FenetrePrincipale::reprendreSeance() {
                     nl + nl + QStringLiteral("Il a été mis de côté sous le nom :") + nl + aCote;
             avertir(texte);
         } else if (!lecture->contenu.vide()) {
-            // With the option on, the run simply goes on; otherwise the user chooses.
+            // With the option on, the run simply goes on; otherwise the user chooses, and a
+            // reflex Enter keeps the run rather than dropping it.
+            if (!reglages().garderseance()) UserMsgBox::instance().premierBoutonParDefaut();
             const bool reprendre =
                 reglages().garderseance() ||
                 affichermessage(QStringLiteral("La dernière séance s'est terminée sans passer "

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <algorithm>
+#include <utility>
 
 namespace orvaline {
 
@@ -77,6 +78,7 @@ void UserMsgBox::charger() {
     m_jeu = qint16(demande.boutons);
     definirAide(demande.aide);
     m_repondu = false;
+    m_premierParDefaut = std::exchange(m_premierDemande, false);
     montrerImage(demande.image);
 
     QFont fontTitre = font();
@@ -166,7 +168,7 @@ void UserMsgBox::placerBoutons() {
 bool UserMsgBox::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate) {
         retablirCurseur();
-        donnerfocus(m_jeu == 1 ? m_boutons[0] : m_boutons[1]);
+        donnerfocus(m_jeu == 1 || m_premierParDefaut ? m_boutons[0] : m_boutons[1]);
         jouerson(libcalc().sons, 7);
     }
     return QDialog::event(e);

@@ -25,6 +25,9 @@ public:
 
     const DispositionMessage& disposition() const { return m_disposition; }
     qint16 jeuBoutons() const { return m_jeu; }
+    // The next box opened takes the focus on its first button, so that Enter answers with it:
+    // for a question whose second answer loses something.
+    void premierBoutonParDefaut() { m_premierDemande = true; }
 
 protected:
     bool event(QEvent* e) override;
@@ -48,6 +51,8 @@ private:
     DispositionMessage m_disposition;
     qint16 m_jeu = 1;
     bool m_repondu = false;
+    bool m_premierDemande = false;
+    bool m_premierParDefaut = false;
 };
 
 } // namespace orvaline
