@@ -25,7 +25,6 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QGroupBox>
-#include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +37,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <algorithm>
 
 using namespace orvaline;
 
@@ -81,25 +81,23 @@ double contraste(QRgb a, QRgb b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// In a piece of the window's picture that holds one text: the background is the commonest
-// colour, the text the colour that stands out most from it (its glyphs' cores; the smoothed
+// In a piece of the window's picture that holds one text: the background is the median
+// colour (the glyphs cover less than half of it, and a gradient or a border does not fool a
+// median), the text the colour that stands out most from it (its glyphs' cores; the smoothed
 // edges stand out less).
 double contrasteTexte(const QImage& image, const QRect& zone) {
-    QHash<QRgb, int> compte;
+    QList<QRgb> pixels;
     const QRect r = zone.intersected(image.rect());
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
-            ++compte[image.pixel(x, y) | 0xff000000];
-    QRgb fond = 0;
-    int plus = -1;
-    for (auto it = compte.cbegin(); it != compte.cend(); ++it)
-        if (it.value() > plus) {
-            plus = it.value();
-            fond = it.key();
-        }
+            pixels << image.pixel(x, y);
+    if (pixels.isEmpty()) return 21;
+    std::sort(pixels.begin(), pixels.end(),
+              [](QRgb a, QRgb b) { return luminance(a) < luminance(b); });
+    const QRgb fond = pixels[pixels.size() / 2];
     double meilleur = 1;
-    for (auto it = compte.cbegin(); it != compte.cend(); ++it)
-        meilleur = std::max(meilleur, contraste(it.key(), fond));
+    for (QRgb p : pixels)
+        meilleur = std::max(meilleur, contraste(p, fond));
     return meilleur;
 }
 
@@ -265,6 +263,15 @@ private slots:
             [] { afficherPelandor(1); });
     }
 
+    // ORVALINE_CAPTURES names a folder where every picture goes, as palette-window.png: to
+    // look at them, or to draw the references again after a designed colour has changed.
+    void garderCaptures() {
+        const QString dossier = qEnvironmentVariable("ORVALINE_CAPTURES");
+        if (dossier.isEmpty()) QSKIP("ORVALINE_CAPTURES absent");
+        for (const Fenetre& f : m_fenetres)
+            QVERIFY(f.image.save(QStringLiteral("%1/%2-%3.png").arg(dossier, palette(), f.nom)));
+    }
+
     // Under a light palette, the windows are drawn exactly as designed.
     void commeDessinees_data() {
         QTest::addColumn<int>("index");
@@ -276,10 +283,6 @@ private slots:
         QFETCH(int, index);
         const Fenetre& f = m_fenetres[index];
         const QString fichier = QStringLiteral(REFERENCES "/%1.png").arg(f.nom);
-        // A developer who changes a designed colour on purpose draws the pictures again.
-        const QString nouvelles = qEnvironmentVariable("ORVALINE_NOUVELLES_REFERENCES");
-        if (!nouvelles.isEmpty())
-            QVERIFY(f.image.save(QStringLiteral("%1/%2.png").arg(nouvelles, f.nom)));
         const QImage attendue = QImage(fichier).convertToFormat(QImage::Format_RGB32);
         QVERIFY2(!attendue.isNull(), qPrintable(fichier));
         QCOMPARE(f.image.size(), attendue.size());

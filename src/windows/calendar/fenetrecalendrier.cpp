@@ -179,7 +179,7 @@ void FenetreCalendrier::construireHaut() {
     lib_ferie->setWordWrap(true);
     lib_ferie->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette rouge = lib_ferie->palette();
-    rouge.setColor(QPalette::WindowText, couleurFerie());
+    rouge.setColor(QPalette::WindowText, texteLisible(lib_ferie, couleurFerie().rgb()));
     lib_ferie->setPalette(rouge);
 }
 
@@ -244,7 +244,7 @@ void FenetreCalendrier::construireGrilles() {
                 cellule->setAlignment(Qt::AlignCenter);
                 cellule->setAutoFillBackground(true);
                 QPalette p = cellule->palette();
-                p.setColor(QPalette::Window, QColor(237, 237, 237));
+                p.setColor(QPalette::Window, fondLisible(0xEDEDED));
                 cellule->setPalette(p);
                 lib_jouap[std::size_t(g.base + i)] = cellule;
             }

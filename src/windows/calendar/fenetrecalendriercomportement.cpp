@@ -11,6 +11,7 @@
 #include "windows/calendar/echangecalendrier.h"
 #include "windows/common/annees.h"
 #include "windows/common/boutonxp.h"
+#include "windows/common/couleurs.h"
 #include "windows/common/etat.h"
 #include "windows/common/fenetres.h"
 #include "windows/common/labeldegrade.h"
@@ -138,7 +139,8 @@ void FenetreCalendrier::affichage() {
                 petite->setText(texte);
                 QPalette p = petite->palette();
                 p.setColor(QPalette::WindowText,
-                           ferie.isEmpty() ? QColor(Qt::black) : couleurFerie());
+                           texteLisible(ferie.isEmpty() ? 0x000000 : couleurFerie().rgb(),
+                                        p.color(QPalette::Window)));
                 petite->setPalette(p);
                 petite->setToolTip(majusculeInitiale(ferie));
                 continue;

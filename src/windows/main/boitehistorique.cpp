@@ -2,6 +2,7 @@
 #include "windows/main/boitehistorique.h"
 
 #include "windows/common/anneaufocus.h"
+#include "windows/common/couleurs.h"
 #include "windows/common/polices.h"
 
 #include <QPalette>
@@ -27,8 +28,9 @@ QPlainTextEdit* creerHistorique(QWidget* cadre, const QString& nom, const QRect&
     // Colours through the palette: a style sheet here would reach the scroll bar too and
     // draw it as a bare line.
     QPalette couleurs = boite->palette();
-    couleurs.setColor(QPalette::Base, Qt::white);
-    couleurs.setColor(QPalette::Text, Qt::black);
+    const QColor fond = fondLisible(0xFFFFFF);
+    couleurs.setColor(QPalette::Base, fond);
+    couleurs.setColor(QPalette::Text, texteLisible(0x000000, fond));
     boite->setPalette(couleurs);
     boite->setAccessibleName(nomAccessible);
     montrerFocus(boite);

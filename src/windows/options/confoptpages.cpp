@@ -5,6 +5,7 @@
 #include "windows/common/boutonxp.h"
 #include "windows/common/cadretitre.h"
 #include "windows/common/champsaisie.h"
+#include "windows/common/couleurs.h"
 #include "windows/common/images.h"
 #include "windows/common/noms.h"
 #include "windows/common/polices.h"
@@ -241,8 +242,8 @@ void ConfOpt::construirePageNavigateur() {
     lib_navig->setReadOnly(true);
     // Grey, the style drawing its border from the window colour: both roles take the grey.
     QPalette gris = lib_navig->palette();
-    gris.setColor(QPalette::Base, QColor(0xED, 0xED, 0xED));
-    gris.setColor(QPalette::Window, QColor(0xED, 0xED, 0xED));
+    gris.setColor(QPalette::Base, fondLisible(0xEDEDED));
+    gris.setColor(QPalette::Window, fondLisible(0xEDEDED));
     lib_navig->setPalette(gris);
     lib_navig->setAccessibleName(QStringLiteral("Programme de Navigation"));
     libelle->setBuddy(lib_navig);
