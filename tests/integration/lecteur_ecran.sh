@@ -39,7 +39,7 @@ FIN
     HOME=$maison XDG_RUNTIME_DIR=$maison/run XDG_CONFIG_HOME=$maison/config \
         XDG_CACHE_HOME=$maison/cache XDG_DATA_HOME=$maison/data XDG_STATE_HOME=$maison/state \
         ORVALINE_DANS_SESSION=1 LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 LANGUAGE=fr \
-        dbus-run-session -- bash "$0" "$maison/programme/orvaline"
+        dbus-run-session -- bash "$0" "$maison/programme/orvaline" 2>"$maison/erreurs"
     code=$?
     if [ -n "$garder" ]; then cp "$maison/orca.log" "$garder/orca.log"; fi
     exit $code
@@ -81,30 +81,90 @@ sleep 3
 
 touche() {
     xdotool key --clearmodifiers "$@"
-    sleep 0.6
+    sleep 0.8
+}
+# The same key n times, at a user's pace.
+touches() {
+    for _ in $(seq "$2"); do touche "$1"; done
 }
 taper() {
     xdotool type --delay 120 "$1"
     sleep 0.8
 }
 
-# An age: 01/01/1990 to 23/12/2025 in whole years, months and days.
+# An age: 01/01/1990 to 23/12/2025 in whole years, months and days. Enter walks the frame:
+# start date, increment, unit list, end date.
 touche F3
 taper 01011990
+# Away and back: the field is read whole.
 touche Tab
 touche shift+Tab
 touche Return
 touche Return
 touche Return
 taper 23122025
-touche Return Return Return
-# From "Mois", the exact difference is five rows down.
-touche Down Down Down Down Down
+# Back into the unit list, whose selected row is then heard; the exact difference is five
+# rows below "Mois".
+touche shift+Tab
+for _ in 1 2 3 4 5; do touche Down; done
 sleep 1.5
-# A sum of durations: 1 d 2 h + 3 h.
+
+# A sum of durations: 1 d 2 h, plus, 3 h, equals. Tab reaches Plus after the four fields, and
+# Égal three buttons later.
 touche F2
 taper 1
 touche Tab
 taper 2
-touche alt+p 2>/dev/null
+touches Tab 3
+touche space
 sleep 1
+touche Tab
+taper 3
+touches Tab 8
+touche space
+sleep 1.5
+
+# The calendar on 30 April 2026, one day to the right.
+touche F3
+touche ctrl+a
+taper 30042026
+touche Tab space
+sleep 2
+# The month list has the focus; five Tabs reach the day grid, past the year list and the
+# three buttons.
+touches Tab 5
+touche Right
+sleep 1.5
+touche Escape
+sleep 1
+kill "${pids[@]}" 2>/dev/null
+sleep 0.5
+
+# What Orca said, one utterance a line.
+paroles=$(grep "SPEECH OUTPUT: '" "$journal" | sed -E "s/^.*SPEECH OUTPUT: '(.*)' ?\{.*$/\1/")
+echo "$paroles" >"$HOME/paroles.txt"
+manque=0
+# A phrase within an utterance, or with -x a whole utterance.
+exiger() {
+    local entier=""
+    if [ "$1" = "-x" ]; then
+        entier=x
+        shift
+    fi
+    if ! grep -qF$entier -- "$1" <<<"$paroles"; then
+        echo "Orca n'a pas dit : $1"
+        manque=1
+    fi
+}
+# The result, the total, the day reached with its holiday, the unit selected when the list
+# takes the focus, and the typed date read whole.
+exiger "35 ans, 11 mois et 22 jours"
+exiger "= 001 J 05:00:00"
+exiger "vendredi 1er mai 2026, fête du Travail"
+exiger -x "Mois."
+exiger "01/01/1990"
+if [ $manque -ne 0 ]; then
+    echo "--- ce qu'Orca a dit ---"
+    echo "$paroles"
+fi
+exit $manque

@@ -4,6 +4,7 @@
 
 #include "core/reglescalendrier.h"
 #include "windows/calendar/casejour.h"
+#include "windows/common/accessibilite.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/couleurs.h"
 #include "windows/common/images.h"
@@ -125,6 +126,8 @@ void FenetreCalendrier::construireHaut() {
     list_annee->setGeometry(rectTwips(5280, 360, 975, 1230));
     list_annee->setAccessibleName(QStringLiteral("Année"));
     libelles[1]->setBuddy(list_annee);
+    annoncerLigneAuFocus(list_mois);
+    annoncerLigneAuFocus(list_annee);
 
     auto* bordListes = new BordListe(this);
     for (QListWidget* liste : {list_mois, list_annee}) {

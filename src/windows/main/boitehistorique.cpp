@@ -18,6 +18,9 @@ QPlainTextEdit* creerHistorique(QWidget* cadre, const QString& nom, const QRect&
     boite->setGeometry(place);
     boite->setFont(police(QStringLiteral("Fixedsys"), 9));
     boite->setReadOnly(true);
+    // A caret the keyboard moves, so that a screen reader reads the lines one by one and
+    // from the caret to the end.
+    boite->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     // Lines are only ever added: an undo history would hold a second copy of them.
     boite->document()->setUndoRedoEnabled(false);
     // The lines are laid out to the box's width; one that still overflows goes on below rather

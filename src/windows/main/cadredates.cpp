@@ -4,6 +4,7 @@
 #include "windows/main/cadredates.h"
 
 #include "core/unitesdate.h"
+#include "windows/common/accessibilite.h"
 #include "windows/common/anneaufocus.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
@@ -150,6 +151,7 @@ void CadreDates::construireListeUnites() {
     list_increment->setObjectName(QStringLiteral("list_increment"));
     list_increment->setGeometry(rectTwips(3240, 960, 1455, 840));
     list_increment->setFont(normale());
+    annoncerLigneAuFocus(list_increment);
     list_increment->setAccessibleName(QStringLiteral("Unité"));
     for (const DescriptionUnite& unite : tableUnites()) {
         list_increment->addItem(unite.texteLigne);

@@ -95,6 +95,9 @@ void ConfOpt::construireGauche() {
         b->setObjectName(nomIndexe(u"com_options", i));
         b->setGeometry(rectTwips(540, haut, 1980, 495));
         b->setFont(normale());
+        // Checked while its page is shown: a screen reader says which page is open, where the
+        // eye has the green light.
+        b->setCheckable(true);
         connect(b, &QPushButton::clicked, this, [this, i] { comOptions(i); });
         com_options[std::size_t(i)] = b;
     }
@@ -153,6 +156,12 @@ void ConfOpt::construirePageDates() {
     for (int i = 0; i < 7; ++i)
         nouveauLibelle(cadre, QString::fromUtf16(touches[i]), 360, hauts[i], 5320)
             ->setToolTip(QString::fromUtf16(bulles[i]));
+    m_astuces[1] = QStringLiteral("Astuces. Vous pouvez également utiliser les touches suivantes : "
+                                  "Page préc. et Page suiv. pour incrémenter ou décrémenter la "
+                                  "Date d'un mois, Flèche Haut, Flèche Bas, + et - pour "
+                                  "l'incrémenter ou la décrémenter d'une journée, Origine pour le "
+                                  "1er jour du mois, Fin pour le dernier jour du mois, Inser ou "
+                                  "Ctrl+; pour la Date du Jour.");
     nouveauLibelle(cadre, QStringLiteral("Vous pouvez tester le résultat avec la Zone de Test :"),
                    240, 3900, 5440);
     QLabel* zone = nouveauLibelle(cadre, QStringLiteral("Zone de Test :"), 360, 4455, 1320);
@@ -215,6 +224,9 @@ void ConfOpt::construirePageNombres() {
     for (int i = 0; i < 4; ++i)
         nouveauLibelle(cadre, QString::fromUtf16(touches[i]), 360, hauts[i], 5320)
             ->setToolTip(QString::fromUtf16(bulles[i]));
+    m_astuces[2] = QStringLiteral("Utilisation. Page préc. et Page suiv. pour incrémenter ou "
+                                  "décrémenter la valeur de 10 unités, Flèche Haut et Flèche Bas "
+                                  "pour l'incrémenter ou la décrémenter d'une unité.");
     nouveauLibelle(cadre, QStringLiteral("Vous pouvez tester le résultat avec la Zone de Test :"),
                    240, 3120, 5440);
     QLabel* zone = nouveauLibelle(cadre, QStringLiteral("Zone de Test :"), 360, 3675, 1320);
