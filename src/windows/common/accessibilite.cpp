@@ -80,7 +80,7 @@ void annoncerLigneAuFocus(QAbstractItemView* liste) {
             // After Qt's own announcement of the list, which would otherwise come last.
             QTimer::singleShot(0, vue, [vue] {
                 const QModelIndex ligne = vue->currentIndex();
-                if (!vue->hasFocus() || !ligne.isValid() || !QAccessible::isActive()) return;
+                if (!vue->hasFocus() || !ligne.isValid()) return;
                 QAccessibleEvent focus(vue, QAccessible::Focus);
                 focus.setChild(ligne.row());
                 QAccessible::updateAccessibility(&focus);

@@ -11,16 +11,18 @@
 
 namespace orvaline {
 
+void verrouillerHistorique(QPlainTextEdit* boite) {
+    boite->setReadOnly(true);
+    boite->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+}
+
 QPlainTextEdit* creerHistorique(QWidget* cadre, const QString& nom, const QRect& place,
                                 const QString& nomAccessible) {
     auto* boite = new QPlainTextEdit(cadre);
     boite->setObjectName(nom);
     boite->setGeometry(place);
     boite->setFont(police(QStringLiteral("Fixedsys"), 9));
-    boite->setReadOnly(true);
-    // A caret the keyboard moves, so that a screen reader reads the lines one by one and
-    // from the caret to the end.
-    boite->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    verrouillerHistorique(boite);
     // Lines are only ever added: an undo history would hold a second copy of them.
     boite->document()->setUndoRedoEnabled(false);
     // The lines are laid out to the box's width; one that still overflows goes on below rather

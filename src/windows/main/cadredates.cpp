@@ -215,7 +215,7 @@ void CadreDates::charger() {
     list_increment->setCurrentRow(3);
     move(px(240), px(840));
     sais_histo->clear();
-    sais_histo->setReadOnly(true);
+    verrouillerHistorique(sais_histo);
     sais_date[1]->clear();
     sais_date[2]->clear();
     sais_increment->clear();

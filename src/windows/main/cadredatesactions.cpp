@@ -198,12 +198,7 @@ void CadreDates::calculdates() {
         break;
     }
     // The result is heard where the focus has gone; a message box speaks for itself.
-    if (r.message.isEmpty() && !r.erreur) {
-        if (r.calcul)
-            annoncer(this, *r.calcul);
-        else if (r.dateFin)
-            annoncer(this, QStringLiteral("Date de Fin : ") + *r.dateFin);
-    }
+    if (r.message.isEmpty() && !r.erreur && r.calcul) annoncer(this, *r.calcul);
 }
 
 void CadreDates::choisirDate(int index) {
