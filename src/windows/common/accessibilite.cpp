@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/common/accessibilite.h"
 
+#include "windows/common/boutonaccessible.h"
+#include "windows/common/boutonxp.h"
 #include "windows/common/champaccessible.h"
 #include "windows/common/champsaisie.h"
 
@@ -62,6 +64,8 @@ public:
 QAccessibleInterface* fabrique(const QString& classe, QObject* objet) {
     if (classe == u"QLabel")
         if (auto* l = qobject_cast<QLabel*>(objet)) return new LibelleAccessible(l);
+    if (classe == u"orvaline::BoutonXp")
+        if (auto* b = qobject_cast<BoutonXp*>(objet)) return new BoutonAccessible(b);
     if (classe == u"orvaline::ChampSaisie")
         if (auto* c = qobject_cast<ChampSaisie*>(objet)) return new ChampAccessible(c);
     return nullptr;
