@@ -266,7 +266,7 @@ void FenetreCalendrier::construireGrilles() {
 
 void FenetreCalendrier::construireBas() {
     lignes[0] = ligne(this, QStringLiteral("lignes(0)"), QColor(128, 128, 128), 4680);
-    lignes[1] = ligne(this, QStringLiteral("lignes(1)"), QColor(255, 255, 255), 4695);
+    lignes[1] = ligne(this, QStringLiteral("lignes(1)"), fondLisible(0xFFFFFF), 4695);
 
     icones[1] = new QLabel(this);
     icones[1]->setObjectName(QStringLiteral("icones(1)"));

@@ -67,6 +67,14 @@ QColor texteLisible(const QWidget* w, QRgb texte) {
     return texteLisible(texte, w->palette().color(w->backgroundRole()));
 }
 
+void contourVisible(QWidget* caseACocher) {
+    if (!paletteSombre()) return;
+    QPalette couleurs = caseACocher->palette();
+    // The box paints no background of its own: the window colour only serves the square.
+    couleurs.setColor(QPalette::Window, couleurs.color(QPalette::WindowText).darker(110));
+    caseACocher->setPalette(couleurs);
+}
+
 void colorerFond(QWidget* w, QRgb fond) {
     QPalette couleurs = w->palette();
     couleurs.setColor(w->backgroundRole(), fondLisible(fond));

@@ -30,6 +30,10 @@ QColor texteLisible(QRgb texte, const QColor& fond);
 // The designed text colour of a widget's foreground role, drawn over the widget's background.
 QColor texteLisible(const QWidget* w, QRgb texte);
 
+// On a dark desktop the style draws a check box's square from the window colour, a shade
+// darker: nearly black on the dark box. There the square takes a shade of the text instead.
+void contourVisible(QWidget* caseACocher);
+
 // The contrast ratio of two colours (1 to 21), from their relative luminance.
 double contraste(const QColor& a, const QColor& b);
 

@@ -125,6 +125,7 @@ void ConfOpt::construirePageDates() {
     case_saisdate->setObjectName(QStringLiteral("case_saisdate"));
     case_saisdate->setGeometry(rectTwips(240, 360, 4200, 300));
     case_saisdate->setFont(normale());
+    contourVisible(case_saisdate);
     tracerLigne(cadre, 1, 840);
     decorer(cadre, 1, QStringLiteral("astuce"), 1020);
 
@@ -205,6 +206,7 @@ void ConfOpt::construirePageNombres() {
     case_saisnombre->setObjectName(QStringLiteral("case_saisnombre"));
     case_saisnombre->setGeometry(rectTwips(240, 360, 4200, 300));
     case_saisnombre->setFont(normale());
+    contourVisible(case_saisnombre);
     tracerLigne(cadre, 2, 840);
     decorer(cadre, 2, QStringLiteral("astuce"), 1020);
 
