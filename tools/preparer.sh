@@ -19,8 +19,11 @@ paquets+=(poppler-utils)
 # The style check of the test command: layout and lint.
 paquets+=(clang-format clang-tidy)
 # The screen-reader walk (tools/parcours-atspi.sh), only on request: it needs a virtual screen.
+# The Orca test (tests/integration/lecteur_ecran.sh) needs Orca, its speech through
+# speech-dispatcher and espeak-ng (to a null output), xdotool to type and openbox.
 if [ -n "${ORVALINE_LECTEUR_ECRAN:-}" ]; then
     paquets+=(xauth dbus at-spi2-core python3-gi gir1.2-atspi-2.0)
+    paquets+=(orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng xdotool)
 fi
 manquants=()
 for p in "${paquets[@]}"; do

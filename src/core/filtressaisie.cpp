@@ -153,7 +153,9 @@ std::optional<TexteCurseur> filtredate(const TexteCurseur& champ, bool completio
         return aLaFin(dernierjourmois(quinze));
     }
     if (touche.code == Qt::Key_Home) return aLaFin(QStringLiteral("01/") + moisAnnee(aujourdhui));
-    if (touche.code == Qt::Key_Insert) return aLaFin(ecrireDate(aujourdhui));
+    // Ctrl+; too: a screen reader such as Orca keeps Insert for itself.
+    if (touche.code == Qt::Key_Insert || (touche.controle && touche.code == Qt::Key_Semicolon))
+        return aLaFin(ecrireDate(aujourdhui));
 
     QString texte = champ.texte.trimmed();
     if (texte.isEmpty()) return TexteCurseur{};

@@ -35,10 +35,12 @@ struct ToucheRelachee {
     int code = 0;
     bool paveNumerique = false;
     bool majuscule = false;
+    bool controle = false;
 
     static ToucheRelachee depuis(int code, Qt::KeyboardModifiers modificateurs) {
         return {code, modificateurs.testFlag(Qt::KeypadModifier),
-                modificateurs.testFlag(Qt::ShiftModifier)};
+                modificateurs.testFlag(Qt::ShiftModifier),
+                modificateurs.testFlag(Qt::ControlModifier)};
     }
 };
 

@@ -215,11 +215,23 @@ QString majusculeInitiale(const QString& texte) {
     return texte.isEmpty() ? texte : texte.left(1).toUpper() + texte.mid(1);
 }
 
-QString ligneFerie(const JourFerie& ferie) {
-    const QDate& d = ferie.date;
+namespace {
+// "vendredi 1er mai", as a French sentence writes a day.
+QString jourEcrit(QDate d) {
     const QString jour = d.day() == 1 ? QStringLiteral("1er") : QString::number(d.day());
-    return nomJour(d.dayOfWeek()).toLower() + u' ' + jour + u' ' + nomMois(d.month()).toLower() +
-           QStringLiteral(" : ") + ferie.nom;
+    return nomJour(d.dayOfWeek()).toLower() + u' ' + jour + u' ' + nomMois(d.month()).toLower();
+}
+} // namespace
+
+QString ligneFerie(const JourFerie& ferie) {
+    return jourEcrit(ferie.date) + QStringLiteral(" : ") + ferie.nom;
+}
+
+QString dateParlee(QDate date, bool alsacemoselle) {
+    if (!date.isValid()) return {};
+    const QString ferie = nomFerie(date, alsacemoselle);
+    return jourEcrit(date) + u' ' + QString::number(date.year()) +
+           (ferie.isEmpty() ? QString() : QStringLiteral(", ") + ferie);
 }
 
 bool estJourOuvre(QDate date, RegleJours regle) {

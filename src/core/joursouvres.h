@@ -40,6 +40,9 @@ QString majusculeInitiale(const QString& texte);
 // A holiday written the French way, for the holidays list: "jeudi 1er janvier : jour de l’An".
 QString ligneFerie(const JourFerie& ferie);
 
+// A day as a screen reader says it, with its holiday: "vendredi 1er mai 2026, fête du Travail".
+QString dateParlee(QDate date, bool alsacemoselle);
+
 bool estJourOuvre(QDate date, RegleJours regle);
 
 // The nth working day after the start (before it when n < 0); the start itself never counts

@@ -130,6 +130,10 @@ private slots:
             << oui;
         ligne("début: premier jour du mois", "abc", 1, Qt::Key_Home, non, "01/06/2026", 10) << oui;
         ligne("insertion: aujourd'hui", "", 0, Qt::Key_Insert, non, "15/06/2026", 10) << oui;
+        const int ctrl = Qt::ControlModifier;
+        ligne("ctrl+; : aujourd'hui", "01/01/2020", 3, Qt::Key_Semicolon, ctrl, "15/06/2026", 10)
+            << oui;
+        ligne("; sans ctrl filtré", "01/01;", 6, Qt::Key_Semicolon, non, "01/01", 5) << non;
     }
     void filtreDate() {
         QFETCH(QString, texte);

@@ -75,6 +75,24 @@ private slots:
         QCOMPARE(ligneFerie(*f), liste);
     }
 
+    // The day a screen reader says in the calendar: the first of the month as "1er", the
+    // holiday after a comma, Alsace-Moselle's only when asked for.
+    void parlee_data() {
+        test::colonnes<QDate, bool, QString>({"date", "alsace", "dit"});
+        auto ligne = [](const char* date, bool alsace, const char* dit) {
+            QTest::newRow(dit) << lire(date) << alsace << QString::fromUtf8(dit);
+        };
+        ligne("01/05/2026", false, "vendredi 1er mai 2026, fête du Travail");
+        ligne("02/05/2026", false, "samedi 2 mai 2026");
+        ligne("26/12/2024", true, "jeudi 26 décembre 2024, Saint-Étienne");
+        ligne("26/12/2023", false, "mardi 26 décembre 2023");
+    }
+    void parlee() {
+        QFETCH(QDate, date);
+        QFETCH(bool, alsace);
+        QTEST(dateParlee(date, alsace), "dit");
+    }
+
     void ajout_data() {
         test::colonnes<QDate, qint64, RegleJours, QDate>({"debut", "n", "regle", "attendu"});
         auto ligne = [](const char* nom, const char* debut, qint64 n, RegleJours regle,

@@ -2,6 +2,7 @@
 #include "windows/calendar/casejour.h"
 
 #include "core/joursouvres.h"
+#include "windows/common/couleurs.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -75,8 +76,10 @@ void CaseJour::definirFerie(const QString& nom) {
 
 void CaseJour::appliquer() {
     const Couleurs& c = couleurs(m_jeu);
-    const QColor fond = m_appui ? c.appui : (m_survol ? c.survol : c.repos);
-    definirCouleurs(plusPale(fond), fond, m_ferie ? couleurFerie() : QColor(Qt::black));
+    const QColor fond = fondLisible((m_appui ? c.appui : (m_survol ? c.survol : c.repos)).rgb());
+    // On a dark desktop a paler top would be a light band over a dark cell.
+    definirCouleurs(paletteSombre() ? fond.lighter(115) : plusPale(fond), fond,
+                    texteLisible(m_ferie ? couleurFerie().rgb() : 0x000000, fond));
     // Under the mouse and while pressed the day is written in bold, as when selected.
     QFont f = font();
     f.setBold(c.gras || ((m_survol || m_appui) && m_jeu != Jeu::Vide));

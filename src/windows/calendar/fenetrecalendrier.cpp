@@ -5,6 +5,7 @@
 #include "core/reglescalendrier.h"
 #include "shared/reglages.h"
 #include "windows/calendar/casejour.h"
+#include "windows/common/accessibilite.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/couleurs.h"
 #include "windows/common/images.h"
@@ -130,6 +131,8 @@ void FenetreCalendrier::construireHaut() {
     list_annee->setGeometry(rectTwips(5280, 360, 975, 1230));
     list_annee->setAccessibleName(QStringLiteral("Année"));
     libelles[1]->setBuddy(list_annee);
+    annoncerLigneAuFocus(list_mois);
+    annoncerLigneAuFocus(list_annee);
 
     auto* bordListes = new BordListe(this);
     for (QListWidget* liste : {list_mois, list_annee}) {
@@ -184,7 +187,7 @@ void FenetreCalendrier::construireHaut() {
     lib_ferie->setWordWrap(true);
     lib_ferie->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette rouge = lib_ferie->palette();
-    rouge.setColor(QPalette::WindowText, couleurFerie());
+    rouge.setColor(QPalette::WindowText, texteLisible(lib_ferie, couleurFerie().rgb()));
     lib_ferie->setPalette(rouge);
 }
 
@@ -249,7 +252,7 @@ void FenetreCalendrier::construireGrilles() {
                 cellule->setAlignment(Qt::AlignCenter);
                 cellule->setAutoFillBackground(true);
                 QPalette p = cellule->palette();
-                p.setColor(QPalette::Window, QColor(237, 237, 237));
+                p.setColor(QPalette::Window, fondLisible(0xEDEDED));
                 cellule->setPalette(p);
                 lib_jouap[std::size_t(g.base + i)] = cellule;
             }
@@ -268,7 +271,7 @@ void FenetreCalendrier::construireGrilles() {
 
 void FenetreCalendrier::construireBas() {
     lignes[0] = ligne(this, QStringLiteral("lignes(0)"), QColor(128, 128, 128), 4680);
-    lignes[1] = ligne(this, QStringLiteral("lignes(1)"), QColor(255, 255, 255), 4695);
+    lignes[1] = ligne(this, QStringLiteral("lignes(1)"), fondLisible(0xFFFFFF), 4695);
 
     icones[1] = new QLabel(this);
     icones[1]->setObjectName(QStringLiteral("icones(1)"));

@@ -10,8 +10,11 @@
 #include "shared/reglages.h"
 #include "windows/calendar/casejour.h"
 #include "windows/calendar/echangecalendrier.h"
+#include "windows/common/accessibilite.h"
 #include "windows/common/annees.h"
+#include "windows/common/annonce.h"
 #include "windows/common/boutonxp.h"
+#include "windows/common/couleurs.h"
 #include "windows/common/etat.h"
 #include "windows/common/fenetres.h"
 #include "windows/common/labeldegrade.h"
@@ -88,6 +91,10 @@ void FenetreCalendrier::charger() {
 }
 
 void FenetreCalendrier::selectdate(const QString& date) {
+    // Moved from the grid or the buttons, the lists change line without the focus: the
+    // reader must not believe the focus went there. The new day is said at the end.
+    std::optional<SilenceAccessible> silence;
+    if (!list_mois->hasFocus() && !list_annee->hasFocus()) silence.emplace();
     const DateCalendrier d = lireDateCalendrier(date);
     m_suppressionRafraichissement = 1;
     m_jourSelectionne = qint16(d.jour);
@@ -104,6 +111,12 @@ void FenetreCalendrier::selectdate(const QString& date) {
     affichage();
     list_annee->scrollToItem(list_annee->currentItem());
     list_mois->scrollToItem(list_mois->currentItem());
+    silence.reset();
+    if (carre->hasFocus()) {
+        const DateCalendrier jour = lireDateCalendrier(lib_date->text());
+        annoncer(this, dateParlee(QDate(jour.annee.toInt(), jour.mois, jour.jour),
+                                  libcalc().opt_alsacemoselle != 0));
+    }
 }
 
 void FenetreCalendrier::affichage() {
@@ -139,7 +152,8 @@ void FenetreCalendrier::affichage() {
                 petite->setText(texte);
                 QPalette p = petite->palette();
                 p.setColor(QPalette::WindowText,
-                           ferie.isEmpty() ? QColor(Qt::black) : couleurFerie());
+                           texteLisible(ferie.isEmpty() ? 0x000000 : couleurFerie().rgb(),
+                                        p.color(QPalette::Window)));
                 petite->setPalette(p);
                 petite->setToolTip(majusculeInitiale(ferie));
                 continue;
@@ -187,8 +201,12 @@ void FenetreCalendrier::selectionnerJour(int index) {
         nomFerie(QDate(lireDateCalendrier(date).annee.toInt(), list_mois->currentRow() + 1, n),
                  reglages().alsacemoselle());
     lib_ferie->setText(majusculeInitiale(ferie));
-    carre->setAccessibleDescription(ferie.isEmpty() ? longue
-                                                    : longue + QStringLiteral(", ") + ferie);
+    {
+        // Read by "where am I"; the move itself is said by selectdate().
+        const SilenceAccessible silence;
+        carre->setAccessibleDescription(ferie.isEmpty() ? longue
+                                                        : longue + QStringLiteral(", ") + ferie);
+    }
 }
 
 void FenetreCalendrier::moisVoisin(int index) {

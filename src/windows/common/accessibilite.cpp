@@ -1,9 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/common/accessibilite.h"
 
+#include "windows/common/boutonaccessible.h"
+#include "windows/common/boutonxp.h"
+#include "windows/common/champaccessible.h"
+#include "windows/common/champsaisie.h"
+
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QLabel>
 #include <QTextDocument>
+#include <QTimer>
 
 namespace orvaline {
 
@@ -56,9 +64,43 @@ public:
 QAccessibleInterface* fabrique(const QString& classe, QObject* objet) {
     if (classe == u"QLabel")
         if (auto* l = qobject_cast<QLabel*>(objet)) return new LibelleAccessible(l);
+    if (classe == u"orvaline::BoutonXp")
+        if (auto* b = qobject_cast<BoutonXp*>(objet)) return new BoutonAccessible(b);
+    if (classe == u"orvaline::ChampSaisie")
+        if (auto* c = qobject_cast<ChampSaisie*>(objet)) return new ChampAccessible(c);
     return nullptr;
 }
 } // namespace
+
+void annoncerLigneAuFocus(QAbstractItemView* liste) {
+    class Suivi : public QObject {
+    public:
+        using QObject::QObject;
+
+    protected:
+        bool eventFilter(QObject* objet, QEvent* e) override {
+            if (e->type() != QEvent::FocusIn) return false;
+            auto* vue = static_cast<QAbstractItemView*>(objet);
+            // After Qt's own announcement of the list, which would otherwise come last.
+            QTimer::singleShot(0, vue, [vue] {
+                const QModelIndex ligne = vue->currentIndex();
+                if (!vue->hasFocus() || !ligne.isValid()) return;
+                QAccessibleEvent focus(vue, QAccessible::Focus);
+                focus.setChild(ligne.row());
+                QAccessible::updateAccessibility(&focus);
+            });
+            return false;
+        }
+    };
+    liste->installEventFilter(new Suivi(liste));
+}
+
+SilenceAccessible::SilenceAccessible()
+    : m_avant(QAccessible::installUpdateHandler([](QAccessibleEvent*) {})) {}
+
+SilenceAccessible::~SilenceAccessible() {
+    QAccessible::installUpdateHandler(m_avant);
+}
 
 void installerAccessibilite() {
     static bool fait = false;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "windows/common/couleurs.h"
+
 #include <QGroupBox>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
@@ -19,7 +21,8 @@ protected:
         QStylePainter peintre(this);
         QStyleOptionGroupBox option;
         initStyleOption(&option);
-        option.palette.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xC0));
+        option.palette.setColor(QPalette::WindowText,
+                                texteLisible(0x0000C0, option.palette.color(QPalette::Window)));
         peintre.drawComplexControl(QStyle::CC_GroupBox, option);
     }
 };

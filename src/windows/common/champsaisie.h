@@ -29,6 +29,9 @@ public:
     // untouched, so the selection and undo history survive keys that only move or select.
     void appliquerFiltre(const std::optional<TexteCurseur>& reponse);
 
+private:
+    void remplacerDifference(const QString& nouveau);
+
 signals:
     void toucheRelachee(int touche, Qt::KeyboardModifiers modificateurs);
     void focusPerdu();

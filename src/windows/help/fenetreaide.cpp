@@ -2,6 +2,7 @@
 #include "windows/help/fenetreaide.h"
 
 #include "windows/common/boutonxp.h"
+#include "windows/common/couleurs.h"
 #include "windows/common/fenetres.h"
 #include "windows/common/polices.h"
 #include "windows/common/twips.h"
@@ -21,6 +22,32 @@ namespace {
 QUrl sommaire() {
     return QUrl(QStringLiteral("qrc:/help/sommaire.html"));
 }
+
+// The pages' style sheet is written for a white page. On a dark desktop its rules are
+// followed by the page's colours taken from the palette, which win as the later ones.
+class PageAide : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl& nom) override {
+        QVariant ressource = QTextBrowser::loadResource(type, nom);
+        if (type != QTextDocument::StyleSheetResource || !paletteSombre()) return ressource;
+        const QPalette p = palette();
+        const QColor fond = p.color(QPalette::Base);
+        auto nomCouleur = [](const QColor& c) { return c.name(); };
+        const QString sombre =
+            QStringLiteral("\nbody { color: %1; background-color: %2; }\n"
+                           "h1 { color: %3; }\nh2 { color: %4; }\na { color: %5; }\n"
+                           "pre { color: #000000; }\n"
+                           "td.encadre { background-color: %2; border-color: %3; }\n"
+                           "pre.bande { color: %1; background-color: %2; }\n")
+                .arg(nomCouleur(p.color(QPalette::Text)), nomCouleur(fond),
+                     nomCouleur(texteLisible(0x0000C0, fond)),
+                     nomCouleur(texteLisible(0x000080, fond)),
+                     nomCouleur(texteLisible(p.color(QPalette::Link).rgb(), fond)));
+        return QVariant(QString::fromUtf8(ressource.toByteArray()) + sombre);
+    }
+};
 } // namespace
 
 FenetreAide& FenetreAide::instance() {
@@ -51,7 +78,7 @@ FenetreAide::FenetreAide() : QWidget(nullptr, Qt::Window) {
     com_precedent->setEnabled(false);
     com_suivant->setEnabled(false);
 
-    sais_aide = new QTextBrowser(this);
+    sais_aide = new PageAide(this);
     sais_aide->setObjectName(QStringLiteral("sais_aide"));
     sais_aide->setAccessibleName(QStringLiteral("Page d'aide"));
     // Every page lives in the program; nothing is ever fetched from outside.

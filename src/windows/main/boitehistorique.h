@@ -14,4 +14,9 @@ namespace orvaline {
 QPlainTextEdit* creerHistorique(QWidget* cadre, const QString& nom, const QRect& place,
                                 const QString& nomAccessible);
 
+// Locks the box against typing while leaving it a caret the keyboard moves, so that a screen
+// reader reads its lines one by one and from the caret to the end. Qt's read-only mode alone
+// gives only the mouse a way in.
+void verrouillerHistorique(QPlainTextEdit* boite);
+
 } // namespace orvaline

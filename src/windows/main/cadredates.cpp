@@ -5,6 +5,7 @@
 
 #include "core/unitesdate.h"
 #include "shared/reglages.h"
+#include "windows/common/accessibilite.h"
 #include "windows/common/anneaufocus.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
@@ -151,6 +152,7 @@ void CadreDates::construireListeUnites() {
     list_increment->setObjectName(QStringLiteral("list_increment"));
     list_increment->setGeometry(rectTwips(3240, 960, 1455, 840));
     list_increment->setFont(normale());
+    annoncerLigneAuFocus(list_increment);
     list_increment->setAccessibleName(QStringLiteral("Unité"));
     for (const DescriptionUnite& unite : tableUnites()) {
         list_increment->addItem(unite.texteLigne);
@@ -229,7 +231,7 @@ void CadreDates::charger() {
     list_increment->setCurrentRow(3);
     move(px(240), px(840));
     sais_histo->clear();
-    sais_histo->setReadOnly(true);
+    verrouillerHistorique(sais_histo);
     sais_date[1]->clear();
     sais_date[2]->clear();
     sais_increment->clear();

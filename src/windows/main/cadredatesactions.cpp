@@ -8,6 +8,7 @@
 #include "shared/rapporterreur.h"
 #include "shared/reglages.h"
 #include "windows/calendar/echangecalendrier.h"
+#include "windows/common/annonce.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
 #include "windows/common/fenetres.h"
@@ -171,8 +172,9 @@ EntreeCalculDates CadreDates::entree() const {
 
 void CadreDates::calculdates() {
     const ResultatCalculDates r = orvaline::calculdates(entree());
-    if (r.dateDepart) sais_date[1]->setText(*r.dateDepart);
-    if (r.dateFin) sais_date[2]->setText(*r.dateFin);
+    // A date rewritten unchanged would be heard as gone and typed again.
+    if (r.dateDepart && *r.dateDepart != sais_date[1]->text()) sais_date[1]->setText(*r.dateDepart);
+    if (r.dateFin && *r.dateFin != sais_date[2]->text()) sais_date[2]->setText(*r.dateFin);
     if (r.calcul) afficherResultat(*r.calcul);
     if (!r.ajoutHistorique.isEmpty()) {
         QPlainTextEdit* historique = sais_histo;
@@ -206,6 +208,8 @@ void CadreDates::calculdates() {
     case ChampDates::Aucun:
         break;
     }
+    // The result is heard where the focus has gone; a message box speaks for itself.
+    if (r.message.isEmpty() && !r.erreur && r.calcul) annoncer(this, *r.calcul);
 }
 
 void CadreDates::choisirDate(int index) {

@@ -149,7 +149,7 @@ void CadreTemps::construireBoutons() {
 void CadreTemps::charger() {
     move(px(240), px(840));
     sais_histo->clear();
-    sais_histo->setReadOnly(true);
+    verrouillerHistorique(sais_histo);
     m_temps = CalculatriceTemps();
     afficherCadreTemps();
 }

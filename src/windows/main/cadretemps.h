@@ -56,7 +56,8 @@ private:
     void quitterChampTemps(int index);
     void filtrerChampTemps(int index, int touche, Qt::KeyboardModifiers modificateurs);
     void lireCadreTemps();
-    void afficherCadreTemps();
+    // Shows the calculator's state; returns the lines it added to the tape.
+    QString afficherCadreTemps();
     void appliquerReponse(const Reponse& reponse);
 
     // Controls are named as in the design; index 0 is unused where the design counts from 1.

@@ -7,6 +7,7 @@
 #include "shared/libcalc.h"
 #include "shared/rapporterreur.h"
 #include "shared/reglages.h"
+#include "windows/common/annonce.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
 #include "windows/common/fenetres.h"
@@ -48,14 +49,16 @@ void CadreTemps::lireCadreTemps() {
         m_temps.saisir(i, sais_time[std::size_t(i)]->text());
 }
 
-void CadreTemps::afficherCadreTemps() {
+QString CadreTemps::afficherCadreTemps() {
     for (int i = 1; i <= 4; ++i) {
         const auto n = std::size_t(i);
         // Rewriting an unchanged field would move the caret of the field being typed in.
         if (sais_time[n]->text() != m_temps.sais_time(i))
             sais_time[n]->setText(m_temps.sais_time(i));
         libelles[n]->setText(m_temps.libelles(i));
-        sais_time[n]->setAccessibleName(m_temps.libelles(i));
+        // Qt tells the screen reader of every renaming, even to the same name.
+        if (sais_time[n]->accessibleName() != m_temps.libelles(i))
+            sais_time[n]->setAccessibleName(m_temps.libelles(i));
         libelles[n]->setVisible(m_temps.visible(i));
         sais_time[n]->setVisible(m_temps.visible(i));
         lib_mem[n]->setText(m_temps.lib_mem(i));
@@ -68,24 +71,26 @@ void CadreTemps::afficherCadreTemps() {
     QPlainTextEdit* bande = sais_histo;
     const QString& texte = m_temps.sais_histo();
     const qsizetype affiche = bande->document()->characterCount() - 1;
-    if (affiche == texte.size()) return;
+    if (affiche == texte.size()) return {};
+    QString ajout;
     if (affiche > texte.size()) {
         bande->setPlainText(texte);
         emit releveVide();
     } else {
+        ajout = texte.sliced(affiche);
         QTextCursor fin(bande->document());
         fin.movePosition(QTextCursor::End);
-        const QString ajout = texte.sliced(affiche);
         fin.insertText(ajout);
         emit lignesAjoutees(ajout);
     }
     // The box shows its last line, as a paper roll would.
     bande->moveCursor(QTextCursor::End);
     bande->ensureCursorVisible();
+    return ajout;
 }
 
 void CadreTemps::appliquerReponse(const Reponse& reponse) {
-    afficherCadreTemps();
+    const QString ajout = afficherCadreTemps();
     if (reponse.erreur) {
         signalererreur(QStringLiteral("main - com_oper"), *reponse.erreur);
         return;
@@ -95,6 +100,8 @@ void CadreTemps::appliquerReponse(const Reponse& reponse) {
         affichermessage(a.texte, qint16(a.image), qint16(a.boutons), a.titre, qint16(a.aide));
     }
     if (reponse.focus != 0) donnerfocus(sais_time[std::size_t(reponse.focus)]);
+    // The tape's new lines, the total after "=" among them, heard once the focus has settled.
+    if (!reponse.avis) annoncer(this, QString(ajout).replace(u'\n', u' '));
 }
 
 void CadreTemps::com_operClic(int index) {

@@ -8,6 +8,7 @@
 #include "shared/libcalc.h"
 #include "shared/reglages.h"
 #include "windows/calendar/echangecalendrier.h"
+#include "windows/common/annonce.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champsaisie.h"
 #include "windows/common/fenetres.h"
@@ -135,6 +136,7 @@ void ConfOpt::comOptions(int page) {
     for (int i = 1; i <= 4; ++i) {
         cadres[std::size_t(i)]->setVisible(i == page);
         img_led[std::size_t(i)]->setPixmap(img_ledon[i == page ? 1 : 0]->pixmap());
+        com_options[std::size_t(i)]->setChecked(i == page);
     }
     for (int i = 0; i < 10; ++i)
         QCoreApplication::processEvents();
@@ -142,6 +144,7 @@ void ConfOpt::comOptions(int page) {
     if (page == 2) donnerfocus(sais_nombre);
     if (page == 3) donnerfocus(com_selfich);
     if (page == 4) donnerfocus(case_alsacemoselle);
+    annoncer(this, m_astuces[std::size_t(page)]);
 }
 
 void ConfOpt::comSelfich() {

@@ -69,6 +69,9 @@ private:
     std::array<QLabel*, 2> img_ledon{};
     BoutonXp* com_ok = nullptr;
     BoutonXp* com_annul = nullptr;
+    // The hints of a page as a screen reader hears them when the page opens, the keys named
+    // as French keyboards print them.
+    std::array<QString, 5> m_astuces{};
     int m_libelles = 0; // labels are numbered in the order they are made
 
     QCheckBox* case_saisdate = nullptr;

@@ -3,6 +3,7 @@
 #include "core/joursouvres.h"
 #include "core/textesdates.h"
 #include "shared/libcalc.h"
+#include "windows/common/couleurs.h"
 #include "windows/common/images.h"
 #include "windows/common/polices.h"
 #include "windows/common/twips.h"
@@ -25,6 +26,7 @@ void ConfOpt::construirePageFeries() {
     case_alsacemoselle->setObjectName(QStringLiteral("case_alsacemoselle"));
     case_alsacemoselle->setGeometry(rectTwips(240, 360, 5200, 300));
     case_alsacemoselle->setFont(normale);
+    contourVisible(case_alsacemoselle);
     connect(case_alsacemoselle, &QCheckBox::toggled, this, &ConfOpt::remplirFeries);
 
     // What the box adds, in sight and not only for screen readers.

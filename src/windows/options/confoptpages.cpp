@@ -5,6 +5,7 @@
 #include "windows/common/boutonxp.h"
 #include "windows/common/cadretitre.h"
 #include "windows/common/champsaisie.h"
+#include "windows/common/couleurs.h"
 #include "windows/common/images.h"
 #include "windows/common/noms.h"
 #include "windows/common/polices.h"
@@ -94,6 +95,9 @@ void ConfOpt::construireGauche() {
         b->setObjectName(nomIndexe(u"com_options", i));
         b->setGeometry(rectTwips(540, haut, 1980, 495));
         b->setFont(normale());
+        // Checked while its page is shown: a screen reader says which page is open, where the
+        // eye has the green light.
+        b->setCheckable(true);
         connect(b, &QPushButton::clicked, this, [this, i] { comOptions(i); });
         com_options[std::size_t(i)] = b;
     }
@@ -121,6 +125,7 @@ void ConfOpt::construirePageDates() {
     case_saisdate->setObjectName(QStringLiteral("case_saisdate"));
     case_saisdate->setGeometry(rectTwips(240, 360, 4200, 300));
     case_saisdate->setFont(normale());
+    contourVisible(case_saisdate);
     tracerLigne(cadre, 1, 840);
     decorer(cadre, 1, QStringLiteral("astuce"), 1020);
 
@@ -152,6 +157,12 @@ void ConfOpt::construirePageDates() {
     for (int i = 0; i < 7; ++i)
         nouveauLibelle(cadre, QString::fromUtf16(touches[i]), 360, hauts[i], 5320)
             ->setToolTip(QString::fromUtf16(bulles[i]));
+    m_astuces[1] = QStringLiteral("Astuces. Vous pouvez également utiliser les touches suivantes : "
+                                  "Page préc. et Page suiv. pour incrémenter ou décrémenter la "
+                                  "Date d'un mois, Flèche Haut, Flèche Bas, + et - pour "
+                                  "l'incrémenter ou la décrémenter d'une journée, Origine pour le "
+                                  "1er jour du mois, Fin pour le dernier jour du mois, Inser ou "
+                                  "Ctrl+; pour la Date du Jour.");
     nouveauLibelle(cadre, QStringLiteral("Vous pouvez tester le résultat avec la Zone de Test :"),
                    240, 3900, 5440);
     QLabel* zone = nouveauLibelle(cadre, QStringLiteral("Zone de Test :"), 360, 4455, 1320);
@@ -195,6 +206,7 @@ void ConfOpt::construirePageNombres() {
     case_saisnombre->setObjectName(QStringLiteral("case_saisnombre"));
     case_saisnombre->setGeometry(rectTwips(240, 360, 4200, 300));
     case_saisnombre->setFont(normale());
+    contourVisible(case_saisnombre);
     tracerLigne(cadre, 2, 840);
     decorer(cadre, 2, QStringLiteral("astuce"), 1020);
 
@@ -214,6 +226,9 @@ void ConfOpt::construirePageNombres() {
     for (int i = 0; i < 4; ++i)
         nouveauLibelle(cadre, QString::fromUtf16(touches[i]), 360, hauts[i], 5320)
             ->setToolTip(QString::fromUtf16(bulles[i]));
+    m_astuces[2] = QStringLiteral("Utilisation. Page préc. et Page suiv. pour incrémenter ou "
+                                  "décrémenter la valeur de 10 unités, Flèche Haut et Flèche Bas "
+                                  "pour l'incrémenter ou la décrémenter d'une unité.");
     nouveauLibelle(cadre, QStringLiteral("Vous pouvez tester le résultat avec la Zone de Test :"),
                    240, 3120, 5440);
     QLabel* zone = nouveauLibelle(cadre, QStringLiteral("Zone de Test :"), 360, 3675, 1320);
@@ -249,8 +264,8 @@ void ConfOpt::construirePageNavigateur() {
     lib_navig->setReadOnly(true);
     // Grey, the style drawing its border from the window colour: both roles take the grey.
     QPalette gris = lib_navig->palette();
-    gris.setColor(QPalette::Base, QColor(0xED, 0xED, 0xED));
-    gris.setColor(QPalette::Window, QColor(0xED, 0xED, 0xED));
+    gris.setColor(QPalette::Base, fondLisible(0xEDEDED));
+    gris.setColor(QPalette::Window, fondLisible(0xEDEDED));
     lib_navig->setPalette(gris);
     lib_navig->setAccessibleName(QStringLiteral("Programme de Navigation"));
     libelle->setBuddy(lib_navig);
