@@ -53,7 +53,7 @@ private slots:
         e.chemin_appli = m_dossier.path();
     }
     void init() {
-        libcalc().opt_saisdate = 1;
+        test::regler(&Options::saisdate, true);
         m_fenetre = std::make_unique<FenetrePrincipale>();
         m_fenetre->charger();
         m_fenetre->show();

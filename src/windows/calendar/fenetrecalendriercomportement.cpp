@@ -115,7 +115,7 @@ void FenetreCalendrier::selectdate(const QString& date) {
     if (carre->hasFocus()) {
         const DateCalendrier jour = lireDateCalendrier(lib_date->text());
         annoncer(this, dateParlee(QDate(jour.annee.toInt(), jour.mois, jour.jour),
-                                  libcalc().opt_alsacemoselle != 0));
+                                  reglages().alsacemoselle()));
     }
 }
 
