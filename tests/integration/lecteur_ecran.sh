@@ -34,8 +34,10 @@ DefaultModule espeak-ng
 DefaultLanguage "fr"
 AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
 FIN
-    # A copy of its own, so that its settings file is written in the session's folder.
+    # A copy of its own, with the modules it loads from beside it, so that its settings file
+    # is written in the session's folder.
     cp "$programme" "$maison/programme/orvaline"
+    cp "$(dirname "$programme")"/liborvaline_*.so "$maison/programme/"
     HOME=$maison XDG_RUNTIME_DIR=$maison/run XDG_CONFIG_HOME=$maison/config \
         XDG_CACHE_HOME=$maison/cache XDG_DATA_HOME=$maison/data XDG_STATE_HOME=$maison/state \
         ORVALINE_DANS_SESSION=1 LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 LANGUAGE=fr \
