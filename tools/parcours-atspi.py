@@ -11,6 +11,7 @@ no name (decoration must be hidden from the reader). Prints one line per window.
 Usage: tools/parcours-atspi.sh build/orvaline   (starts Xvfb and the accessibility bus)
 """
 import os
+import glob
 import shutil
 import subprocess
 import sys
@@ -70,13 +71,27 @@ class Parcours:
         self.dossier = tempfile.mkdtemp()
         copie = os.path.join(self.dossier, "orvaline")
         shutil.copy(programme, copie)
-        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="fr_FR.UTF-8",
-                   HOME=self.dossier, XDG_RUNTIME_DIR=self.dossier,
-                   XDG_CONFIG_HOME=os.path.join(self.dossier, ".config"))
-        env.pop("QT_QPA_PLATFORM", None)
-        self.processus = subprocess.Popen([copie], env=env)
+        # The windows and printing are modules the program loads from beside itself.
+        for module in glob.glob(os.path.join(os.path.dirname(programme), "liborvaline_*.so")):
+            shutil.copy(module, self.dossier)
+        self.env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="fr_FR.UTF-8",
+                        HOME=self.dossier, XDG_RUNTIME_DIR=self.dossier,
+                        XDG_CONFIG_HOME=os.path.join(self.dossier, ".config"),
+                        XDG_STATE_HOME=os.path.join(self.dossier, ".local", "state"))
+        self.env.pop("QT_QPA_PLATFORM", None)
+        self.copie = copie
         self.erreurs = []
+        self.lancer()
+
+    def lancer(self):
+        self.processus = subprocess.Popen([self.copie], env=self.env)
         self.app = self.attendre(self.application, "l'application")
+
+    def tuer_et_relancer(self):
+        """Ends the program as a crash would, and starts it again in the same home."""
+        self.processus.kill()
+        self.processus.wait(5)
+        self.lancer()
 
     def attendre(self, fonction, quoi, delai=15.0):
         fin = time.monotonic() + delai
@@ -248,6 +263,20 @@ def main():
             autre = p.nouvelle(principale, libelle)
             p.verifier(autre.get_name().strip(), libelle)
             p.fermer(autre, bouton)
+
+        # A line on the tape, then a crash: the next start asks whether to reopen the run.
+        p.bouton(principale, "Calculatrice de Temps")
+        p.bouton(principale, "Plus")
+        time.sleep(0.5)
+        p.tuer_et_relancer()
+        question = p.attendre(lambda: next((f for f in enfants(p.app)
+                                            if f.get_role() in FENETRES and
+                                            etats(f).contains(S.SHOWING) and
+                                            trouver(f, R.PUSH_BUTTON, "Oui") is not None),
+                                           None),
+                              "la question de reprise")
+        p.verifier(question.get_name().strip(), "Question de reprise")
+        p.fermer(question, "Oui")
     finally:
         p.fin()
     for e in p.erreurs:
