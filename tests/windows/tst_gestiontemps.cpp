@@ -83,16 +83,8 @@ private slots:
 
     void cleanup() { m_fenetre.reset(); }
 
-    void addition() {
-        taperDuree({u"1"_s, u"23"_s, u"59"_s, u"59"_s});
-        cliquer("com_oper", 1);
-        QCOMPARE(QApplication::focusWidget(), champ(1));
-
-        taper(4, u"1"_s);
-        cliquer("com_oper", 5);
-        QCOMPARE(champs(), QStringList({u"2"_s, u"0"_s, u"0"_s, u"0"_s}));
-
-        // An overflowing sum is reported from the button and leaves the sum pending.
+    // An overflowing sum is reported from the button and leaves the sum pending.
+    void sommeQuiDeborde() {
         taper(1, u"24855"_s);
         cliquer("com_oper", 1);
         taper(1, u"1"_s);
