@@ -7,7 +7,6 @@
 #include "shared/initialisation.h"
 #include "shared/libcalc.h"
 #include "windows/main/fenetreprincipale.h"
-#include "windows/msgbox/usermsgbox.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -180,20 +179,6 @@ private slots:
         QTEST(historique(), "lignes");
         QCOMPARE(nomFocus(), QStringLiteral("list_increment"));
         toutSeLit();
-    }
-
-    // A number without a unit under an exact difference: told, and sent back to the field.
-    void incrementIllisible() {
-        saisir(QStringLiteral("sais_date(1)"), QStringLiteral("01/01/2024"));
-        saisir(QStringLiteral("sais_increment"), QStringLiteral("12"));
-        test::repondreAuProchainModal(QStringLiteral("Ok"));
-        cliquerUnite(QStringLiteral("Ans, mois, j."));
-        const QString texte =
-            UserMsgBox::instance().findChild<QLabel*>(QStringLiteral("libelles"))->text();
-        QVERIFY2(texte.startsWith(u"L'Incrément est illisible"), qPrintable(texte));
-        QCOMPARE(m_fenetre->focusWidget(), champ(QStringLiteral("sais_increment")));
-        QCOMPARE(champ(QStringLiteral("sais_date(2)"))->text(), QString());
-        QCOMPARE(historique(), QString());
     }
 
     // Every unit reads whole in the list's designed width, with no hover.
