@@ -101,8 +101,6 @@ private slots:
             {"depart", "increment", "fin", "unite", "alsace", "calcul", "lignes"});
         ligne("a click on the current unit adds a month", "31/01/2024", "1", "", "Mois", false,
               "29/02/2024", "\n DD : 31/01/2024\n Inc: 1 Mois\n DF : 29/02/2024\n");
-        ligne("a click that changes the unit calculates once", "15/03/2024", "-1", "", "Trimestres",
-              false, "15/12/2023", "\n DD : 15/03/2024\n Inc: -1 Tr.\n DF : 15/12/2023\n");
         ligne("Good Friday off in Alsace-Moselle", "28/03/2024", "1", "", "J. ouvrés", true,
               "02/04/2024", "\n DD : 28/03/2024\n Inc: 1 J. ouvrés\n DF : 02/04/2024\n");
         // A long line goes on under its start.
