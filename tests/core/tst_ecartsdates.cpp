@@ -138,12 +138,9 @@ private slots:
         QTEST(texteIncrementExact({mois, jours}, semaines), "texte");
     }
 
+    // Ordinary additions are auHasard's, mixed signs tst_cadredates' historiqueRecopie.
     void ajout_data() {
         test::colonnes<QString, qint64, qint64, QString>({"depart", "mois", "jours", "arrivee"});
-        ligne("a month from 31/01 stops at 29/02", "31/01/2024", qint64(1), qint64(0),
-              "29/02/2024");
-        ligne("going back, months first", "31/03/2024", qint64(-1), qint64(-2), "27/02/2024");
-        ligne("back a month, forward days", "31/03/2024", qint64(-1), qint64(2), "02/03/2024");
         ligne("past the last day", "31/12/9999", qint64(0), qint64(1), "");
         ligne("before the first day", "01/01/0100", qint64(-1), qint64(0), "");
         ligne("a huge count", "01/01/2024", qint64(1'000'000'000), qint64(0), "");
