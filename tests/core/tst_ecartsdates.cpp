@@ -23,27 +23,18 @@ QString dire(QDate d) {
 class TestEcartsDates : public QObject {
     Q_OBJECT
 private slots:
-    // Every row checked by hand on a calendar.
+    // Every row checked by hand on a calendar; more are the help's own examples (month ends,
+    // leap days, a year end, an age backwards), which tst_aide plays on the window.
     void ansMoisJours_data() {
         test::colonnes<QString, QString, QString>({"debut", "fin", "texte"});
-        ligne("31/01 to the end of a leap February is a month", "31/01/2024", "29/02/2024",
-              "1 mois");
-        ligne("31/01 to 28/02 of a leap year is days only", "31/01/2024", "28/02/2024", "28 jours");
         ligne("30/04 to 31/05 is a month and a day", "30/04/2024", "31/05/2024",
               "1 mois et 1 jour");
-        ligne("29/02 to 28/02 of a common year is a year", "29/02/2000", "28/02/2001", "1 an");
-        ligne("29/02 to 28/02 four years on never shows 12 months", "29/02/2000", "28/02/2004",
-              "3 ans, 11 mois et 30 jours");
         ligne("28/02 of a common year to 29/02", "28/02/2023", "29/02/2024", "1 an et 1 jour");
-        ligne("across a year end", "31/12/2023", "01/01/2024", "1 jour");
         ligne("one of each, singular", "01/01/2024", "02/02/2025", "1 an, 1 mois et 1 jour");
         ligne("plurals, no months", "10/03/2022", "12/03/2024", "2 ans et 2 jours");
         // Backwards the months are counted from the start too, so the figures may differ from
         // the forward ones.
-        ligne("reversed, counted back from the start", "06/12/2026", "15/12/1990",
-              "−35 ans, 11 mois et 22 jours");
         ligne("reversed: a month back passes the end", "29/02/2024", "31/01/2024", "−29 jours");
-        ligne("reversed: 28/02 less a month is 28/01", "28/02/2023", "31/01/2023", "−28 jours");
         ligne("reversed: a month back, then days", "02/03/0100", "31/01/0100",
               "−1 mois et 2 jours");
         ligne("reversed onto a month end", "31/03/2024", "29/02/2024", "−1 mois");
@@ -138,12 +129,9 @@ private slots:
         QTEST(texteIncrementExact({mois, jours}, semaines), "texte");
     }
 
+    // Ordinary additions are auHasard's, mixed signs tst_cadredates' historiqueRecopie.
     void ajout_data() {
         test::colonnes<QString, qint64, qint64, QString>({"depart", "mois", "jours", "arrivee"});
-        ligne("a month from 31/01 stops at 29/02", "31/01/2024", qint64(1), qint64(0),
-              "29/02/2024");
-        ligne("going back, months first", "31/03/2024", qint64(-1), qint64(-2), "27/02/2024");
-        ligne("back a month, forward days", "31/03/2024", qint64(-1), qint64(2), "02/03/2024");
         ligne("past the last day", "31/12/9999", qint64(0), qint64(1), "");
         ligne("before the first day", "01/01/0100", qint64(-1), qint64(0), "");
         ligne("a huge count", "01/01/2024", qint64(1'000'000'000), qint64(0), "");

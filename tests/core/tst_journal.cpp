@@ -67,9 +67,6 @@ private slots:
         const QByteArray entete = enteteJournal();
         const QByteArray un = enregistrementAjout(Releve::Bande, u"\n 001 J  00:00:00 "_s);
         test::ligne("rien", QByteArray(), int(EtatJournal::Illisible), "");
-        test::ligne("un autre fichier", QByteArray("[Options]\nSaisdate=1\n"),
-                    int(EtatJournal::Illisible), "");
-        test::ligne("l'en-tête coupé", entete.first(10), int(EtatJournal::Illisible), "");
         test::ligne("l'en-tête sans fin de ligne", entete.chopped(1), int(EtatJournal::Illisible),
                     "");
         test::ligne("une version suivante", QByteArray("Orvaline journal 2\n") + un,

@@ -48,9 +48,6 @@ private slots:
         ligne("01/04/2024", false, "lundi de Pâques");
         ligne("09/05/2024", false, "Ascension");
         ligne("20/05/2024", false, "lundi de Pentecôte", "lundi 20 mai : lundi de Pentecôte");
-        ligne("21/04/2025", false, "lundi de Pâques");
-        ligne("29/05/2025", false, "Ascension");
-        ligne("09/06/2025", false, "lundi de Pentecôte");
         ligne("24/04/2000", false, "lundi de Pâques"); // Easter 2000: 23 April
         ligne("23/03/1818", false, "lundi de Pâques"); // the earliest Easter
         ligne("26/04/2038", false, "lundi de Pâques"); // the latest Easter
@@ -100,15 +97,11 @@ private slots:
             QTest::newRow(nom) << lire(debut) << n << regle << lire(attendu);
         };
         ligne("vendredi +1 ouvré", "05/01/2024", 1, ouvres, "08/01/2024");
-        ligne("vendredi +1 ouvrable", "05/01/2024", 1, ouvrables, "06/01/2024");
-        ligne("11/11 un samedi, ouvrable", "10/11/2023", 1, ouvrables, "13/11/2023");
-        ligne("fin d'année", "29/12/2023", 1, ouvres, "02/01/2024");
         ligne("Noël puis 26/12 en Alsace", "22/12/2023", 1, ouvresAM, "27/12/2023");
         ligne("départ férié", "01/05/2024", 1, ouvres, "02/05/2024");
         ligne("départ férié à rebours", "01/05/2024", -1, ouvres, "30/04/2024");
         ligne("lundi -1", "02/01/2024", -1, ouvres, "29/12/2023");
         ligne("zéro sur un dimanche", "07/01/2024", 0, ouvres, "07/01/2024");
-        ligne("une année", "31/12/2023", 252, ouvres, "31/12/2024");
         ligne("une année à rebours", "31/12/2024", -252, ouvres, "29/12/2023");
         ligne("au-delà de 9999", "31/12/9999", 1, ouvres, "");
         ligne("avant l'an 100", "04/01/0100", -1, ouvres, "");

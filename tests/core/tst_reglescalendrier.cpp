@@ -40,7 +40,6 @@ private slots:
         ligne("25 ans", "25", "", 2016, 2051);
         ligne("étendue vide: 3 ans", "", "", 2016, 2029);
         ligne("étendue au-delà de 25", "40", "", 2016, 2051);
-        ligne("date de 1990: liste étendue", "25", "15/06/1990", 1990, 2051);
         ligne("date de 1940: liste étendue", "3", "15/06/1940", 1940, 2029);
         ligne("an 100, début du calcul", "3", "01/01/0100", 100, 2029);
         ligne("an 99 hors calcul: ignoré", "3", "01/01/0099", 2016, 2029);

@@ -32,7 +32,6 @@ private slots:
         test::colonnes<QString, QString>({"cible", "raison"});
         test::ligne("a read-only folder", "protege/nouvelle.txt", "droit d'écrire");
         test::ligne("a read-only earlier file", "ouvert/ancien.txt", "protégé contre l'écriture");
-        test::ligne("a folder that does not exist", "absent/bande.txt", "dossier n'existe pas");
         test::ligne("the name of a folder", "ouvert", "nom est celui d'un dossier");
     }
     void echec() {

@@ -43,13 +43,9 @@ private slots:
         QTEST(chemin, "chemin");
     }
 
-    void seanceEntiere_data() {
-        test::colonnes<bool>({"garder"});
-        test::ligne("a normal exit removes it", false);
-        test::ligne("the keep option leaves it", true);
-    }
+    // A whole run, then a normal exit removes the journal (the keep option leaving it is
+    // tst_seance's sortieNormale).
     void seanceEntiere() {
-        QFETCH(bool, garder);
         const QString chemin = ici(u"etat/Orvaline/journal"_s);
         {
             JournalSeance journal(chemin);
@@ -66,9 +62,9 @@ private slots:
             QCOMPARE(int(lu->etat), int(EtatJournal::Lu));
             QCOMPARE(lu->contenu,
                      (ContenuJournal{u"\n 002 J  00:00:00 "_s, u"\n DD : 01/01/2025\n"_s}));
-            journal.terminer(garder);
+            journal.terminer(false);
         }
-        QCOMPARE(QFileInfo::exists(chemin), garder);
+        QVERIFY(!QFileInfo::exists(chemin));
         QVERIFY(!QFileInfo::exists(chemin + u".nouveau"_s));
     }
 };

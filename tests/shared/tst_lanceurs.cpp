@@ -67,7 +67,6 @@ private slots:
         const QStringList aucun;
         ligne("aucune calculatrice", false, aucun, "gnome-calculator");
         ligne("calculatrice refusée", false, QStringList{u"galculator"_s}, "galculator");
-        ligne("aucun panneau", true, aucun, "gnome-control-center region");
         ligne("panneau refusé", true, QStringList{u"cinnamon-settings"_s},
               "cinnamon-settings region");
     }

@@ -140,12 +140,6 @@ private slots:
         ligne("moitiés vers le pair", "[Options]\nSaisdate=0.5\nSaisnombre=1.5\n", 0, 1);
         ligne("0.6 arrondi, pas tronqué", "[Options]\nSaisdate=0.6\nSaisnombre=0.4\n", 1, 0);
         ligne("coupé à quatre caractères", "[Options]\nSaisdate=00001\nSaisnombre=0.501\n", 0, 0);
-        ligne(
-            "Saisnombre absent",
-            "; réglages\r\n\r\n[Options]\r\nSaisdate=0\r\nNavigateur=/x\r\n\r\n[Autre]\r\nk=v\r\n",
-            0, 1,
-            "; réglages\r\n\r\n[Options]\r\nSaisdate=0\r\nNavigateur=/x\r\nSaisnombre=1\r\n"
-            "\r\n[Autre]\r\nk=v\r\n");
         ligne("valeur vide récrite", "[Options]\nSaisdate=\nSaisnombre=0\n", 1, 0,
               "[Options]\nSaisdate=1\nSaisnombre=0\n");
         ligne("pas de section", "Saisdate=0\n", 1, 1,

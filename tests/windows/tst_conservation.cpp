@@ -217,18 +217,10 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), bandeAffichee);
     }
 
-    // The PDF file proposed to the print dialog, as the save proposes its file: in Documents,
-    // or in the home folder when there is no Documents folder.
-    void pdfPropose_data() {
-        test::colonnes<bool, QString>({"documents", "dossier"});
-        ligne("in Documents", true, "Documents");
-        ligne("no Documents folder: the home folder", false, "");
-    }
-    void pdfPropose() {
-        QFETCH(bool, documents);
-        QFETCH(QString, dossier);
+    // The PDF file proposed to the print dialog when there is no Documents folder: the home
+    // folder. (Documents itself is tst_impression's parLeDialogue.)
+    void pdfSansDocuments() {
         QTemporaryDir maison;
-        if (documents) QVERIFY(QDir(maison.path()).mkdir(u"Documents"_s));
         const QByteArray maisonAvant = qgetenv("HOME");
         qputenv("HOME", QFile::encodeName(maison.path()));
         calculer(Qt::Key_F3);
@@ -236,7 +228,7 @@ private slots:
         qputenv("HOME", maisonAvant);
         QCOMPARE(m_faux.imprimante->travaux.size(), 1);
         QCOMPARE(m_faux.imprimante->travaux[0].fichierPdf,
-                 QDir(maison.filePath(dossier))
+                 QDir(maison.path())
                      .filePath(u"Orvaline-historique-"_s +
                                QDate::currentDate().toString(Qt::ISODate) + u".pdf"_s));
     }

