@@ -4,8 +4,10 @@
 // high-contrast one, every text the windows draw keeps 4.5:1 against what is drawn behind it.
 // ORVALINE_PALETTE (claire, sombre, noire) chooses the palette of the run, since the windows
 // take their colours when they are built.
+#include "core/journal.h"
 #include "faux.h"
 #include "shared/initialisation.h"
+#include "shared/journalseance.h"
 #include "shared/libcalc.h"
 #include "windows/about/pelandor.h"
 #include "windows/calendar/fenetrecalendrier.h"
@@ -24,6 +26,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -205,9 +210,27 @@ private slots:
         e.date_jour = QStringLiteral("15/08/2026");
         QCursor::setPos(0, 0);
 
+        // On a dark desktop, first the question a crash leaves for the next start, in the
+        // program's own box; closing it starts empty, as the pictures below expect.
+        if (palette() != u"claire") {
+            const QString journal = JournalSeance::cheminParDefaut();
+            QVERIFY(QDir().mkpath(QFileInfo(journal).absolutePath()));
+            QFile f(journal);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(journalComplet({QStringLiteral("\n  001 J  00:00:00 "), QString()}));
+            f.close();
+            test::quandModal(QStringLiteral("usermsgbox"), [this](QWidget* w) {
+                if (QTest::qWaitForWindowExposed(w))
+                    m_fenetres << capturer(QStringLiteral("reprise"), w);
+                w->close();
+            });
+        }
         // Each window as a user meets it, some text in its fields and boxes.
         FenetrePrincipale principale;
         principale.charger();
+        if (palette() != u"claire")
+            QVERIFY(std::any_of(m_fenetres.cbegin(), m_fenetres.cend(),
+                                [](const Fenetre& f) { return f.nom == u"reprise"; }));
         principale.show();
         // The clock stands still on a chosen minute.
         for (QTimer* t : principale.findChildren<QTimer*>(Qt::FindDirectChildrenOnly))
