@@ -49,25 +49,13 @@ fi
 
 # Inside the private session.
 journal=$HOME/orca.log
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null' EXIT
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$HOME/ecran" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 600); do
-    [ -s "$HOME/ecran" ] && break
-    sleep 0.05
-done
-[ -s "$HOME/ecran" ] || { echo "Xvfb ne démarre pas"; exit 77; }
-export DISPLAY=":$(head -n1 "$HOME/ecran")"
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 600); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
-done
+pids_ecran=()
+trap 'kill "${pids_ecran[@]}" 2>/dev/null' EXIT
+source "$(dirname "$0")/ecran_x.sh"
+demarrer_ecran "$HOME" || exit $?
 
 orca --debug-file "$journal" -u "$HOME/orca" >/dev/null 2>&1 &
-pids+=($!)
+pids_ecran+=($!)
 # Orca is ready once it listens to the desktop.
 for _ in $(seq 300); do
     grep -q "ORCA: Orca is ready\|Orca is ready\|orca.start" "$journal" 2>/dev/null && break
@@ -77,7 +65,7 @@ done
 sleep 1
 
 QT_QPA_PLATFORM=xcb "$1" >/dev/null 2>&1 &
-pids+=($!)
+pids_ecran+=($!)
 xdotool search --sync --name "^Orvaline" >/dev/null 2>&1 || true
 sleep 3
 
@@ -139,7 +127,7 @@ touche Right
 sleep 1.5
 touche Escape
 sleep 1
-kill "${pids[@]}" 2>/dev/null
+kill "${pids_ecran[@]}" 2>/dev/null
 sleep 0.5
 
 # What Orca said, one utterance a line.
