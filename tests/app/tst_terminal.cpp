@@ -29,17 +29,25 @@ struct Sortie {
     QString erreurs; // standard error
 };
 
-// Runs a program with no display and a home of its own; `arguments` after the program.
-Sortie lancer(const QString& programme, const QStringList& arguments, const QString& maison,
-              const QByteArray& entree = {}) {
-    QProcess p;
+// No display and a home of its own, with a private run folder.
+QProcessEnvironment sansAffichage(const QString& maison) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* nom : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(nom));
     env.insert(QStringLiteral("HOME"), maison);
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), maison + QStringLiteral("/config"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), maison + QStringLiteral("/run"));
-    p.setProcessEnvironment(env);
+    QDir().mkpath(maison + QStringLiteral("/run"));
+    QFile::setPermissions(maison + QStringLiteral("/run"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return env;
+}
+
+// Runs a program with sansAffichage(maison); `arguments` after the program.
+Sortie lancer(const QString& programme, const QStringList& arguments, const QString& maison,
+              const QByteArray& entree = {}) {
+    QProcess p;
+    p.setProcessEnvironment(sansAffichage(maison));
     p.start(programme, arguments);
     if (!p.waitForStarted(10000)) return {};
     p.write(entree);
@@ -82,13 +90,7 @@ class TestTerminal : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(m_maison.isValid());
-        QVERIFY(QDir(m_maison.path()).mkpath(QStringLiteral("run")));
-        QFile::setPermissions(m_maison.path() + QStringLiteral("/run"),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                  QFileDevice::ExeOwner);
-    }
+    void initTestCase() { QVERIFY(m_maison.isValid()); }
 
     // Every row of the unit list, both ways, in both forms: the window's end date.
     void ajout_data() {
@@ -325,10 +327,6 @@ private slots:
         QVERIFY(dossier.isValid());
         const QString maison = dossier.filePath(QStringLiteral("maison"));
         const QString appli = dossier.filePath(QStringLiteral("appli"));
-        QVERIFY(QDir().mkpath(maison + QStringLiteral("/run")));
-        QFile::setPermissions(maison + QStringLiteral("/run"), QFileDevice::ReadOwner |
-                                                                   QFileDevice::WriteOwner |
-                                                                   QFileDevice::ExeOwner);
         QVERIFY(QDir().mkpath(appli));
         // A portable copy: the settings file beside the program.
         const QString programme = appli + QStringLiteral("/orvaline");
@@ -340,11 +338,8 @@ private slots:
                             "Navigateur=/usr/bin/xdg-open\r\nAlsacemoselle=1\r\n"));
 
         QProcess fenetre;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = sansAffichage(maison);
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("HOME"), maison);
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), maison + QStringLiteral("/run"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), maison + QStringLiteral("/config"));
         fenetre.setProcessEnvironment(env);
         fenetre.start(programme, {});
         QVERIFY(fenetre.waitForStarted());
