@@ -183,7 +183,7 @@ class TestCouleurs : public QObject {
     // The modal window `nom` that `ouvrir` opens, pictured as `image` once it is up (or by
     // `action`), then closed.
     void modale(const QString& nom, const QString& image, const std::function<void()>& ouvrir,
-                std::function<void(QWidget*)> action = {}) {
+                const std::function<void(QWidget*)>& action = {}) {
         test::quandModal(nom, [&](QWidget* w) {
             QVERIFY(QTest::qWaitForWindowExposed(w));
             action ? action(w) : void(m_fenetres << capturer(image, w));
