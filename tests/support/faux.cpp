@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -116,6 +118,18 @@ void repondreAuProchainModal(const QString& texte, int delaiMs) {
             modal->close();
         },
         delaiMs);
+}
+
+void retaper(const QObject* parent, const QString& nom, const QString& texte) {
+    auto* c = enfant<QLineEdit>(parent, nom);
+    QTest::mouseClick(c, Qt::LeftButton);
+    QTest::keyClick(c, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(c, Qt::Key_Delete);
+    QTest::keyClicks(c, texte);
+}
+
+void cliquer(const QObject* parent, const QString& nom) {
+    QTest::mouseClick(enfant<QAbstractButton>(parent, nom), Qt::LeftButton);
 }
 
 } // namespace orvaline::test

@@ -139,6 +139,11 @@ void regler(bool Options::*option, bool valeur);
 // never wait for a human; closes the dialog when it has no such button.
 void repondreAuProchainModal(const QString& texte, int delaiMs = 5000);
 
+// Clicks into the field `nom` inside `parent`, as a user does, and types over its text.
+void retaper(const QObject* parent, const QString& nom, const QString& texte);
+// Clicks the button `nom` inside `parent`.
+void cliquer(const QObject* parent, const QString& nom);
+
 // The control `nom` inside `parent`; a missing one stops the run, since every check after it
 // would be meaningless.
 template <typename T> T* enfant(const QObject* parent, const QString& nom) {

@@ -9,13 +9,11 @@
 #include "windows/msgbox/affichermessage.h"
 #include "windows/msgbox/echangemessage.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -61,15 +59,9 @@ class TestConservation : public QObject {
         QTest::keyClick(QApplication::focusWidget(), t, m);
     }
     void taper(const QString& champ, const QString& texte) {
-        auto* c = test::enfant<QLineEdit>(m_fenetre.get(), champ);
-        QTest::mouseClick(c, Qt::LeftButton);
-        QTest::keyClick(c, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(c, Qt::Key_Delete);
-        QTest::keyClicks(c, texte);
+        test::retaper(m_fenetre.get(), champ, texte);
     }
-    void cliquer(const QString& bouton) {
-        QTest::mouseClick(test::enfant<QAbstractButton>(m_fenetre.get(), bouton), Qt::LeftButton);
-    }
+    void cliquer(const QString& bouton) { test::cliquer(m_fenetre.get(), bouton); }
     // Shows a calculator with F2 or F3 and makes its calculations: on the time calculator,
     // the two additions of bandeAffichee.
     void calculer(Qt::Key calculatrice) {

@@ -6,6 +6,7 @@
 // take their colours when they are built.
 #include "core/journal.h"
 #include "faux.h"
+#include "fichierstest.h"
 #include "shared/initialisation.h"
 #include "shared/journalseance.h"
 #include "shared/libcalc.h"
@@ -22,6 +23,7 @@
 #include "windows/update/telemaj.h"
 
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,13 +36,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionGroupBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
 
@@ -149,11 +149,9 @@ QList<std::pair<QString, QRect>> textes(QWidget* fenetre) {
                 if (r.height() < 6 || m->index(i, 0).data().toString().isEmpty()) continue;
                 ajouter(v->viewport(), r.adjusted(1, 1, -1, -1), m->index(i, 0).data().toString());
             }
-        } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
-            if (!t->toPlainText().isEmpty())
-                ajouter(t->viewport(), t->viewport()->rect(), QStringLiteral("texte"));
-        } else if (auto* t = qobject_cast<QTextEdit*>(w)) {
-            if (!t->toPlainText().isEmpty())
+        } else if (auto* t = qobject_cast<QAbstractScrollArea*>(w)) {
+            // Plain and rich text boxes alike.
+            if (!t->property("plainText").toString().isEmpty())
                 ajouter(t->viewport(), t->viewport()->rect(), QStringLiteral("texte"));
         } else if (auto* barre = qobject_cast<QMenuBar*>(w)) {
             for (QAction* a : barre->actions())
@@ -182,12 +180,13 @@ class TestCouleurs : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(fenetre));
         m_fenetres << capturer(nom, fenetre);
     }
-    // The modal window `nom`, pictured by `action` once it is up, then closed.
-    void modale(const QString& nom, const std::function<void(QWidget*)>& action,
-                const std::function<void()>& ouvrir) {
+    // The modal window `nom` that `ouvrir` opens, pictured as `image` once it is up (or by
+    // `action`), then closed.
+    void modale(const QString& nom, const QString& image, const std::function<void()>& ouvrir,
+                const std::function<void(QWidget*)>& action = {}) {
         test::quandModal(nom, [&](QWidget* w) {
             QVERIFY(QTest::qWaitForWindowExposed(w));
-            action(w);
+            action ? action(w) : void(m_fenetres << capturer(image, w));
             w->close();
         });
         ouvrir();
@@ -215,10 +214,8 @@ private slots:
         if (palette() != u"claire") {
             const QString journal = JournalSeance::cheminParDefaut();
             QVERIFY(QDir().mkpath(QFileInfo(journal).absolutePath()));
-            QFile f(journal);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(journalComplet({QStringLiteral("\n  001 J  00:00:00 "), QString()}));
-            f.close();
+            QVERIFY(test::ecrire(
+                journal, journalComplet({QStringLiteral("\n  001 J  00:00:00 "), QString()})));
             test::quandModal(QStringLiteral("usermsgbox"), [this](QWidget* w) {
                 if (QTest::qWaitForWindowExposed(w))
                     m_fenetres << capturer(QStringLiteral("reprise"), w);
@@ -245,45 +242,33 @@ private slots:
         principale.menuMode(1);
         prendre(QStringLiteral("principale-temps"), &principale);
 
+        modale(QStringLiteral("calend"), QStringLiteral("calendrier"), [&] {
+            auto& p = libcalc().param_msg;
+            p[1] = QStringLiteral("01/05/2026");
+            p[2] = QStringLiteral("25");
+            p[3].clear();
+            FenetreCalendrier::instance().ouvrir();
+        });
         modale(
-            QStringLiteral("calend"),
-            [&](QWidget* w) { m_fenetres << capturer(QStringLiteral("calendrier"), w); },
-            [&] {
-                auto& p = libcalc().param_msg;
-                p[1] = QStringLiteral("01/05/2026");
-                p[2] = QStringLiteral("25");
-                p[3].clear();
-                FenetreCalendrier::instance().ouvrir();
-            });
-        modale(
-            QStringLiteral("confopt"),
+            QStringLiteral("confopt"), QString(), [] { ConfOpt::instance().ouvrir(); },
             [&](QWidget* d) {
                 for (int page = 1; page <= 4; ++page) {
                     d->findChild<QPushButton*>(QStringLiteral("com_options(%1)").arg(page))
                         ->click();
                     m_fenetres << capturer(QStringLiteral("options-%1").arg(page), d);
                 }
-            },
-            [] { ConfOpt::instance().ouvrir(); });
+            });
         if (palette() == u"claire") return;
         // The other windows: only their contrast is watched.
         QVERIFY(afficherAide(0));
         prendre(QStringLiteral("aide"), &FenetreAide::instance());
         FenetreAide::instance().hide();
-        modale(
-            QStringLiteral("usermsgbox"),
-            [&](QWidget* w) { m_fenetres << capturer(QStringLiteral("message"), w); },
-            [] {
-                affichermessage(QStringLiteral("Date invalide."), 4, 1, QStringLiteral("Essai"), 0);
-            });
-        modale(
-            QStringLiteral("telemaj"),
-            [&](QWidget* w) { m_fenetres << capturer(QStringLiteral("mise-a-jour"), w); },
-            [] { TeleMaj::instance().ouvrir(); });
-        modale(
-            QStringLiteral("Pelandor"),
-            [&](QWidget* w) { m_fenetres << capturer(QStringLiteral("contact"), w); },
-            [] { afficherPelandor(1); });
+        modale(QStringLiteral("usermsgbox"), QStringLiteral("message"), [] {
+            affichermessage(QStringLiteral("Date invalide."), 4, 1, QStringLiteral("Essai"), 0);
+        });
+        modale(QStringLiteral("telemaj"), QStringLiteral("mise-a-jour"),
+               [] { TeleMaj::instance().ouvrir(); });
+        modale(QStringLiteral("Pelandor"), QStringLiteral("contact"), [] { afficherPelandor(1); });
     }
 
     // ORVALINE_CAPTURES names a folder where every picture goes, as palette-window.png: to

@@ -9,11 +9,9 @@
 #include "shared/libcalc.h"
 #include "windows/main/fenetreprincipale.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -79,16 +77,8 @@ public:
     }
 
 private:
-    void cliquer(const QString& nom) {
-        QTest::mouseClick(test::enfant<QAbstractButton>(m_f, nom), Qt::LeftButton);
-    }
-    void taper(const QString& nom, const QString& texte) {
-        auto* c = test::enfant<QLineEdit>(m_f, nom);
-        QTest::mouseClick(c, Qt::LeftButton);
-        QTest::keyClick(c, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(c, Qt::Key_Delete);
-        QTest::keyClicks(c, texte);
-    }
+    void cliquer(const QString& nom) { test::cliquer(m_f, nom); }
+    void taper(const QString& nom, const QString& texte) { test::retaper(m_f, nom, texte); }
     FenetrePrincipale* m_f;
 };
 

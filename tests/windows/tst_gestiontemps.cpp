@@ -47,10 +47,7 @@ class TestGestionTemps : public QObject {
     }
     // Clicks into a field (a real focus move, as the user makes it) and types over its text.
     void taper(int i, const QString& texte) {
-        QTest::mouseClick(champ(i), Qt::LeftButton);
-        QTest::keyClick(champ(i), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(champ(i), Qt::Key_Delete);
-        QTest::keyClicks(champ(i), texte);
+        test::retaper(m_fenetre.get(), nom("sais_time", i), texte);
     }
     void taperDuree(const QStringList& textes) {
         for (int i = 1; i <= 4; ++i)

@@ -4,6 +4,7 @@
 // and the options' open page. Without a screen reader (offscreen) Qt sends no events at all:
 // what reaches Orca is the Orca test's (tests/integration/lecteur_ecran.sh).
 #include "faux.h"
+#include "lignes.h"
 #include "shared/initialisation.h"
 #include "shared/libcalc.h"
 #include "windows/calendar/fenetrecalendrier.h"
@@ -64,18 +65,11 @@ private slots:
 
     // A result is said once the calculation has moved the focus to the unit list.
     void resultatDit_data() {
-        QTest::addColumn<QString>("depart");
-        QTest::addColumn<QString>("increment");
-        QTest::addColumn<QString>("fin");
-        QTest::addColumn<int>("bas"); // rows down from "Mois"
-        QTest::addColumn<QString>("dit");
-        QTest::newRow("an age") << "01011990"
-                                << ""
-                                << "23/12/2025" << 5 << "35 ans, 11 mois et 22 jours";
+        test::colonnes<QString, QString, QString, int, QString>(
+            {"depart", "increment", "fin", "bas", "dit"}); // bas: rows down from "Mois"
+        test::ligne("an age", "01011990", "", "23/12/2025", 5, "35 ans, 11 mois et 22 jours");
         // Down to "Trimestres" and back to "Mois": the second calculation is the one heard.
-        QTest::newRow("an end date") << "31012024"
-                                     << "1"
-                                     << "" << 0 << "29/02/2024";
+        test::ligne("an end date", "31012024", "1", "", 0, "29/02/2024");
     }
     void resultatDit() {
         QFETCH(QString, depart);
