@@ -147,7 +147,10 @@ private slots:
         QString dit, apresPage;
         test::quandModal(QStringLiteral("calend"), [&](QWidget* c) {
             auto* grille = c->findChild<QWidget*>(QStringLiteral("carre"));
+            // The day is said only from a grid that really has the focus: wait for the window.
+            QVERIFY(QTest::qWaitForWindowActive(c));
             grille->setFocus();
+            QTRY_VERIFY(grille->hasFocus());
             QTest::keyClick(grille, Qt::Key_Right);
             dit = annonce(m_fenetre.get());
             QTest::keyClick(grille, Qt::Key_PageDown);
