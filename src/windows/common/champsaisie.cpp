@@ -63,6 +63,10 @@ void ChampSaisie::keyReleaseEvent(QKeyEvent* event) {
 
 void ChampSaisie::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    selectionnerZero();
+}
+
+void ChampSaisie::selectionnerZero() {
     if (remplacerZero && text() == u"0") selectAll();
 }
 

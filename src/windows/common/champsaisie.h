@@ -28,6 +28,8 @@ public:
     // The one way a filter's answer is written back. A text the filter keeps as it is stays
     // untouched, so the selection and undo history survive keys that only move or select.
     void appliquerFiltre(const std::optional<TexteCurseur>& reponse);
+    // Selects a lone "0" of a field that has the focus, as the focus arriving does.
+    void selectionnerZero();
 
 private:
     void remplacerDifference(const QString& nouveau);

@@ -58,6 +58,8 @@ private:
     void lireCadreTemps();
     // Shows the calculator's state; returns the lines it added to the tape.
     QString afficherCadreTemps();
+    // Shows or hides the fields and their labels as the calculator's mode wants.
+    void montrerChampsTemps();
     void appliquerReponse(const Reponse& reponse);
 
     // Controls are named as in the design; index 0 is unused where the design counts from 1.
@@ -71,6 +73,7 @@ private:
     QPlainTextEdit* sais_histo = nullptr;
     CalculatriceTemps m_temps;
     std::optional<CalculatriceTemps> m_avantEffacement;
+    bool m_reponseEnCours = false;
 };
 
 } // namespace orvaline

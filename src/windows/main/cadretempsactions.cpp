@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -49,6 +50,14 @@ void CadreTemps::lireCadreTemps() {
         m_temps.saisir(i, sais_time[std::size_t(i)]->text());
 }
 
+void CadreTemps::montrerChampsTemps() {
+    for (int i = 1; i <= 4; ++i) {
+        const auto n = std::size_t(i);
+        libelles[n]->setVisible(m_temps.visible(i));
+        sais_time[n]->setVisible(m_temps.visible(i));
+    }
+}
+
 QString CadreTemps::afficherCadreTemps() {
     for (int i = 1; i <= 4; ++i) {
         const auto n = std::size_t(i);
@@ -59,10 +68,11 @@ QString CadreTemps::afficherCadreTemps() {
         // Qt tells the screen reader of every renaming, even to the same name.
         if (sais_time[n]->accessibleName() != m_temps.libelles(i))
             sais_time[n]->setAccessibleName(m_temps.libelles(i));
-        libelles[n]->setVisible(m_temps.visible(i));
-        sais_time[n]->setVisible(m_temps.visible(i));
         lib_mem[n]->setText(m_temps.lib_mem(i));
     }
+    // Hidden after the texts: a focused field that hides hands the focus on, and the field
+    // it leaves reads the texts already shown.
+    montrerChampsTemps();
     lib_oper->setText(m_temps.lib_oper());
     lib_oper->setVisible(m_temps.lib_operVisible());
 
@@ -90,7 +100,19 @@ QString CadreTemps::afficherCadreTemps() {
 }
 
 void CadreTemps::appliquerReponse(const Reponse& reponse) {
+    // The calculator's state is the truth while it is put on screen: a field that loses the
+    // focus meanwhile has nothing of its own to carry.
+    const QScopedValueRollback enCours(m_reponseEnCours, true);
+    // The focus goes to its field before the fields are rewritten. Otherwise a screen reader
+    // sees the rewrite first, takes the field as focused without a word, and never says where
+    // the focus went.
+    const bool focusDabord = reponse.focus != 0 && !reponse.erreur && !reponse.avis;
+    if (focusDabord) {
+        montrerChampsTemps();
+        donnerfocus(sais_time[std::size_t(reponse.focus)]);
+    }
     const QString ajout = afficherCadreTemps();
+    if (focusDabord) sais_time[std::size_t(reponse.focus)]->selectionnerZero();
     if (reponse.erreur) {
         signalererreur(QStringLiteral("main - com_oper"), *reponse.erreur);
         return;
@@ -99,7 +121,7 @@ void CadreTemps::appliquerReponse(const Reponse& reponse) {
         const Avis& a = *reponse.avis;
         affichermessage(a.texte, qint16(a.image), qint16(a.boutons), a.titre, qint16(a.aide));
     }
-    if (reponse.focus != 0) donnerfocus(sais_time[std::size_t(reponse.focus)]);
+    if (reponse.focus != 0 && !focusDabord) donnerfocus(sais_time[std::size_t(reponse.focus)]);
     // The tape's new lines, the total after "=" among them, heard once the focus has settled.
     if (!reponse.avis) annoncer(this, QString(ajout).replace(u'\n', u' '));
 }
@@ -120,7 +142,7 @@ void CadreTemps::quitterChampTemps(int index) {
     // The window still holds its focus in the field when it merely went to the background, a
     // menu opened or a modal box came up: the user has not left the field, so nothing is
     // carried until the focus really moves (and no carry runs inside another handler's box).
-    if (window()->focusWidget() == sais_time[std::size_t(index)]) return;
+    if (m_reponseEnCours || window()->focusWidget() == sais_time[std::size_t(index)]) return;
     lireCadreTemps();
     m_temps.quitterChamp();
     afficherCadreTemps();
