@@ -2,10 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What Orca says while a user calculates by keyboard: starts PROGRAM under the Orca screen
 # reader, in French, on a private X screen with its own session and accessibility buses, types
-# an age calculation, a duration sum and a walk across 1 May 2026 in the calendar, then looks
-# for the utterances a blind user needs in Orca's debug log. Speech goes through
-# speech-dispatcher and espeak-ng to libao's null output: nothing is heard, everything is
-# logged. Exits with 77 when Orca or a tool is missing.
+# an age calculation, a duration sum and a division, walks across 1 May 2026 in the calendar
+# and opens the Mode menu, then looks for the utterances a blind user needs in Orca's debug
+# log. Speech goes through speech-dispatcher and espeak-ng to libao's null output: nothing is
+# heard, everything is logged. Exits with 77 when Orca or a tool is missing.
 #   lecteur_ecran.sh PROGRAM            the check
 #   lecteur_ecran.sh --garder DIR PROGRAM  the same, and Orca's log kept in DIR
 set -u
@@ -113,6 +113,10 @@ taper 3
 touches Tab 8
 touche space
 sleep 1.5
+# Divided: the focus goes to the number field, and is heard going there.
+touches Tab 8
+touche space
+sleep 1.5
 
 # The calendar on 30 April 2026, one day to the right.
 touche F3
@@ -127,6 +131,16 @@ touche Right
 sleep 1.5
 touche Escape
 sleep 1
+# The Mode menu: its first item with its shortcut. Alt is held while M is pressed, as a hand
+# does: with xdotool's "alt+m" the menu closed again at once.
+xdotool keydown alt
+sleep 0.2
+xdotool key m
+sleep 0.2
+xdotool keyup alt
+sleep 1.5
+touche Escape
+touche Escape
 kill "${pids_ecran[@]}" 2>/dev/null
 sleep 0.5
 
@@ -147,12 +161,15 @@ exiger() {
     fi
 }
 # The result, the total, the day reached with its holiday, the unit selected when the list
-# takes the focus, and the typed date read whole.
+# takes the focus, the typed date read whole, the field the division sends the focus to, and
+# a menu item's shortcut.
 exiger "35 ans, 11 mois et 22 jours"
 exiger "= 001 J 05:00:00"
 exiger "vendredi 1er mai 2026, fête du Travail"
 exiger -x "Mois."
 exiger "01/01/1990"
+exiger -x "Nombre texte."
+exiger -x "Calculatrice de Temps F2."
 if [ $manque -ne 0 ]; then
     echo "--- ce qu'Orca a dit ---"
     echo "$paroles"

@@ -14,6 +14,7 @@
 #include "windows/options/confopt.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -121,6 +122,61 @@ private slots:
         t->attributes(9, &debut, &fin);
         QCOMPARE(std::pair(debut, fin), std::pair(0, 10));
         QCOMPARE(t->textAtOffset(10, QAccessible::LineBoundary, &debut, &fin), date->text());
+    }
+
+    // "Diviser" sends the focus to the number field before that field is rewritten: a screen
+    // reader that sees the rewrite first takes the field as focused and says nothing.
+    void focusAvantReecriture() {
+        m_fenetre->menuMode(1);
+        taper(QStringLiteral("1"));
+        auto* nombre = enfant<QLineEdit>(QStringLiteral("sais_time(4)"));
+        enfant<QPushButton>(QStringLiteral("com_oper(4)"))->setFocus();
+        // What the screen reader would be told of the field, in order.
+        QStringList suite;
+        class Focus : public QObject {
+        public:
+            explicit Focus(QStringList& s) : m_suite(s) {}
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::FocusIn) m_suite << QStringLiteral("focus");
+                return false;
+            }
+            QStringList& m_suite;
+        } focus(suite);
+        nombre->installEventFilter(&focus);
+        const auto texte = connect(nombre, &QLineEdit::textChanged, this,
+                                   [&suite] { suite << QStringLiteral("texte"); });
+        const auto curseur = connect(nombre, &QLineEdit::cursorPositionChanged, this,
+                                     [&suite] { suite << QStringLiteral("curseur"); });
+        touche(Qt::Key_Space);
+        disconnect(texte);
+        disconnect(curseur);
+        nombre->removeEventFilter(&focus);
+        QCOMPARE(QApplication::focusWidget(), nombre);
+        QVERIFY2(!suite.isEmpty() && suite.first() == u"focus", qPrintable(suite.join(u' ')));
+    }
+
+    // A menu item's shortcut reaches Orca only as the third part of its key binding, in GTK's
+    // notation: "F2" alone would be read as the menu path and never said.
+    void raccourciDit_data() {
+        test::colonnes<QString, QString>({"article", "liaison"});
+        test::ligne("a function key", "menu_mode(1)", ";;F2");
+        test::ligne("Ctrl and Shift", "menu_fich(8)", ";;<Control><Shift>c");
+        test::ligne("no shortcut", "menu_mode(5)", "");
+    }
+    void raccourciDit() {
+        QFETCH(QString, article);
+        auto* action = m_fenetre->findChild<QAction*>(article);
+        QVERIFY(action);
+        // Reached as the bridge reaches it: the menu's child at the action's place.
+        auto* menu = qobject_cast<QWidget*>(action->parent());
+        QVERIFY(menu);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(menu)->child(
+            int(menu->actions().indexOf(action)));
+        QVERIFY(a && a->actionInterface());
+        QAccessibleActionInterface* actions = a->actionInterface();
+        QTEST(actions->keyBindingsForAction(actions->pressAction()).join(u';'), "liaison");
+        QCOMPARE(a->text(QAccessible::Name), QString(action->text()).remove(u'&'));
+        QCOMPARE(a->state().checked, action->isChecked());
     }
 
     // The tape is read with a caret the arrows move.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/common/accessibilite.h"
 
+#include "windows/common/articlemenuaccessible.h"
 #include "windows/common/boutonaccessible.h"
 #include "windows/common/boutonxp.h"
 #include "windows/common/champaccessible.h"
@@ -8,6 +9,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QEvent>
 #include <QLabel>
 #include <QTextDocument>
@@ -68,6 +70,10 @@ QAccessibleInterface* fabrique(const QString& classe, QObject* objet) {
         if (auto* b = qobject_cast<BoutonXp*>(objet)) return new BoutonAccessible(b);
     if (classe == u"orvaline::ChampSaisie")
         if (auto* c = qobject_cast<ChampSaisie*>(objet)) return new ChampAccessible(c);
+    if (classe == u"QAction")
+        if (auto* a = qobject_cast<QAction*>(objet))
+            if (QWidget* menu = ArticleMenuAccessible::menuAParler(a))
+                return new ArticleMenuAccessible(a, menu);
     return nullptr;
 }
 } // namespace
