@@ -6,7 +6,6 @@
 #include "faux.h"
 #include "lignes.h"
 #include "shared/initialisation.h"
-#include "shared/lanceurs.h"
 #include "shared/libcalc.h"
 #include "windows/calendar/echangecalendrier.h"
 #include "windows/help/afficheraide.h"
@@ -67,6 +66,17 @@ class TestAide : public QObject {
     test::Faux m_faux{};
     QTemporaryDir m_dossier;
     std::unique_ptr<FenetrePrincipale> m_fenetre;
+
+    template <typename T> T* ctl(const QString& nom) {
+        return test::enfant<T>(m_fenetre.get(), nom);
+    }
+    void cliquer(const QString& nom) { test::cliquer(m_fenetre.get(), nom); }
+    // The error report's message holds `texte`.
+    void rapportDit(const QString& texte) {
+        QVERIFY(!m_faux.boite->messages.isEmpty());
+        QVERIFY2(m_faux.boite->messages.last().texte.contains(texte),
+                 qPrintable(m_faux.boite->messages.last().texte));
+    }
 
 private slots:
     void initTestCase() {
@@ -209,36 +219,21 @@ private slots:
         const bool temps = essai == u"temps" || champ.startsWith(u"sais_time");
         QTest::keyClick(m_fenetre.get(), temps ? Qt::Key_F2 : Qt::Key_F3);
         if (essai == u"temps") {
-            const auto cliquer = [this](const QString& nom) {
-                QTest::mouseClick(m_fenetre->findChild<QAbstractButton*>(nom), Qt::LeftButton);
-            };
             cliquer(QStringLiteral("com_clear(2)")); // Reset
             for (const QString& etape : valeurs[0].split(u' ')) {
-                if (etape.size() >= 2 && etape.at(1) == u'=') {
-                    auto* champTemps = m_fenetre->findChild<QLineEdit*>(
-                        QStringLiteral("sais_time(%1)").arg(etape.at(0)));
-                    QTest::mouseClick(champTemps, Qt::LeftButton);
-                    QTest::keyClick(champTemps, Qt::Key_A, Qt::ControlModifier);
-                    QTest::keyClicks(champTemps, etape.mid(2));
-                } else {
+                if (etape.size() >= 2 && etape.at(1) == u'=')
+                    test::retaper(m_fenetre.get(), QStringLiteral("sais_time(%1)").arg(etape.at(0)),
+                                  etape.mid(2));
+                else
                     cliquer(QStringLiteral("com_oper(%1)")
                                 .arg(QStringLiteral("+-x/=").indexOf(etape) + 1));
-                }
             }
-            if (!valeurs[2].isEmpty()) {
-                QVERIFY(!m_faux.boite->messages.isEmpty());
-                QVERIFY2(m_faux.boite->messages.last().texte.contains(valeurs[2]),
-                         qPrintable(m_faux.boite->messages.last().texte));
-                return;
-            }
+            if (!valeurs[2].isEmpty()) return rapportDit(valeurs[2]);
             const QString bande =
-                m_fenetre->findChild<QPlainTextEdit*>(QStringLiteral("sais_histo(1)"))
-                    ->toPlainText();
+                ctl<QPlainTextEdit>(QStringLiteral("sais_histo(1)"))->toPlainText();
             QCOMPARE(bande.trimmed().split(u'\n').last().simplified(), valeurs[1]);
-            return;
-        }
-        if (essai == u"copie") {
-            auto* texte = m_fenetre->findChild<QPlainTextEdit*>(champ);
+        } else if (essai == u"copie") {
+            auto* texte = ctl<QPlainTextEdit>(champ);
             texte->setPlainText(QStringLiteral("\n DD : 25/03/2024\n Inc: 90 J"));
             QApplication::clipboard()->clear();
             texte->setFocus();
@@ -248,7 +243,7 @@ private slots:
             texte->clear();
         } else if (essai == u"touche") {
             QCOMPARE(valeurs.size(), 3);
-            auto* ligne = m_fenetre->findChild<QLineEdit*>(champ);
+            auto* ligne = ctl<QLineEdit>(champ);
             ligne->setFocus();
             ligne->setText(valeurs[1]);
             const QKeyCombination touche = QKeySequence::fromString(valeurs[0])[0];
@@ -256,114 +251,50 @@ private slots:
             QTest::keyClick(ligne, touche.key(), touche.keyboardModifiers());
             QCOMPARE(ligne->text(), dateDuJour(valeurs[2]));
             ligne->clear();
-        } else if (essai == u"ajout" || essai == u"ecart") {
-            // Départ, then the increment typed after the unit is picked ("ajout") or the end
-            // date ("ecart"), the unit; the last cell is the end date or the result shown.
-            QCOMPARE(valeurs.size(), 4);
-            auto* unites = m_fenetre->findChild<QListWidget*>(QStringLiteral("list_increment"));
-            auto* increment = m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_increment"));
-            auto* fin = m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_date(2)"));
-            m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_date(1)"))->setText(valeurs[0]);
-            increment->clear();
-            fin->setText(essai == u"ecart" ? valeurs[1] : QString());
+        } else {
+            // "ajout": Départ, the increment typed once the unit is picked, the unit, the end
+            // date. "ecart": Départ, the end date, the unit, the result shown. "dates": Départ,
+            // Incrément, Unité; then the start field, the end field, the message and where it
+            // goes.
+            const bool ajout = essai == u"ajout", ecart = essai == u"ecart";
+            QCOMPARE(valeurs.size(), ajout || ecart ? 4 : 7);
+            auto* increment = ctl<QLineEdit>(QStringLiteral("sais_increment"));
+            auto* fin = ctl<QLineEdit>(QStringLiteral("sais_date(2)"));
+            ctl<QLineEdit>(QStringLiteral("sais_date(1)"))->setText(valeurs[0]);
+            increment->setText(ajout || ecart ? QString() : valeurs[1]);
+            fin->setText(ecart ? valeurs[1] : QString());
+            auto* unites = ctl<QListWidget>(QStringLiteral("list_increment"));
             {
                 const QSignalBlocker silence(unites);
                 unites->setCurrentItem(unites->findItems(valeurs[2], Qt::MatchExactly).value(0));
             }
             QVERIFY(unites->currentItem());
-            if (essai == u"ajout") {
+            if (ajout) {
                 increment->setFocus();
                 QTest::keyClicks(increment, valeurs[1]);
             }
-            QTest::mouseClick(m_fenetre->findChild<QAbstractButton*>(QStringLiteral("com_date")),
-                              Qt::LeftButton);
-            // A total in brackets is the history's, not the result's.
-            const QString attendu = valeurs[3].section(QStringLiteral(" ("), 0, 0);
-            if (essai == u"ajout")
-                QCOMPARE(fin->text(), attendu);
-            else
-                QCOMPARE(m_fenetre->findChild<QLabel*>(QStringLiteral("lib_calcul"))
-                             ->text()
-                             .replace(QChar(0x2212), u'-'),
-                         attendu);
-            increment->clear();
-            fin->clear();
-        } else {
-            // Départ, Incrément, Unité; then the start field, the end field and the message,
-            // and where the message goes.
-            QCOMPARE(valeurs.size(), 7);
-            const bool rapport = valeurs[6] == u"erreurs";
-            const auto ecrire = [this](const char* nom, const QString& texte) {
-                m_fenetre->findChild<QLineEdit*>(QString::fromLatin1(nom))->setText(texte);
-            };
-            ecrire("sais_date(1)", valeurs[0]);
-            ecrire("sais_increment", valeurs[1]);
-            ecrire("sais_date(2)", QString());
-            auto* unites = m_fenetre->findChild<QListWidget*>(QStringLiteral("list_increment"));
-            {
-                const QSignalBlocker silence(unites);
-                unites->setCurrentItem(unites->findItems(valeurs[2], Qt::MatchExactly).value(0));
-            }
-            QVERIFY(unites->currentItem());
             auto* message = UserMsgBox::instance().findChild<QLabel*>(QStringLiteral("libelles"));
             message->clear();
-            if (!valeurs[5].isEmpty() && !rapport)
+            const bool rapport = valeurs.value(6) == u"erreurs";
+            if (!ajout && !ecart && !valeurs[5].isEmpty() && !rapport)
                 test::repondreAuProchainModal(QStringLiteral("Ok"));
-            QTest::mouseClick(m_fenetre->findChild<QAbstractButton*>(QStringLiteral("com_date")),
-                              Qt::LeftButton);
-            QCOMPARE(m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_date(1)"))->text(),
-                     valeurs[3]);
-            QCOMPARE(m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_date(2)"))->text(),
-                     valeurs[4]);
-            if (rapport) {
-                QVERIFY(!m_faux.boite->messages.isEmpty());
-                QVERIFY2(m_faux.boite->messages.last().texte.contains(valeurs[5]),
-                         qPrintable(m_faux.boite->messages.last().texte));
+            cliquer(QStringLiteral("com_date"));
+            // A total in brackets is the history's, not the result's.
+            const QString attendu = valeurs[3].section(QStringLiteral(" ("), 0, 0);
+            if (ajout) {
+                QCOMPARE(fin->text(), attendu);
+            } else if (ecart) {
+                QCOMPARE(
+                    ctl<QLabel>(QStringLiteral("lib_calcul"))->text().replace(QChar(0x2212), u'-'),
+                    attendu);
             } else {
+                QCOMPARE(ctl<QLineEdit>(QStringLiteral("sais_date(1)"))->text(), valeurs[3]);
+                QCOMPARE(fin->text(), valeurs[4]);
+                if (rapport) return rapportDit(valeurs[5]);
                 QCOMPARE(message->text().trimmed(), valeurs[5]);
             }
-            ecrire("sais_date(1)", QString());
-            ecrire("sais_increment", QString());
-        }
-    }
-
-    // Promises the pages make in words, each checked on the program: the page says the
-    // phrase, and the program does what it says.
-    void promesses_data() {
-        test::colonnes<QString, QString, QString>({"page", "phrase", "verification"});
-        ligne("the time calculator at start", "sommaire.html",
-              "Au démarrage, c’est la Calculatrice de Temps qui est affichée, le curseur dans le "
-              "champ « Jours »",
-              "demarrage");
-        ligne("no regional settings on the desktop", "sommaire.html",
-              "« Impossible de lancer la commande suivante : gnome-control-center region »",
-              "panneau");
-    }
-    void promesses() {
-        QFETCH(QString, page);
-        QFETCH(QString, phrase);
-        QFETCH(QString, verification);
-        QFile f(QStringLiteral(":/help/") + page);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QVERIFY2(texteVu(QString::fromUtf8(f.readAll())).contains(phrase), qPrintable(phrase));
-        if (verification == u"demarrage") {
-            // A new start, as after Quitter: the old window ends its run first.
-            m_fenetre.reset();
-            m_fenetre = std::make_unique<FenetrePrincipale>();
-            m_fenetre->charger();
-            m_fenetre->show();
-            QVERIFY(QTest::qWaitForWindowActive(m_fenetre.get()));
-            QCOMPARE(QApplication::focusWidget(),
-                     m_fenetre->findChild<QLineEdit*>(QStringLiteral("sais_time(1)")));
-        } else {
-            m_faux.lanceur->installes.clear();
-            lancerpanneau(2);
-            QCOMPARE(m_faux.boite->messages.size(), 1);
-            const QString texte = m_faux.boite->messages.first().texte.simplified();
-            QVERIFY2(
-                texte.contains(QStringLiteral(
-                    "Impossible de lancer la commande suivante : gnome-control-center region")),
-                qPrintable(texte));
+            increment->clear();
+            fin->clear();
         }
     }
 
