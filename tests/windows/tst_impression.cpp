@@ -8,6 +8,7 @@
 #include "faux.h"
 #include "impression/impression.h"
 #include "impression/miseenpage.h"
+#include "lignes.h"
 #include "platform/imprimantemodule.h"
 #include "platform/services.h"
 #include "shared/initialisation.h"
@@ -92,16 +93,18 @@ class TestImpression : public QObject {
     }
 
 private slots:
+    void initTestCase() {
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+            QSKIP("pdftotext manque (paquet poppler-utils)");
+    }
+
     void pdfLuEnClair_data() {
-        QTest::addColumn<int>("calculs");
-        QTest::addColumn<int>("pages");
-        QTest::newRow("one calculation, one page") << 1 << 1;
+        test::colonnes<int, int>({"calculs", "pages"});
+        test::ligne("one calculation, one page", 1, 1);
         // 4 lines per calculation: a page of A4 holds about 60.
-        QTest::newRow("a tape over several pages") << 50 << 4;
+        test::ligne("a tape over several pages", 50, 4);
     }
     void pdfLuEnClair() {
-        const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
-        if (pdftotext.isEmpty()) QSKIP("pdftotext manque (paquet poppler-utils)");
         QFETCH(int, calculs);
         QFETCH(int, pages);
         QTemporaryDir dossier;
@@ -149,16 +152,12 @@ private slots:
     // of the pages that exist, and never a page past the end, blank or numbered "5 sur 4".
     // (A range wholly past the end is parLeDialogue's.)
     void plageDePages_data() {
-        QTest::addColumn<int>("de");
-        QTest::addColumn<int>("a");
-        QTest::addColumn<QList<int>>("imprimees");
-        QTest::newRow("pages 2 to 3") << 2 << 3 << QList<int>{2, 3};
-        QTest::newRow("a range reaching past the end is cut at the last page")
-            << 3 << 9 << QList<int>{3, 4};
+        test::colonnes<int, int, QList<int>>({"de", "a", "imprimees"});
+        test::ligne("pages 2 to 3", 2, 3, QList<int>{2, 3});
+        test::ligne("a range reaching past the end is cut at the last page", 3, 9,
+                    QList<int>{3, 4});
     }
     void plageDePages() {
-        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
-            QSKIP("pdftotext manque (paquet poppler-utils)");
         QFETCH(int, de);
         QFETCH(int, a);
         QFETCH(QList<int>, imprimees);
@@ -184,18 +183,13 @@ private slots:
     // A print that fails on the way is told, with its reason, and leaves no file: the disk
     // fills up, or the pages asked for in the dialog lie past the end.
     void parLeDialogue_data() {
-        QTest::addColumn<bool>("disquePlein");
-        QTest::addColumn<int>("dePage");
-        QTest::addColumn<QStringList>("message");
-        QTest::newRow("printed") << false << 0 << QStringList{};
-        QTest::newRow("the disk fills up")
-            << true << 0 << QStringList{u"Orvaline-bande-"_s, u"le disque est peut-être plein"_s};
-        QTest::newRow("pages past the end")
-            << false << 5 << QStringList{u"la page 5 n'existe pas"_s};
+        test::colonnes<bool, int, QStringList>({"disquePlein", "dePage", "message"});
+        test::ligne("printed", false, 0, QStringList{});
+        test::ligne("the disk fills up", true, 0,
+                    QStringList{u"Orvaline-bande-"_s, u"le disque est peut-être plein"_s});
+        test::ligne("pages past the end", false, 5, QStringList{u"la page 5 n'existe pas"_s});
     }
     void parLeDialogue() {
-        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
-            QSKIP("pdftotext manque (paquet poppler-utils)");
         QFETCH(bool, disquePlein);
         QFETCH(int, dePage);
         QFETCH(QStringList, message);
@@ -225,15 +219,9 @@ private slots:
         int operateur = 1;
         for (const char* duree : {"1 2 3 4", "0 1 0 0"}) {
             const QStringList t = QString::fromLatin1(duree).split(u' ');
-            for (int i = 1; i <= 4; ++i) {
-                auto* champ = test::enfant<QLineEdit>(&fenetre, u"sais_time(%1)"_s.arg(i));
-                QTest::mouseClick(champ, Qt::LeftButton);
-                QTest::keyClick(champ, Qt::Key_A, Qt::ControlModifier);
-                QTest::keyClicks(champ, t[i - 1]);
-            }
-            QTest::mouseClick(
-                test::enfant<QAbstractButton>(&fenetre, u"com_oper(%1)"_s.arg(operateur)),
-                Qt::LeftButton);
+            for (int i = 1; i <= 4; ++i)
+                test::retaper(&fenetre, u"sais_time(%1)"_s.arg(i), t[i - 1]);
+            test::cliquer(&fenetre, u"com_oper(%1)"_s.arg(operateur));
             operateur = 5;
         }
 
