@@ -37,34 +37,6 @@
 using namespace orvaline;
 using namespace Qt::StringLiterals;
 
-namespace {
-// Files written while it lives may not grow past `octets` (0: no limit), as on a full disk:
-// a write past it fails instead of ending the program.
-class LimiteFichiers {
-public:
-    explicit LimiteFichiers(rlim_t octets) {
-        if (octets == 0) return;
-        getrlimit(RLIMIT_FSIZE, &m_avant);
-        m_signal = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit petite = m_avant;
-        petite.rlim_cur = octets;
-        m_active = setrlimit(RLIMIT_FSIZE, &petite) == 0;
-    }
-    ~LimiteFichiers() {
-        if (!m_active) return;
-        setrlimit(RLIMIT_FSIZE, &m_avant);
-        std::signal(SIGXFSZ, m_signal);
-    }
-    LimiteFichiers(const LimiteFichiers&) = delete;
-    LimiteFichiers& operator=(const LimiteFichiers&) = delete;
-
-private:
-    rlimit m_avant{};
-    void (*m_signal)(int) = SIG_DFL;
-    bool m_active = false;
-};
-} // namespace
-
 class TestImpression : public QObject {
     Q_OBJECT
 
@@ -262,10 +234,17 @@ private slots:
             attente->start(5);
             imprimer->trigger();
         });
-        {
-            const LimiteFichiers limite(disquePlein ? 4096 : 0);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
-        }
+        // A full disk: files may not grow past 4 KiB, and a write past it fails instead of
+        // ending the program.
+        rlimit avant{};
+        getrlimit(RLIMIT_FSIZE, &avant);
+        rlimit limite = avant;
+        if (disquePlein) limite.rlim_cur = 4096;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limite) == 0);
+        const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+        setrlimit(RLIMIT_FSIZE, &avant);
+        std::signal(SIGXFSZ, signal);
 
         const QString attendu =
             QDir(maison.filePath(u"Documents"_s))
