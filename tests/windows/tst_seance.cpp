@@ -121,9 +121,9 @@ private slots:
 
     void reprise_data() {
         test::colonnes<QString, bool>({"reponse", "reprise"});
-        test::ligne("Oui takes the run up again", "Oui", true);
-        test::ligne("Non starts empty and drops the old journal", "Non", false);
+        // Oui is the default button (its taking the run up is tst_coupure's).
         test::ligne("Enter keeps the run", "Entrée", true);
+        test::ligne("Non starts empty and drops the old journal", "Non", false);
     }
     void reprise() {
         QFETCH(QString, reponse);
@@ -145,28 +145,20 @@ private slots:
         QVERIFY(bande().startsWith(vu.bande) && bande().size() > vu.bande.size());
     }
 
-    // After a normal exit the next start is empty, unless the option keeps the run; then it
-    // comes back without a question.
-    void sortieNormale_data() {
-        test::colonnes<bool>({"garder"});
-        test::ligne("option off: nothing left", false);
-        test::ligne("option on: everything back", true);
-    }
-    void sortieNormale() {
-        QFETCH(bool, garder);
-        reglerGarder(garder);
+    // After a normal exit the option keeps the run: it comes back without a question. (Without
+    // the option nothing is left: tst_coupure's normal end.)
+    void sortieNormaleGardee() {
+        reglerGarder(true);
         demarrer();
         somme(u"1"_s, u"2"_s);
         dates(u"15/08/2025"_s, u"10"_s);
         const ContenuJournal vu{bande(), historique()};
-        m_fenetre->terminerSeance();
-        QCOMPARE(QFileInfo::exists(journal()), garder);
         m_fenetre.reset();
 
         demarrer(u"Non"_s);
         QCOMPARE(m_questions, QStringList());
-        QCOMPARE(bande(), garder ? vu.bande : QString());
-        QCOMPARE(historique(), garder ? vu.historique : QString());
+        QCOMPARE(bande(), vu.bande);
+        QCOMPARE(historique(), vu.historique);
     }
 
     // A journal that cannot be read never stops the start: a message, then an empty run.
