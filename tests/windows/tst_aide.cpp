@@ -299,9 +299,6 @@ private slots:
     void echec() {
         QVERIFY(!afficherPageAide(QStringLiteral("absente.html")));
         QCOMPARE(m_faux.boite->messages.size(), 1);
-        QCOMPARE(m_faux.boite->messages.first().texte,
-                 QStringLiteral("Erreur Système N° 53\r\nFichier introuvable\r\n\r\n"
-                                "Impossible de consulter l'Aide ..."));
     }
 };
 
