@@ -18,7 +18,6 @@
 #include "windows/help/afficheraide.h"
 #include "windows/help/fenetreaide.h"
 #include "windows/main/fenetreprincipale.h"
-#include "windows/msgbox/affichermessage.h"
 #include "windows/options/confopt.h"
 #include "windows/update/telemaj.h"
 
@@ -256,13 +255,11 @@ private slots:
                 }
             });
         if (palette() == u"claire") return;
-        // The other windows: only their contrast is watched.
+        // The other windows: only their contrast is watched. (The message box is the
+        // recovery question's above.)
         QVERIFY(afficherAide(0));
         prendre(QStringLiteral("aide"), &FenetreAide::instance());
         FenetreAide::instance().hide();
-        modale(QStringLiteral("usermsgbox"), QStringLiteral("message"), [] {
-            affichermessage(QStringLiteral("Date invalide."), 4, 1, QStringLiteral("Essai"), 0);
-        });
         modale(QStringLiteral("telemaj"), QStringLiteral("mise-a-jour"),
                [] { TeleMaj::instance().ouvrir(); });
         modale(QStringLiteral("Pelandor"), QStringLiteral("contact"), [] { afficherPelandor(1); });
