@@ -2,7 +2,6 @@
 // The program's calculations in the terminal, run through the real program and checked
 // against the calculators' own routines fed the same texts the windows would.
 #include "core/calculdates.h"
-#include "core/textesdates.h"
 #include "fichierstest.h"
 #include "lignes.h"
 #include "platform/verrouinstance.h"
@@ -62,10 +61,6 @@ QString dateDeLaFenetre(const QString& date, const QString& increment, int ligne
     return calculdates({date, increment, QString(), ligne, alsace}).dateFin.value_or(QString());
 }
 
-QString iso(const QString& date) {
-    return lireDateNormale(date).value_or(QDate()).toString(Qt::ISODate);
-}
-
 } // namespace
 
 class TestTerminal : public QObject {
@@ -80,21 +75,19 @@ class TestTerminal : public QObject {
 private slots:
     void initTestCase() { QVERIFY(m_maison.isValid()); }
 
-    // Every row of the unit list, both ways, in both forms: the window's end date. From
-    // 29 February 2024, 25 working days reach past Good Friday.
+    // Every row of the unit list, both ways: the window's end date. From 29 February 2024,
+    // 25 working days reach past Good Friday.
     void ajout_data() {
         colonnes<QString, int, QString, int, bool>({"date", "nombre", "mot", "ligne", "alsace"});
         const char* mots[] = {"heures", "j",   "semaines",     "mois",
                               "trim",   "ans", "jours ouvrés", "jours ouvrables"};
-        for (const char* date : {"31/01/2024", "29/02/2024"})
-            for (int ligne = 0; ligne < 8; ++ligne)
-                for (int nombre : {25, -25})
-                    for (bool alsace : {false, true})
-                        if (!alsace || ligne >= 6)
-                            QTest::addRow("%s %d %s%s", date, nombre, mots[ligne],
-                                          alsace ? " AM" : "")
-                                << colonne(date) << nombre << colonne(mots[ligne]) << ligne
-                                << alsace;
+        for (int ligne = 0; ligne < 8; ++ligne)
+            for (int nombre : {25, -25})
+                for (bool alsace : {false, true})
+                    if (!alsace || ligne >= 6)
+                        QTest::addRow("%d %s%s", nombre, mots[ligne], alsace ? " AM" : "")
+                            << QStringLiteral("29/02/2024") << nombre << colonne(mots[ligne])
+                            << ligne << alsace;
     }
     void ajout() {
         QFETCH(QString, date);
@@ -109,13 +102,10 @@ private slots:
                                    QString::number(qAbs(nombre)) + u' ' + mot;
         const QString region =
             alsace ? QStringLiteral("--alsace-moselle") : QStringLiteral("--metropole");
-        const Sortie francais = calcul({region}, expression);
-        QCOMPARE(francais.erreurs, QString());
-        QCOMPARE(francais.code, 0);
-        QCOMPARE(francais.texte, attendu + u'\n');
-        const Sortie machine = calcul({region, QStringLiteral("--iso")}, expression);
-        QCOMPARE(machine.code, 0);
-        QVERIFY2(machine.texte.startsWith(iso(attendu)), qPrintable(machine.texte));
+        const Sortie s = calcul({region}, expression);
+        QCOMPARE(s.erreurs, QString());
+        QCOMPARE(s.code, 0);
+        QCOMPARE(s.texte, attendu + u'\n');
     }
 
     // Answers known by heart: the ways dates and units are written, the range limits, each
@@ -127,6 +117,7 @@ private slots:
         ligne("année sur deux chiffres", "", "15/12/90 + 1 j", "16/12/1990");
         ligne("dernier jour possible", "", "30/12/9999 + 1 jour", "31/12/9999");
         ligne("premier jour possible", "", "02/01/0100 - 24 h", "01/01/0100");
+        ligne("date en ISO", "--iso", "31/01/2024 + 1 mois", "2024-02-29");
         ligne("heures en ISO", "--iso", "29/02/2024 + 5 h", "2024-02-29T05:00");
         ligne("années comptées", "--iso", "15/12/1990 .. 01/01/2026 en années", "36");
         ligne("un seul jour", "", "01/01/2026 .. 02/01/2026 en jours", "1 jour");
@@ -146,7 +137,6 @@ private slots:
         ligne("durées ajoutées", "", "2 j 03:20 + 20:40:30", "003 J  00:00:30");
         ligne("durée multipliée par 2,5", "", "01:00 × 2,5", "000 J  02:30:00");
         ligne("durée divisée, tronquée", "", "00:00:10 / 3", "000 J  00:00:03");
-        ligne("durée sous zéro", "", "01:00 - 2 h", "000 J  00:00:00");
         ligne("durée en ISO", "--iso", "2 j 8 h 30 min + 0:00", "P2DT8H30M");
         ligne("durée nulle en ISO", "--iso", "01:00 - 01:00", "PT0S");
     }
@@ -287,23 +277,21 @@ private slots:
         const QStringList fichiers = QDir(appli).entryList(QDir::AllEntries | QDir::Hidden);
         const QStringList maisonAvant = QDir(maison).entryList(QDir::AllEntries | QDir::Hidden);
 
-        const Sortie alsace =
-            lancer(programme, {QStringLiteral("-c"), QStringLiteral("03/04/2026")}, maison);
+        const Sortie alsace = lancer(programme, {QStringLiteral("-c"), QStringLiteral("-")}, maison,
+                                     "03/04/2026\n01/04/2026 .. 30/04/2026 en j. ouvrés\n");
         const Sortie metropole = lancer(
             programme,
             {QStringLiteral("--metropole"), QStringLiteral("-c"), QStringLiteral("03/04/2026")},
             maison);
-        const Sortie lot = lancer(programme, {QStringLiteral("-c"), QStringLiteral("-")}, maison,
-                                  "01/04/2026 .. 30/04/2026 en j. ouvrés\n");
         fenetre.kill();
         fenetre.waitForFinished();
 
-        QCOMPARE(alsace.code, 0);
-        QVERIFY2(alsace.texte.endsWith(QStringLiteral("férié (Vendredi saint)\n")),
-                 qPrintable(alsace.texte + alsace.erreurs));
+        QCOMPARE(alsace.erreurs, QString());
+        QCOMPARE(alsace.texte,
+                 QStringLiteral("vendredi 3 avril 2026 : semaine 14, 93e jour de l’année, férié "
+                                "(Vendredi saint)\n19 jours ouvrés\n"));
         QCOMPARE(metropole.code, 0);
         QVERIFY(!metropole.texte.contains(QStringLiteral("férié")));
-        QCOMPARE(lot.texte, QStringLiteral("19 jours ouvrés\n"));
         QCOMPARE(lire(ini), avant);
         QCOMPARE(QDir(appli).entryList(QDir::AllEntries | QDir::Hidden), fichiers);
         QCOMPARE(QDir(maison).entryList(QDir::AllEntries | QDir::Hidden), maisonAvant);
