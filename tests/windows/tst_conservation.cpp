@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping the tape and the history from the "Fichier" menu: the items follow the calculator
-// shown, the saved file holds the text as shown, and a failed save says why and keeps all.
+// shown, saved, printed and copied is the text as shown, and a failure says why and keeps all.
 #include "faux.h"
 #include "lignes.h"
 #include "shared/initialisation.h"
@@ -179,17 +179,13 @@ private slots:
         QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList{fichier});
         QVERIFY(m_faux.boite->messages.isEmpty());
         QCOMPARE(boite(calculatrice == Qt::Key_F2 ? 1 : 2)->toPlainText(), avant);
-    }
-
-    void imprimerEtCopier() {
-        calculer(Qt::Key_F2);
+        // Printed and copied as saved.
         touche(Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(m_faux.imprimante->travaux.size(), 1);
-        QCOMPARE(m_faux.imprimante->travaux[0].texte, bandeAffichee);
-        QVERIFY(m_faux.imprimante->travaux[0].titre.startsWith(
-            u"Orvaline - Calculatrice de Temps, bande du "_s));
+        QVERIFY(m_faux.imprimante->travaux[0].titre.startsWith(titre));
+        QCOMPARE(m_faux.imprimante->travaux[0].texte, corps);
         touche(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), bandeAffichee);
+        QCOMPARE(QGuiApplication::clipboard()->text(), corps);
     }
 
     // The PDF file proposed to the print dialog when there is no Documents folder: the home
