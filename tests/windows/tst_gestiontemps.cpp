@@ -115,10 +115,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), champ(1));
     }
 
-    // A divisor typed with a point, which the option turns into the comma set, and rounded
-    // to 0.
+    // A divisor typed with a point, which becomes the desktop's comma, and rounded to 0.
     void divisionParZero() {
-        test::regler(&Options::saisnombre, true);
         taper(2, u"1"_s);
         cliquer("com_oper", 4);
         QTest::keyClicks(champ(4), u"0.4"_s);
