@@ -207,7 +207,7 @@ private slots:
     // A failed save or print is told, with its reason and the file's path, and keeps all.
     void echecDit_data() {
         test::colonnes<Qt::Key, QString, QString, QStringList>(
-            {"touche", "fichier", "raison", "attendus"});
+            {"raccourci", "fichier", "raison", "attendus"});
         ligne("save into a missing folder", Qt::Key_S, "pas là/bande.txt", "",
               QStringList{u"pas là/bande.txt"_s, u"n'existe pas"_s});
         ligne("print: the module cannot load", Qt::Key_P, "",
@@ -217,7 +217,7 @@ private slots:
               QStringList{u"parti/bande.pdf"_s, u"dossier n'existe pas"_s});
     }
     void echecDit() {
-        QFETCH(Qt::Key, touche);
+        QFETCH(Qt::Key, raccourci);
         QFETCH(QString, fichier);
         QFETCH(QString, raison);
         QFETCH(QStringList, attendus);
@@ -227,7 +227,7 @@ private slots:
         m_faux.dialogue->choix = chemin;
         m_faux.imprimante->resultat = {IssueImpression::Echouee, chemin, false, raison};
         const auto lu = lireProchainMessage();
-        this->touche(touche, Qt::ControlModifier);
+        touche(raccourci, Qt::ControlModifier);
         for (const QString& attendu : attendus)
             QVERIFY2(lu->contains(attendu), qPrintable(*lu));
         QCOMPARE(boite(1)->toPlainText(), avant);
