@@ -1,13 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's calculations in the terminal, run through the real program and checked
 // against the calculators' own routines fed the same texts the windows would.
-#include "core/calculatricetemps.h"
 #include "core/calculdates.h"
-#include "core/ecartsdates.h"
-#include "core/historique.h"
-#include "core/joursouvres.h"
-#include "core/textesdates.h"
-#include "core/unitesdate.h"
 #include "fichierstest.h"
 #include "lignes.h"
 #include "platform/verrouinstance.h"
@@ -67,17 +61,6 @@ QString dateDeLaFenetre(const QString& date, const QString& increment, int ligne
     return calculdates({date, increment, QString(), ligne, alsace}).dateFin.value_or(QString());
 }
 
-QStringList arguments(std::initializer_list<const char*> mots) {
-    QStringList liste;
-    for (const char* mot : mots)
-        liste << QString::fromUtf8(mot);
-    return liste;
-}
-
-QString iso(const QString& date) {
-    return lireDateNormale(date).value_or(QDate()).toString(Qt::ISODate);
-}
-
 } // namespace
 
 class TestTerminal : public QObject {
@@ -92,80 +75,34 @@ class TestTerminal : public QObject {
 private slots:
     void initTestCase() { QVERIFY(m_maison.isValid()); }
 
-    // Every row of the unit list, both ways, in both forms: the window's end date.
-    void ajout_data() {
-        colonnes<QString, QString, int, bool>({"date", "increment", "ligne", "alsace"});
-        const char* mots[] = {"heures", "j",   "semaines",     "mois",
-                              "trim",   "ans", "jours ouvrés", "jours ouvrables"};
-        for (const char* date : {"31/01/2024", "29/02/2024", "03/04/2026"})
-            for (int ligne = 0; ligne < 8; ++ligne)
-                for (const char* increment : {"25", "-25"})
-                    for (bool alsace : {false, true}) {
-                        if (alsace && ligne < 6) continue;
-                        const QString nom =
-                            QStringLiteral("%1 %2 %3%4")
-                                .arg(QString::fromLatin1(date), QString::fromLatin1(increment),
-                                     QString::fromUtf8(mots[ligne]),
-                                     alsace ? QStringLiteral(" AM") : QString());
-                        QTest::newRow(nom.toUtf8().constData())
-                            << QString::fromLatin1(date)
-                            << QString::fromLatin1(increment) + u' ' +
-                                   QString::fromUtf8(mots[ligne])
-                            << ligne << alsace;
-                    }
-    }
-    void ajout() {
-        QFETCH(QString, date);
-        QFETCH(QString, increment);
-        QFETCH(int, ligne);
-        QFETCH(bool, alsace);
-        const QString nombre = increment.section(u' ', 0, 0);
-        const QString attendu = dateDeLaFenetre(date, nombre, ligne, alsace);
-        QVERIFY(!attendu.isEmpty());
-        const QString expression =
-            date + (nombre.startsWith(u'-') ? QStringLiteral(" - ") : QStringLiteral(" + ")) +
-            increment.mid(nombre.startsWith(u'-') ? 1 : 0);
-        const QString region =
-            alsace ? QStringLiteral("--alsace-moselle") : QStringLiteral("--metropole");
-        const Sortie francais = calcul({region}, expression);
-        QCOMPARE(francais.erreurs, QString());
-        QCOMPARE(francais.code, 0);
-        QCOMPARE(francais.texte, attendu + u'\n');
-        const Sortie machine = calcul({region, QStringLiteral("--iso")}, expression);
-        QCOMPARE(machine.code, 0);
-        QVERIFY2(machine.texte.startsWith(iso(attendu)), qPrintable(machine.texte));
-    }
-
-    // Answers known by heart: month ends, 29 February, the range limits, working days across
-    // May 2026, durations.
+    // Answers known by heart: every unit and the ways dates and units are written, the range
+    // limits, each output form, durations.
     void resultats_data() {
         colonnes<QString, QString, QString>({"options", "expression", "attendu"});
-        ligne("31 janvier + 1 mois", "", "31/01/2024 + 1 mois", "29/02/2024");
+        ligne("heures", "", "29/02/2024 - 25 heures", "27/02/2024");
+        ligne("semaines", "", "29/02/2024 + 25 semaines", "22/08/2024");
+        ligne("trimestres", "", "29/02/2024 - 2 trim", "29/08/2023");
+        ligne("années", "", "29/02/2024 + 25 ans", "28/02/2049");
+        ligne("jours ouvrés", "--metropole", "29/02/2024 + 25 jours ouvrés", "05/04/2024");
+        ligne("jours ouvrés, Vendredi saint compris", "--alsace-moselle",
+              "29/02/2024 + 25 jours ouvrés", "08/04/2024");
+        ligne("jours ouvrables", "--metropole", "29/02/2024 - 25 jours ouvrables", "31/01/2024");
         ligne("blancs en trop et tabulation", "", "  31/01/2024 \t+  1   mois ", "29/02/2024");
         ligne("signe moins typographique", "", "01/03/2024 − 1 j", "29/02/2024");
-        ligne("29 février + 1 an", "", "29/02/2024 + 1 an", "28/02/2025");
-        ligne("29 février d'une année commune ramené au 28", "", "29/02/2023 + 1 j", "01/03/2023");
         ligne("année sur deux chiffres", "", "15/12/90 + 1 j", "16/12/1990");
         ligne("dernier jour possible", "", "30/12/9999 + 1 jour", "31/12/9999");
         ligne("premier jour possible", "", "02/01/0100 - 24 h", "01/01/0100");
+        ligne("date en ISO", "--iso", "31/01/2024 + 1 mois", "2024-02-29");
         ligne("heures en ISO", "--iso", "29/02/2024 + 5 h", "2024-02-29T05:00");
-        ligne("incrément exact", "", "15/12/1990 + 1 an 2 mois 3 jours", "18/02/1992");
-        ligne("jours ouvrés de mai 2026", "--metropole", "01/05/2026 .. 31/05/2026 en jours ouvrés",
-              "17 jours ouvrés");
-        ligne("jours ouvrables de mai 2026", "--metropole",
-              "01/05/2026 .. 31/05/2026 en jours ouvrables", "22 jours ouvrables");
-        ligne("avril 2026 en Alsace-Moselle", "--alsace-moselle",
-              "01/04/2026 .. 30/04/2026 en j. ouvrés", "19 jours ouvrés");
         ligne("années comptées", "--iso", "15/12/1990 .. 01/01/2026 en années", "36");
         ligne("un seul jour", "", "01/01/2026 .. 02/01/2026 en jours", "1 jour");
-        ligne("écart exact", "", "15/12/1990 .. 06/12/2026", "35 ans, 11 mois et 21 jours");
+        ligne("écart à rebours", "", "06/12/2026 .. 15/12/1990 en ans, mois et jours",
+              "−35 ans, 11 mois et 22 jours");
         ligne("écart exact en ISO", "--iso", "15/12/1990..06/12/2026", "P35Y11M21D");
         ligne("écart nul en ISO", "--iso", "06/12/2026 .. 06/12/2026", "P0D");
         ligne("semaines et jours en ISO", "--iso", "01/01/2026 .. 27/09/2026 en semaines et jours",
               "P38W3D");
         ligne("écart à rebours en ISO", "--iso", "31/03/2024 .. 29/02/2024", "-P1M");
-        ligne("lundi de Pentecôte", "--metropole", "25/05/2026",
-              "lundi 25 mai 2026 : semaine 22, 145e jour de l’année, férié (lundi de Pentecôte)");
         ligne("premier janvier", "--metropole", "2027-01-01",
               "vendredi 1er janvier 2027 : semaine 53, 1er jour de l’année, férié (jour de l’An)");
         ligne("Vendredi saint en Alsace-Moselle", "--alsace-moselle --iso", "03/04/2026",
@@ -175,7 +112,6 @@ private slots:
         ligne("durées ajoutées", "", "2 j 03:20 + 20:40:30", "003 J  00:00:30");
         ligne("durée multipliée par 2,5", "", "01:00 × 2,5", "000 J  02:30:00");
         ligne("durée divisée, tronquée", "", "00:00:10 / 3", "000 J  00:00:03");
-        ligne("durée sous zéro", "", "01:00 - 2 h", "000 J  00:00:00");
         ligne("durée en ISO", "--iso", "2 j 8 h 30 min + 0:00", "P2DT8H30M");
         ligne("durée nulle en ISO", "--iso", "01:00 - 01:00", "PT0S");
     }
@@ -189,86 +125,51 @@ private slots:
         QCOMPARE(s.texte, attendu + u'\n');
     }
 
-    // The exact differences both ways round, in the window's words.
-    void ecarts_data() {
-        colonnes<QString, QString, int>({"debut", "fin", "ligne"});
-        const char* paires[][3] = {{"naissance", "15/12/1990", "06/12/2026"},
-                                   {"avant la fin du mois", "31/01/2024", "01/03/2024"},
-                                   {"à rebours", "06/12/2026", "15/12/1990"},
-                                   {"fin de février à rebours", "31/03/2024", "29/02/2024"}};
-        for (int rang : {8, 9})
-            for (const auto& p : paires)
-                QTest::newRow((QByteArray(p[0]) + (rang == 9 ? " en semaines" : "")).constData())
-                    << colonne(p[1]) << colonne(p[2]) << rang;
-    }
-    void ecarts() {
-        QFETCH(QString, debut);
-        QFETCH(QString, fin);
-        QFETCH(int, ligne);
-        const QString unite = ligne == 9 ? QStringLiteral(" en semaines et jours")
-                                         : QStringLiteral(" en ans, mois et jours");
-        const ResultatCalculDates fenetre = calculdates({debut, QString(), fin, ligne, false});
-        const Sortie s = calcul({}, debut + QStringLiteral(" .. ") + fin + unite);
-        QCOMPARE(s.code, 0);
-        QCOMPARE(s.texte, fenetre.calcul.value_or(QString()) + u'\n');
-    }
-
+    // The year's holidays, Alsace-Moselle's among them, one a line in either form.
     void feries2026() {
-        QString attendu;
-        QString attenduIso;
-        for (const JourFerie& f : joursFeries(2026, true)) {
-            attendu += ligneFerie(f) + u'\n';
-            attenduIso += f.date.toString(Qt::ISODate) + u'\t' + majusculeInitiale(f.nom) + u'\n';
-        }
         const Sortie s =
             calcul({QStringLiteral("--alsace-moselle")}, QStringLiteral("fériés 2026"));
         QCOMPARE(s.code, 0);
-        QCOMPARE(s.texte, attendu);
         QCOMPARE(s.texte.count(u'\n'), 13);
-        QCOMPARE(calcul({QStringLiteral("--iso"), QStringLiteral("--alsace-moselle")},
-                        QStringLiteral("Feries 2026"))
-                     .texte,
-                 attenduIso);
-        QVERIFY(attenduIso.startsWith(QStringLiteral("2026-01-01\tJour de l’An\n")));
+        QVERIFY2(s.texte.startsWith(QStringLiteral("jeudi 1er janvier : jour de l’An\n"
+                                                   "vendredi 3 avril : Vendredi saint\n")),
+                 qPrintable(s.texte));
+        const Sortie iso = calcul({QStringLiteral("--iso"), QStringLiteral("--alsace-moselle")},
+                                  QStringLiteral("Feries 2026"));
+        QCOMPARE(iso.texte.count(u'\n'), 13);
+        QVERIFY2(iso.texte.startsWith(
+                     QStringLiteral("2026-01-01\tJour de l’An\n2026-04-03\tVendredi saint\n")),
+                 qPrintable(iso.texte));
     }
 
     // What cannot be computed ends with 1 and a French reason naming the expression; a
     // command line that is wrong ends with 2.
     void erreurs_data() {
-        colonnes<QStringList, int, QString>({"arguments", "code", "message"});
-        auto c = [](const char* expression) {
-            return QStringList{QStringLiteral("-c"), QString::fromUtf8(expression)};
-        };
-        ligne("mois 13", c("31/13/2025 + 1 jour"), 1,
+        // arguments: separated by '|'
+        colonnes<QString, int, QString>({"arguments", "code", "message"});
+        ligne("mois 13", "-c|31/13/2025 + 1 jour", 1,
               "« 31/13/2025 + 1 jour » : la date 31/13/2025 n'existe pas.");
-        ligne("année hors plage", c("01/01/0099"), 1, "sort des années 0100 à 9999");
-        ligne("après 9999", c("31/12/9999 + 1 j"), 1, "le résultat sort des dates possibles");
-        ligne("unité inconnue", c("01/01/2026 + 3 lunes"), 1, "l'unité « lunes » est inconnue");
-        ligne("nombre sans unité", c("01/01/2026 + 3"), 1, "il manque l'unité après « 3 »");
-        ligne("expression vide", c(""), 1, "l'expression est vide");
-        ligne("mot seul", c("bonjour"), 1, "expression illisible");
-        ligne("division par zéro", c("01:00 / 0"), 1, "division par zéro");
-        ligne("multiplicateur absent", c("3 h x"), 1, "il manque le nombre après « x »");
-        ligne("minutes de trop", c("01:75 + 01:00"), 1, "plus de 59 minutes");
-        ligne("durée trop longue", c("30000 j 00:00 x 2"), 1, "la durée dépasse");
-        ligne("année des fériés", c("fériés 12000"), 1, "l'année 12000 sort des années");
-        ligne("10 000 caractères", c(QByteArray(10000, '1').constData()), 1,
-              "l'expression est trop longue");
-        ligne("option inconnue", QStringList{QStringLiteral("--calcule")}, 2, "option inconnue");
-        ligne("--calcul sans expression", QStringList{QStringLiteral("--calcul")}, 2,
-              "attend une expression");
-        ligne("deux régions", arguments({"--metropole", "--alsace-moselle", "-c", "25/05/2026"}), 2,
-              "s'excluent");
-        ligne("--iso sans --calcul", QStringList{QStringLiteral("--iso")}, 2,
-              "ne servent qu'avec --calcul");
-        ligne("expression sans guillemets", arguments({"-c", "fériés", "2026"}), 2,
-              "argument inattendu « 2026 »");
+        ligne("année hors plage", "-c|01/01/0099", 1, "sort des années 0100 à 9999");
+        ligne("après 9999", "-c|31/12/9999 + 1 j", 1, "le résultat sort des dates possibles");
+        ligne("unité inconnue", "-c|01/01/2026 + 3 lunes", 1, "l'unité « lunes » est inconnue");
+        ligne("nombre sans unité", "-c|01/01/2026 + 3", 1, "il manque l'unité après « 3 »");
+        ligne("mot seul", "-c|bonjour", 1, "expression illisible");
+        ligne("division par zéro", "-c|01:00 / 0", 1, "division par zéro");
+        ligne("multiplicateur absent", "-c|3 h x", 1, "il manque le nombre après « x »");
+        ligne("minutes de trop", "-c|01:75 + 01:00", 1, "plus de 59 minutes");
+        ligne("durée trop longue", "-c|30000 j 00:00 x 2", 1, "la durée dépasse");
+        ligne("année des fériés", "-c|fériés 12000", 1, "l'année 12000 sort des années");
+        ligne("--calcul sans expression", "--calcul", 2, "attend une expression");
+        ligne("deux régions", "--metropole|--alsace-moselle|-c|25/05/2026", 2, "s'excluent");
+        ligne("--iso sans --calcul", "--iso", 2, "ne servent qu'avec --calcul");
+        ligne("expression sans guillemets", "-c|fériés|2026", 2, "argument inattendu « 2026 »");
     }
     void erreurs() {
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, arguments);
         QFETCH(int, code);
         QFETCH(QString, message);
-        const Sortie s = lancer(QStringLiteral(ORVALINE_PROGRAMME), arguments, m_maison.path());
+        const Sortie s =
+            lancer(QStringLiteral(ORVALINE_PROGRAMME), arguments.split(u'|'), m_maison.path());
         QCOMPARE(s.code, code);
         QCOMPARE(s.texte, QString());
         QVERIFY2(s.erreurs.startsWith(QStringLiteral("orvaline : ")), qPrintable(s.erreurs));
@@ -350,23 +251,21 @@ private slots:
         const QStringList fichiers = QDir(appli).entryList(QDir::AllEntries | QDir::Hidden);
         const QStringList maisonAvant = QDir(maison).entryList(QDir::AllEntries | QDir::Hidden);
 
-        const Sortie alsace =
-            lancer(programme, {QStringLiteral("-c"), QStringLiteral("03/04/2026")}, maison);
+        const Sortie alsace = lancer(programme, {QStringLiteral("-c"), QStringLiteral("-")}, maison,
+                                     "03/04/2026\n01/04/2026 .. 30/04/2026 en j. ouvrés\n");
         const Sortie metropole = lancer(
             programme,
             {QStringLiteral("--metropole"), QStringLiteral("-c"), QStringLiteral("03/04/2026")},
             maison);
-        const Sortie lot = lancer(programme, {QStringLiteral("-c"), QStringLiteral("-")}, maison,
-                                  "01/04/2026 .. 30/04/2026 en jours ouvrés\n");
         fenetre.kill();
         fenetre.waitForFinished();
 
-        QCOMPARE(alsace.code, 0);
-        QVERIFY2(alsace.texte.endsWith(QStringLiteral("férié (Vendredi saint)\n")),
-                 qPrintable(alsace.texte + alsace.erreurs));
+        QCOMPARE(alsace.erreurs, QString());
+        QCOMPARE(alsace.texte,
+                 QStringLiteral("vendredi 3 avril 2026 : semaine 14, 93e jour de l’année, férié "
+                                "(Vendredi saint)\n19 jours ouvrés\n"));
         QCOMPARE(metropole.code, 0);
         QVERIFY(!metropole.texte.contains(QStringLiteral("férié")));
-        QCOMPARE(lot.texte, QStringLiteral("19 jours ouvrés\n"));
         QCOMPARE(lire(ini), avant);
         QCOMPARE(QDir(appli).entryList(QDir::AllEntries | QDir::Hidden), fichiers);
         QCOMPARE(QDir(maison).entryList(QDir::AllEntries | QDir::Hidden), maisonAvant);

@@ -69,33 +69,26 @@ private slots:
         test::regler(&Options::alsacemoselle, false);
     }
 
-    // A holiday names itself to the mouse and to a screen reader; other days stay "Jour".
+    // A holiday names itself to the mouse and to a screen reader, and its number is drawn
+    // in red; other days stay "Jour", in black. The holidays follow the options while the
+    // calendar is open.
     void ferieEnRouge() {
-        for (int alsace : {1, 0}) {
-            test::regler(&Options::alsacemoselle, alsace);
-            ouvrir(QStringLiteral("15/03/2024"));
-            const QString nom = alsace ? QStringLiteral("Vendredi saint") : QString(); // 29 March
-            QCOMPARE(cellule(33)->toolTip(), nom);
-            QCOMPARE(cellule(33)->accessibleDescription(), alsace ? nom : QStringLiteral("Jour"));
-            // and its number is drawn in red, where a plain day's is black
-            QVERIFY(QTest::qWaitForWindowExposed(&FenetreCalendrier::instance()));
-            QCOMPARE(pixelsRouges(cellule(33)) > 0, bool(alsace));
-        }
-    }
-
-    // The holidays shown follow the options while the calendar is open.
-    void feriesSuiventLesOptions() {
         ouvrir(QStringLiteral("15/03/2024"));
-        QCOMPARE(cellule(33)->toolTip(), QString()); // 29 March
+        QVERIFY(QTest::qWaitForWindowExposed(&FenetreCalendrier::instance()));
+        CaseJour* vendrediSaint = cellule(33);
+        QCOMPARE(vendrediSaint->toolTip(), QString());
+        QCOMPARE(vendrediSaint->accessibleDescription(), QStringLiteral("Jour"));
+        QCOMPARE(pixelsRouges(vendrediSaint), 0);
         test::regler(&Options::alsacemoselle, true);
-        QCOMPARE(cellule(33)->toolTip(), QStringLiteral("Vendredi saint"));
+        QCOMPARE(vendrediSaint->toolTip(), QStringLiteral("Vendredi saint"));
+        QCOMPARE(vendrediSaint->accessibleDescription(), QStringLiteral("Vendredi saint"));
+        QVERIFY(pixelsRouges(vendrediSaint) > 0);
     }
 
     // A selected holiday is named under the date, which keeps its designed two lines, and on
     // its cell for the mouse and a screen reader; an ordinary day names nothing.
     void ferieSelectionne_data() {
         test::colonnes<QString, int, QString, QString>({"date", "alsace", "dateaff", "nom"});
-        ligne("lundi de Pentecôte", "25/05/2026", 0, "Lundi\n25 Mai 2026", "Lundi de Pentecôte");
         ligne("Vendredi saint en Alsace", "03/04/2026", 1, "Vendredi\n3 Avril 2026",
               "Vendredi saint");
         ligne("Vendredi saint ailleurs", "03/04/2026", 0, "Vendredi\n3 Avril 2026", "");
@@ -153,9 +146,7 @@ private slots:
 
     void fermeture_data() {
         test::colonnes<bool, QString, int, QString>({"vue", "geste", "annulation", "rendu"});
-        ligne("Ok", false, "ok", 0, "20/03/2025");
         ligne("double-clic sur un jour", false, "double", 0, "20/03/2025");
-        ligne("Annuler", false, "annuler", 1, "avant");
         ligne("Échap annule", false, "echap", 1, "avant");
         ligne("case de fermeture", false, "fermer", 1, "avant");
         ligne("Entrée dans la liste des mois", false, "entree", 0, "20/03/2025");
@@ -169,12 +160,8 @@ private slots:
         QTest::mouseClick(cellule(25), Qt::LeftButton);
         libcalc().param_msg[1] = QStringLiteral("avant");
         libcalc().annulation = 7;
-        if (geste == u"ok")
-            cliquer(QStringLiteral("com_ok"));
-        else if (geste == u"double")
+        if (geste == u"double")
             doubleClic(cellule(25));
-        else if (geste == u"annuler")
-            cliquer(QStringLiteral("com_annul"));
         else if (geste == u"entree")
             QTest::keyClick(enfant<QListWidget>(QStringLiteral("list_mois")), Qt::Key_Return);
         else if (geste == u"echap")
@@ -204,20 +191,17 @@ private slots:
     }
 
     // Keys in the grid and the month buttons move the selection, and the month and year lists
-    // follow; the selection stops at the ends of the year list (2016-2051). The four arrows
-    // share one stop, the buttons Page Up and Page Down's: their rows check which way each goes.
+    // follow; the selection stops at the ends of the year list (2016-2051), where a key going
+    // the wrong way would move it. The four arrows share one stop, the buttons Page Up and Page
+    // Down's: their rows check which way each goes.
     void deplacements_data() {
         // geste: a key by its QKeySequence name, or the name of the button clicked
         test::colonnes<QString, QString, QString>({"depart", "geste", "attendu"});
-        ligne("gauche: la veille", "31/01/2025", "Left", "30/01/2025");
         ligne("droite: mois suivant", "31/01/2025", "Right", "01/02/2025");
         ligne("haut: semaine avant", "31/01/2025", "Up", "24/01/2025");
         ligne("bas: semaine après", "31/01/2025", "Down", "07/02/2025");
-        ligne("page haut: mois avant", "31/03/2025", "PgUp", "28/02/2025");
-        ligne("page bas: mois après", "31/01/2025", "PgDown", "28/02/2025");
         ligne("gauche au 1er janvier 2016", "01/01/2016", "Left", "01/01/2016");
         ligne("page haut en janvier 2016", "15/01/2016", "PgUp", "15/01/2016");
-        ligne("droite au 31 décembre 2051", "31/12/2051", "Right", "31/12/2051");
         ligne("page bas en décembre 2051", "15/12/2051", "PgDown", "15/12/2051");
         ligne("gauche vers l'année d'avant", "01/01/2017", "Left", "31/12/2016");
         ligne("31 janvier, mois suivant", "31/01/2025", "com_mois(2)", "28/02/2025");

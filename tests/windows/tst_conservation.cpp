@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping the tape and the history from the "Fichier" menu: the items follow the calculator
-// shown, the saved file holds the text as shown, and a failed save says why and keeps all.
+// shown, saved, printed and copied is the text as shown, and a failure says why and keeps all.
 #include "faux.h"
 #include "lignes.h"
 #include "shared/initialisation.h"
@@ -58,26 +58,23 @@ class TestConservation : public QObject {
     static void touche(Qt::Key t, Qt::KeyboardModifiers m = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), t, m);
     }
-    void taper(const QString& champ, const QString& texte) {
-        test::retaper(m_fenetre.get(), champ, texte);
-    }
-    void cliquer(const QString& bouton) { test::cliquer(m_fenetre.get(), bouton); }
     // Shows a calculator with F2 or F3 and makes its calculations: on the time calculator,
     // the two additions of bandeAffichee.
     void calculer(Qt::Key calculatrice) {
-        QTest::keyClick(m_fenetre.get(), calculatrice);
+        FenetrePrincipale* f = m_fenetre.get();
+        QTest::keyClick(f, calculatrice);
         if (calculatrice == Qt::Key_F3) {
-            taper(u"sais_date(1)"_s, u"31/01/2024"_s);
-            taper(u"sais_increment"_s, u"1"_s);
-            cliquer(u"com_date"_s);
+            test::retaper(f, u"sais_date(1)"_s, u"31/01/2024"_s);
+            test::retaper(f, u"sais_increment"_s, u"1"_s);
+            test::cliquer(f, u"com_date"_s);
             return;
         }
         int operateur = 1;
         for (const char* duree : {"1 2 3 4", "0 1 0 0", "1234 0 0 0", "0 0 0 1"}) {
             const QStringList t = QString::fromLatin1(duree).split(u' ');
             for (int i = 1; i <= 4; ++i)
-                taper(nom("sais_time", i), t[i - 1]);
-            cliquer(nom("com_oper", operateur)); // +, then =
+                test::retaper(f, nom("sais_time", i), t[i - 1]);
+            test::cliquer(f, nom("com_oper", operateur)); // +, then =
             operateur = operateur == 1 ? 5 : 1;
         }
     }
@@ -182,31 +179,13 @@ private slots:
         QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList{fichier});
         QVERIFY(m_faux.boite->messages.isEmpty());
         QCOMPARE(boite(calculatrice == Qt::Key_F2 ? 1 : 2)->toPlainText(), avant);
-    }
-
-    void echecDit() {
-        calculer(Qt::Key_F2);
-        const QString avant = boite(1)->toPlainText();
-        const QString chemin = m_dossier.filePath(u"pas là/bande.txt"_s);
-        m_faux.dialogue->choix = chemin;
-        const auto lu = lireProchainMessage();
-        touche(Qt::Key_S, Qt::ControlModifier);
-        const QString message = *lu;
-        QVERIFY2(message.contains(chemin), qPrintable(message));
-        QVERIFY2(message.contains(u"n'existe pas"_s), qPrintable(message));
-        QCOMPARE(boite(1)->toPlainText(), avant);
-        QVERIFY(actifs());
-    }
-
-    void imprimerEtCopier() {
-        calculer(Qt::Key_F2);
+        // Printed and copied as saved.
         touche(Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(m_faux.imprimante->travaux.size(), 1);
-        QCOMPARE(m_faux.imprimante->travaux[0].texte, bandeAffichee);
-        QVERIFY(m_faux.imprimante->travaux[0].titre.startsWith(
-            u"Orvaline - Calculatrice de Temps, bande du "_s));
+        QVERIFY(m_faux.imprimante->travaux[0].titre.startsWith(titre));
+        QCOMPARE(m_faux.imprimante->travaux[0].texte, corps);
         touche(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), bandeAffichee);
+        QCOMPARE(QGuiApplication::clipboard()->text(), corps);
     }
 
     // The PDF file proposed to the print dialog when there is no Documents folder: the home
@@ -225,25 +204,34 @@ private slots:
                                QDate::currentDate().toString(Qt::ISODate) + u".pdf"_s));
     }
 
-    // A failed print is told, with its reason; the file's path when it went to a PDF file.
-    void echecImpressionDit_data() {
-        test::colonnes<QString, QString, QStringList>({"fichier", "raison", "attendus"});
-        ligne("the module cannot load", "", "liborvaline_impression.so introuvable",
+    // A failed save or print is told, with its reason and the file's path, and keeps all.
+    void echecDit_data() {
+        test::colonnes<Qt::Key, QString, QString, QStringList>(
+            {"raccourci", "fichier", "raison", "attendus"});
+        ligne("save into a missing folder", Qt::Key_S, "pas là/bande.txt", "",
+              QStringList{u"pas là/bande.txt"_s, u"n'existe pas"_s});
+        ligne("print: the module cannot load", Qt::Key_P, "",
+              "liborvaline_impression.so introuvable",
               QStringList{u"Impossible d'imprimer."_s, u"liborvaline_impression.so introuvable"_s});
-        ligne("the folder went away", "parti/bande.pdf", "",
+        ligne("print: the PDF file's folder went away", Qt::Key_P, "parti/bande.pdf", "",
               QStringList{u"parti/bande.pdf"_s, u"dossier n'existe pas"_s});
     }
-    void echecImpressionDit() {
-        QFETCH(QString, raison);
+    void echecDit() {
+        QFETCH(Qt::Key, raccourci);
         QFETCH(QString, fichier);
+        QFETCH(QString, raison);
         QFETCH(QStringList, attendus);
-        calculer(Qt::Key_F3);
-        const QString pdf = fichier.isEmpty() ? QString() : m_dossier.filePath(fichier);
-        m_faux.imprimante->resultat = {IssueImpression::Echouee, pdf, false, raison};
+        calculer(Qt::Key_F2);
+        const QString avant = boite(1)->toPlainText();
+        const QString chemin = fichier.isEmpty() ? QString() : m_dossier.filePath(fichier);
+        m_faux.dialogue->choix = chemin;
+        m_faux.imprimante->resultat = {IssueImpression::Echouee, chemin, false, raison};
         const auto lu = lireProchainMessage();
-        touche(Qt::Key_P, Qt::ControlModifier);
+        touche(raccourci, Qt::ControlModifier);
         for (const QString& attendu : attendus)
             QVERIFY2(lu->contains(attendu), qPrintable(*lu));
+        QCOMPARE(boite(1)->toPlainText(), avant);
+        QVERIFY(actifs());
     }
 };
 
