@@ -40,8 +40,6 @@ private slots:
         ligne("reversed onto a month end", "31/03/2024", "29/02/2024", "−1 mois");
         ligne("equal dates", "15/05/2024", "15/05/2024", "0 jour");
         ligne("the whole range", "01/01/0100", "31/12/9999", "9899 ans, 11 mois et 30 jours");
-        ligne("the whole range, reversed", "31/12/9999", "01/01/0100",
-              "−9899 ans, 11 mois et 30 jours");
     }
     void ansMoisJours() {
         QFETCH(QString, debut);
@@ -76,11 +74,8 @@ private slots:
         ligne("as a result is written", "1 An, 2 Mois et 3 Jours", 0, qint64(14), qint64(3));
         ligne("accented and plain plurals", "2 années 1 annee", 0, qint64(36), qint64(0));
         ligne("dotted abbreviations", "1 sem. 2 j.", 0, qint64(0), qint64(9));
-        ligne("a leading minus covers every part", "−1 an, 2 mois et 3 jours", 0, qint64(-14),
-              qint64(-3));
         ligne("a later sign covers the parts after it", "1 an -2 mois 5 j", 0, qint64(10),
               qint64(-5));
-        ligne("a plus after a minus", "−1 mois et +2 jours", 0, qint64(-1), qint64(2));
         ligne("a plus sign", "+2 m", 0, qint64(2), qint64(0));
         ligne("the longest part the calendar holds", "3615899 j", 0, qint64(0), qint64(3615899));
         ligne("empty", "", 1, qint64(0), qint64(0));
@@ -95,7 +90,6 @@ private slots:
         ligne("a trailing et", "1 an et", 1, qint64(0), qint64(0));
         ligne("a doubled et", "1 an et et 2 mois", 1, qint64(0), qint64(0));
         ligne("Arabic-Indic digits", "\u0661 an", 1, qint64(0), qint64(0));
-        ligne("full-width digits", "\uFF11 an", 1, qint64(0), qint64(0));
         ligne("a day past the calendar", "3615900 j", 2, qint64(0), qint64(0));
         ligne("weeks past the calendar, never cut down", "9999499999 s", 2, qint64(0), qint64(0));
         ligne("years past the calendar", "9900 ans", 2, qint64(0), qint64(0));

@@ -45,7 +45,6 @@ private slots:
                                 << QString::fromUtf8(liste);
         };
         ligne("01/01/2026", false, "jour de l’An", "jeudi 1er janvier : jour de l’An");
-        ligne("01/04/2024", false, "lundi de Pâques");
         ligne("09/05/2024", false, "Ascension");
         ligne("20/05/2024", false, "lundi de Pentecôte", "lundi 20 mai : lundi de Pentecôte");
         ligne("24/04/2000", false, "lundi de Pâques"); // Easter 2000: 23 April
@@ -96,9 +95,7 @@ private slots:
                         const char* attendu) {
             QTest::newRow(nom) << lire(debut) << n << regle << lire(attendu);
         };
-        ligne("vendredi +1 ouvré", "05/01/2024", 1, ouvres, "08/01/2024");
         ligne("Noël puis 26/12 en Alsace", "22/12/2023", 1, ouvresAM, "27/12/2023");
-        ligne("départ férié", "01/05/2024", 1, ouvres, "02/05/2024");
         ligne("départ férié à rebours", "01/05/2024", -1, ouvres, "30/04/2024");
         ligne("lundi -1", "02/01/2024", -1, ouvres, "29/12/2023");
         ligne("zéro sur un dimanche", "07/01/2024", 0, ouvres, "07/01/2024");
@@ -108,10 +105,7 @@ private slots:
         constexpr qint64 plusGrand = std::numeric_limits<qint64>::max();
         constexpr qint64 plusPetit = std::numeric_limits<qint64>::min();
         ligne("plus que les jours de la plage", "01/01/2024", 4'000'000, ouvres, "");
-        ligne("compte de 7·10^18", "01/01/2024", 7'000'000'000'000'000'000, ouvrables, "");
-        ligne("compte de -7·10^18", "01/01/2024", -7'000'000'000'000'000'000, ouvres, "");
         ligne("plus grand compte", "01/01/2024", plusGrand, ouvres, "");
-        ligne("plus grand compte en Alsace", "01/01/2024", plusGrand, ouvresAM, "");
         ligne("plus petit compte", "01/01/2024", plusPetit, ouvres, "");
         ligne("plus petit compte depuis un férié", "01/05/2024", plusPetit + 1, ouvrables, "");
     }
@@ -129,9 +123,6 @@ private slots:
                         qint64 attendu) {
             QTest::newRow(nom) << lire(debut) << lire(fin) << regle << attendu;
         };
-        ligne("même jour", "08/01/2024", "08/01/2024", ouvres, 0);
-        ligne("week-end ouvré", "05/01/2024", "08/01/2024", ouvres, 1);
-        ligne("week-end ouvrable", "05/01/2024", "08/01/2024", ouvrables, 2);
         ligne("11/11 un samedi", "10/11/2023", "13/11/2023", ouvrables, 1);
         ligne("2024 ouvrés", "31/12/2023", "31/12/2024", ouvres, 252);
         ligne("2024 ouvrables", "31/12/2023", "31/12/2024", ouvrables, 304);

@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTest>
-#include <cstdlib>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -109,35 +108,23 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!lanceur.enCours(pid), 5000);
     }
 
-    // Leaving the program closes the calculator it started, not the user's own (777) beside
-    // it. The way out ends the process, so a child process leaves.
-    void sortieFermeLaCalculatrice() {
+    // The way out closes the calculator it started, not the user's own (777) beside it, runs
+    // what was registered, then hides the windows through the window layer's routine, and
+    // ends with the status given. It ends the process, so a child process leaves.
+    void sortie() {
         m_faux.lanceur->installes = {QStringLiteral("xcalc")};
         m_faux.lanceur->vivants = {777};
-        const pid_t enfant = ::fork();
-        if (enfant == 0) {
-            lancercalculatrice(1);
-            ajouterAvantSortie(
-                [f = m_faux] { std::_Exit(f.lanceur->arretes == QList<qint64>{4242} ? 0 : 1); });
-            fermerappli(2);
-        }
-        int statut = 0;
-        QCOMPARE(::waitpid(enfant, &statut, 0), enfant);
-        QVERIFY(WIFEXITED(statut));
-        QCOMPARE(WEXITSTATUS(statut), 0);
-    }
-
-    // The way out runs what was registered, then hides the windows through the window
-    // layer's routine, and ends with the status given.
-    void sortieMasqueEnDernier() {
         int tube[2];
         QCOMPARE(::pipe(tube), 0);
         const pid_t enfant = ::fork();
         if (enfant == 0) {
             ::close(tube[0]);
             const int fd = tube[1];
+            lancercalculatrice(1);
             inscrireMasquage([fd] { (void)!::write(fd, "m", 1); });
-            ajouterAvantSortie([fd] { (void)!::write(fd, "r", 1); });
+            ajouterAvantSortie([fd, f = m_faux] {
+                (void)!::write(fd, f.lanceur->arretes == QList<qint64>{4242} ? "f" : "?", 1);
+            });
             fermerappli(3);
         }
         ::close(tube[1]);
@@ -150,7 +137,7 @@ private slots:
         QCOMPARE(::waitpid(enfant, &statut, 0), enfant);
         QVERIFY(WIFEXITED(statut));
         QCOMPARE(WEXITSTATUS(statut), 3);
-        QCOMPARE(lu, QByteArray("rm"));
+        QCOMPARE(lu, QByteArray("fm"));
     }
 };
 
