@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Holidays and working days, and the count of an interval in every unit of the list.
 #include "core/joursouvres.h"
+#include "core/unitesdate.h"
 #include "lignes.h"
 
 #include <QElapsedTimer>
@@ -8,6 +10,7 @@
 #include <limits>
 
 using namespace orvaline;
+using test::ligne;
 
 namespace {
 
@@ -19,14 +22,39 @@ constexpr RegleJours ouvres{SorteJours::Ouvres, false};
 constexpr RegleJours ouvrables{SorteJours::Ouvrables, false};
 constexpr RegleJours ouvresAM{SorteJours::Ouvres, true};
 
-// Working days d with debut < d <= fin, one day at a time.
-qint64 compterEnMarchant(QDate debut, QDate fin, RegleJours regle) {
+// Walks from the earlier date to the later one, adding what each day passed counts; the sign
+// says which way the interval runs.
+template <typename F> qint64 compterEnMarchant(QDate debut, QDate fin, F compte) {
     const bool arriere = fin < debut;
     qint64 n = 0;
     for (QDate d = (arriere ? fin : debut).addDays(1); d <= (arriere ? debut : fin);
          d = d.addDays(1))
-        n += estJourOuvre(d, regle) ? 1 : 0;
+        n += compte(d);
     return arriere ? -n : n;
+}
+
+// What a day passed counts in a unit: the boundaries of the unit it crosses.
+qint64 compteDuJour(QDate d, UniteDate unite) {
+    switch (unite) {
+    case UniteDate::Heures:
+        return 24;
+    case UniteDate::Jours:
+    case UniteDate::AnsMoisJours:
+    case UniteDate::SemainesJours:
+        return 1;
+    case UniteDate::Semaines:
+        return d.dayOfWeek() == Qt::Sunday;
+    case UniteDate::Mois:
+        return d.day() == 1;
+    case UniteDate::Trimestres:
+        return d.day() == 1 && (d.month() - 1) % 3 == 0;
+    case UniteDate::Annees:
+        return d.day() == 1 && d.month() == 1;
+    case UniteDate::JoursOuvres:
+    case UniteDate::JoursOuvrables:
+        return estJourOuvre(d, {*sorteJours(unite), false});
+    }
+    return 0;
 }
 
 } // namespace
@@ -150,7 +178,8 @@ private slots:
             const RegleJours regle{hasard.bounded(2) ? SorteJours::Ouvres : SorteJours::Ouvrables,
                                    hasard.bounded(2) == 1};
             const qint64 n = compterJoursOuvres(debut, fin, regle);
-            QCOMPARE(n, compterEnMarchant(debut, fin, regle));
+            QCOMPARE(
+                n, compterEnMarchant(debut, fin, [&](QDate d) { return estJourOuvre(d, regle); }));
             if (n <= 0) continue;
             QDate dernierOuvre = fin;
             while (!estJourOuvre(dernierOuvre, regle))
@@ -170,6 +199,49 @@ private slots:
             QCOMPARE(ajouterJoursOuvres(premier, n, ouvrables), std::optional(dernier));
         }
         QVERIFY2(chrono.elapsed() < 100, qPrintable(QString::number(chrono.elapsed())));
+    }
+
+    // Every pair is counted in every unit against the day-by-day walk.
+    void commeEnMarchant_data() {
+        test::colonnes<QDate, QDate>({"debut", "fin"});
+        ligne("même jour", QDate(2024, 5, 15), QDate(2024, 5, 15));
+        ligne("29 février", QDate(2024, 2, 28), QDate(2024, 3, 1));
+        ligne("fin d'année", QDate(2023, 12, 31), QDate(2024, 1, 1));
+        ligne("fin de trimestre", QDate(2024, 3, 31), QDate(2024, 4, 1));
+        ligne("samedi au dimanche", QDate(2024, 1, 6), QDate(2024, 1, 7));
+        ligne("dimanche au samedi", QDate(2024, 1, 7), QDate(2024, 1, 13));
+        ligne("à rebours sur deux mois", QDate(2024, 3, 1), QDate(2024, 1, 1));
+        ligne("à rebours plusieurs années", QDate(2028, 2, 29), QDate(2019, 8, 17));
+    }
+    void commeEnMarchant() {
+        QFETCH(QDate, debut);
+        QFETCH(QDate, fin);
+        for (const auto& u : tableUnites()) {
+            const qint64 compte = compterIntervalle(debut, fin, u.unite);
+            const qint64 attendu =
+                compterEnMarchant(debut, fin, [&](QDate d) { return compteDuJour(d, u.unite); });
+            QVERIFY2(compte == attendu, qPrintable(QStringLiteral("%1: %2 au lieu de %3")
+                                                       .arg(u.texteLigne)
+                                                       .arg(compte)
+                                                       .arg(attendu)));
+        }
+    }
+
+    // The whole range of dates still fits in 32 bits, hours included.
+    void bornes_data() {
+        test::colonnes<int, qint64>({"ligne", "attendu"});
+        const qint64 jours = QDate(100, 1, 1).daysTo(QDate(9999, 12, 31));
+        ligne("heures", 0, 24 * jours);
+        ligne("jours", 1, jours);
+        ligne("mois", 3, qint64(9899 * 12 + 11));
+        ligne("années", 5, qint64(9899));
+    }
+    void bornes() {
+        QFETCH(int, ligne);
+        QFETCH(qint64, attendu);
+        const UniteDate u = uniteDeLigne(ligne)->unite;
+        QCOMPARE(qint64(compterIntervalle(QDate(100, 1, 1), QDate(9999, 12, 31), u)), attendu);
+        QCOMPARE(qint64(compterIntervalle(QDate(9999, 12, 31), QDate(100, 1, 1), u)), -attendu);
     }
 };
 
