@@ -47,6 +47,7 @@ private slots:
         fermerCalculatrice(); // forget what an earlier test started
         QVERIFY(test::preparerNavigateur(m_dossier.path(), cheminProgramme()));
         QVERIFY(test::ecrire(cheminProgramme() + QStringLiteral("-texte"), "x"));
+        QVERIFY(QDir().mkpath(cheminProgramme() + QStringLiteral("-dossier")));
     }
 
     void calculatriceUneSeuleCopie() {
@@ -164,7 +165,6 @@ private slots:
         QFETCH(QString, ligne);
         QFETCH(qint16, trouve);
         QFETCH(QString, message);
-        QVERIFY(QDir(m_dossier.path()).mkpath(QStringLiteral("navig-dossier")));
         const QByteArray ini = "[Options]\r\n" + ligne.arg(cheminProgramme()).toUtf8() + "\r\n";
         QVERIFY(test::ecrire(libcalc().fichier_ini, ini));
 
