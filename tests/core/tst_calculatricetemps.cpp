@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The time calculator, the lines of its tape, and what the user keeps of a tape.
 #include "core/calculatricetemps.h"
+#include "core/historique.h"
+#include "core/textebande.h"
 #include "lignes.h"
 
 #include <QTest>
 
 using namespace orvaline;
 using test::ligne;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -146,6 +150,50 @@ private slots:
         rejouer(calc, etapes, u'.');
         calc.quitterChamp();
         QTEST(::champs(calc), "champs");
+    }
+
+    void ligneDeBande_data() {
+        test::colonnes<QString, double, double, double, double, QString, QString>(
+            {"oper", "jo", "hr", "mn", "se", "symbole", "attendu"});
+        // Lines that the calculator's own sequences cannot produce or do not cover.
+        ligne("100 minutes élargit", "-", 0.0, 0.0, 100.0, 125.0, ".", "- 000 J  00:100:125 ");
+        ligne("demi arrondi loin de zéro", "", 0.0, 1.5, 2.5, 0.5, ".", " 000 J  02:03:01 ");
+        ligne("négatif", "", 0.0, -1.0, 0.0, -1.5, ".", " 000 J  -01:00:-02 ");
+        ligne("nombre sous le point", "/", 9.0, 9.0, 9.0, 2.5, ".", "/             2.5 ");
+        ligne("nombre plus long écrit entier", "x", 0.0, 0.0, 0.0, 123456789012345678.0, ",",
+              "x1,23456789012346E+17 ");
+    }
+    void ligneDeBande() {
+        QFETCH(QString, oper);
+        QFETCH(double, jo);
+        QFETCH(double, hr);
+        QFETCH(double, mn);
+        QFETCH(double, se);
+        QFETCH(QString, symbole);
+        QTEST(ligneHistorique(oper, jo, hr, mn, se, symbole.at(0)), "attendu");
+    }
+
+    void alignement_data() {
+        test::colonnes<QString, QString>({"texte", "aligne"});
+        ligne("a first operand is one blank short of an operator line",
+              "\n 001 J  02:03:04 \n+ 000 J  01:00:00 \n= 001 J  03:03:04 \n",
+              "\n  001 J  02:03:04 \n+ 000 J  01:00:00 \n= 001 J  03:03:04 \n");
+        ligne("a pending first operand, with no break after it", "\n 000 J  01:00:00 ",
+              "\n 000 J  01:00:00 ");
+        ligne("the empty lines between calculations stay empty", "\n 1 \n= 2 \n\n 33 \n",
+              "\n  1 \n= 2 \n\n 33 \n");
+    }
+    void alignement() {
+        QFETCH(QString, texte);
+        QTEST(alignerADroite(texte), "aligne");
+    }
+
+    // A kept tape left on an operand still ends with a line break.
+    void fichierFiniParUnSaut() {
+        QCOMPARE(texteReleve(Releve::Bande, QDateTime(QDate(2026, 1, 5), QTime(9, 4, 3)),
+                             u"\n 000 J  01:00:00 "_s),
+                 u"Orvaline - Calculatrice de Temps, bande du 05/01/2026 à 09:04:03\n"
+                 "\n 000 J  01:00:00 \n"_s);
     }
 };
 

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The dates calculator, and the exact differences and increments it writes and reads.
 #include "core/calculdates.h"
+#include "core/ecartsdates.h"
 #include "lignes.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace orvaline;
@@ -24,6 +27,14 @@ QString historique(const QStringList& lignes) {
     return texte;
 }
 
+QDate lire(const QString& texte) {
+    return QDate::fromString(texte, QStringLiteral("dd/MM/yyyy"));
+}
+
+QString dire(QDate d) {
+    return d.toString(QStringLiteral("dd/MM/yyyy"));
+}
+
 // Rows of the unit list.
 constexpr int Heures = 0, Jours = 1, Semaines = 2, Mois = 3, Annees = 5, JoursOuvres = 6,
               JoursOuvrables = 7, AnsMoisJours = 8, SemainesJours = 9;
@@ -33,77 +44,61 @@ constexpr int Heures = 0, Jours = 1, Semaines = 2, Mois = 3, Annees = 5, JoursOu
 class TestCalculDates : public QObject {
     Q_OBJECT
 private slots:
-    // Start, increment and end as typed, unit row; then the start written back, the " Inc: "
-    // text and the end date written into the end field and the result label.
-    void ajout_data() {
-        test::colonnes<QString, QString, QString, int, QString, QString, QString>(
-            {"depart", "increment", "fin", "ligne", "departEcrit", "inc", "finEcrite"});
-        ligne("2.5 arrondi au pair", "15/03/2024", "2.5", "", Jours, "15/03/2024", "2 J",
-              "17/03/2024");
-        ligne("2,5 lu jusqu'à la virgule", "15/03/2024", "2,5", "", Jours, "15/03/2024", "2 J",
-              "17/03/2024");
-        ligne("25 heures", "01/01/2024", "25", "", Heures, "01/01/2024", "25 H", "02/01/2024");
-        ligne("date de fin remplacée", "01/01/2024", "1", "05/05/2024", Jours, "01/01/2024", "1 J",
-              "02/01/2024");
-        ligne("départ abrégé réécrit", "5/2/24", " 1 ", "", Jours, "05/02/2024", "1 J",
-              "06/02/2024");
+    // Fields as typed, unit row; then the fields written back, the result, and the history's
+    // " Inc: " text (an addition) or " Int: " text (an interval; empty when just the result):
+    // the exact differences add the total in days, over lines as narrow as the box.
+    void reussite_data() {
+        test::colonnes<QString, QString, QString, int, QString, QString, QString, QString>(
+            {"depart", "increment", "fin", "ligne", "departEcrit", "finEcrite", "resultat",
+             "texte"});
+        ligne("2.5 arrondi au pair", "15/03/2024", "2.5", "", Jours, "15/03/2024", "17/03/2024",
+              "17/03/2024", "2 J");
+        ligne("2,5 lu jusqu'à la virgule", "15/03/2024", "2,5", "", Jours, "15/03/2024",
+              "17/03/2024", "17/03/2024", "2 J");
+        ligne("25 heures", "01/01/2024", "25", "", Heures, "01/01/2024", "02/01/2024", "02/01/2024",
+              "25 H");
+        ligne("date de fin remplacée", "01/01/2024", "1", "05/05/2024", Jours, "01/01/2024",
+              "02/01/2024", "02/01/2024", "1 J");
+        ligne("départ abrégé réécrit", "5/2/24", " 1 ", "", Jours, "05/02/2024", "06/02/2024",
+              "06/02/2024", "1 J");
         ligne("incrément sans chiffre vaut 0", "01/01/2024", "abc", "", Mois, "01/01/2024",
-              "0 Mois", "01/01/2024");
+              "01/01/2024", "01/01/2024", "0 Mois");
         ligne("semaines, jours récrits en entier", "01/01/2024", "38 sem 3 j", "", SemainesJours,
-              "01/01/2024", "38 semaines\n      et 3 jours", "26/09/2024");
+              "01/01/2024", "26/09/2024", "26/09/2024", "38 semaines\n      et 3 jours");
+        ligne("-2 mois", "01/03/2024", "", "01/01/2024", Mois, "01/03/2024", "01/01/2024",
+              "-2 Mois", "");
+        ligne("jours ouvrables à rebours", "08/01/2024", "", "05/01/2024", JoursOuvrables,
+              "08/01/2024", "05/01/2024", "-2 J. ouvrables", "");
+        ligne("fin abrégée réécrite", "1/1/24", "", " 1.3.24", Jours, "01/01/2024", "01/03/2024",
+              "60 J", "");
+        ligne("à rebours, en semaines", "26/09/2024", "", "01/01/2024", SemainesJours, "26/09/2024",
+              "01/01/2024", "−38 semaines et 3 jours",
+              "−38 semaines\n      et 3 jours\n      (−269 jours)");
+        ligne("des jours seulement", "31/01/2024", "", "28/02/2024", AnsMoisJours, "31/01/2024",
+              "28/02/2024", "28 jours", "");
     }
-    void ajout() {
+    void reussite() {
         QFETCH(QString, depart);
         QFETCH(QString, increment);
         QFETCH(QString, fin);
         QFETCH(int, ligne);
         QFETCH(QString, departEcrit);
-        QFETCH(QString, inc);
         QFETCH(QString, finEcrite);
+        QFETCH(QString, resultat);
+        QFETCH(QString, texte);
         const auto r = calculdates({depart, increment, fin, ligne});
         QCOMPARE(r.message, QString());
         QVERIFY(!r.erreur);
         QCOMPARE(ouInchange(r.dateDepart), departEcrit);
         QCOMPARE(ouInchange(r.dateFin), finEcrite);
-        QCOMPARE(ouInchange(r.calcul), finEcrite);
-        QCOMPARE(r.ajoutHistorique,
-                 historique({QStringLiteral(" DD : ") + departEcrit, QStringLiteral(" Inc: ") + inc,
-                             QStringLiteral(" DF : ") + finEcrite}));
-        QCOMPARE(r.focus, ChampDates::ListeUnites);
-    }
-
-    // The start and end as typed, unit row; then the end written back, the result, and the
-    // history's " Int: " text when it says more: the exact differences add the total in days
-    // unless the result already says just that, over lines as narrow as the box.
-    void intervalle_data() {
-        test::colonnes<QString, QString, int, QString, QString, QString>(
-            {"depart", "fin", "ligne", "finEcrite", "resultat", "total"});
-        ligne("-2 mois", "01/03/2024", "01/01/2024", Mois, "01/01/2024", "-2 Mois", "");
-        ligne("jours ouvrables à rebours", "08/01/2024", "05/01/2024", JoursOuvrables, "05/01/2024",
-              "-2 J. ouvrables", "");
-        ligne("fin abrégée réécrite", "1/1/24", " 1.3.24", Jours, "01/03/2024", "60 J", "");
-        ligne("à rebours, en semaines", "26/09/2024", "01/01/2024", SemainesJours, "01/01/2024",
-              "−38 semaines et 3 jours", "−38 semaines\n      et 3 jours\n      (−269 jours)");
-        ligne("des jours seulement", "31/01/2024", "28/02/2024", AnsMoisJours, "28/02/2024",
-              "28 jours", "");
-    }
-    void intervalle() {
-        QFETCH(QString, depart);
-        QFETCH(QString, fin);
-        QFETCH(int, ligne);
-        QFETCH(QString, finEcrite);
-        QFETCH(QString, resultat);
-        QFETCH(QString, total);
-        const auto r = calculdates({depart, {}, fin, ligne});
-        QCOMPARE(r.message, QString());
-        QVERIFY(!r.erreur);
-        QVERIFY(r.dateDepart);
-        QCOMPARE(ouInchange(r.dateFin), finEcrite);
         QCOMPARE(ouInchange(r.calcul), resultat);
+        const QString dd = QStringLiteral(" DD : ") + departEcrit;
+        const QString df = QStringLiteral(" DF : ") + finEcrite;
         QCOMPARE(r.ajoutHistorique,
-                 historique({QStringLiteral(" DD : ") + *r.dateDepart,
-                             QStringLiteral(" DF : ") + finEcrite,
-                             QStringLiteral(" Int: ") + (total.isEmpty() ? resultat : total)}));
+                 increment.isEmpty()
+                     ? historique({dd, df,
+                                   QStringLiteral(" Int: ") + (texte.isEmpty() ? resultat : texte)})
+                     : historique({dd, QStringLiteral(" Inc: ") + texte, df}));
         QCOMPARE(r.focus, ChampDates::ListeUnites);
     }
 
@@ -173,9 +168,7 @@ private slots:
     // Unit words typed while a one-unit row is selected pick the exact row that reads them.
     void ligneExacte_data() {
         test::colonnes<QString, int, int>({"increment", "ligne", "choisie"});
-        ligne("des années avec Mois", "1 an 2 mois 3 jours", Mois, AnsMoisJours);
         ligne("dès la première lettre", "1a", Mois, AnsMoisJours);
-        ligne("des jours avec Jours", "5 j", Jours, AnsMoisJours);
         ligne("des semaines avec Semaines", "38 sem 3 j", Semaines, SemainesJours);
         ligne("jours ouvrés: des mots aussi", "2 mois", JoursOuvres, AnsMoisJours);
         ligne("des chiffres seuls: rien", "-12", Mois, -1);
@@ -201,6 +194,165 @@ private slots:
         const auto r = pasjour(texte, SensPas(sens));
         QTEST(ouInchange(r.texte), "apres");
         QTEST(r.donnerFocus, "focus");
+    }
+
+    // Every row checked by hand on a calendar; more are the help's own examples (month ends,
+    // leap days, a year end, an age backwards), which tst_aide plays on the window.
+    void ansMoisJours_data() {
+        test::colonnes<QString, QString, QString>({"debut", "fin", "texte"});
+        ligne("30/04 to 31/05 is a month and a day", "30/04/2024", "31/05/2024",
+              "1 mois et 1 jour");
+        ligne("28/02 of a common year to 29/02", "28/02/2023", "29/02/2024", "1 an et 1 jour");
+        ligne("one of each, singular", "01/01/2024", "02/02/2025", "1 an, 1 mois et 1 jour");
+        ligne("plurals, no months", "10/03/2022", "12/03/2024", "2 ans et 2 jours");
+        // Backwards the months are counted from the start too, so the figures may differ from
+        // the forward ones.
+        ligne("reversed: a month back passes the end", "29/02/2024", "31/01/2024", "−29 jours");
+        ligne("reversed: a month back, then days", "02/03/0100", "31/01/0100",
+              "−1 mois et 2 jours");
+        ligne("reversed onto a month end", "31/03/2024", "29/02/2024", "−1 mois");
+        ligne("equal dates", "15/05/2024", "15/05/2024", "0 jour");
+        ligne("the whole range", "01/01/0100", "31/12/9999", "9899 ans, 11 mois et 30 jours");
+    }
+    void ansMoisJours() {
+        QFETCH(QString, debut);
+        QFETCH(QString, fin);
+        const EcartMoisJours e = ecartMoisJours(lire(debut), lire(fin));
+        QCOMPARE(e.negatif, lire(fin) < lire(debut));
+        QTEST(texteAnsMoisJours(e), "texte");
+    }
+
+    void semainesJours_data() {
+        test::colonnes<QString, QString, QString>({"debut", "fin", "texte"});
+        ligne("one week", "01/01/2024", "08/01/2024", "1 semaine");
+        ligne("days only", "01/01/2024", "07/01/2024", "6 jours");
+        ligne("reversed", "09/01/2024", "01/01/2024", "−1 semaine et 1 jour");
+        ligne("equal dates", "29/02/2024", "29/02/2024", "0 jour");
+        ligne("the whole range", "01/01/0100", "31/12/9999", "516557 semaines");
+    }
+    void semainesJours() {
+        QFETCH(QString, debut);
+        QFETCH(QString, fin);
+        QTEST(texteSemainesJours(ecartSemainesJours(lire(debut), lire(fin))), "texte");
+    }
+
+    // What people type; `lu` says how it reads: 0 read, 1 refused as unreadable, 2 refused as
+    // longer than the calendar.
+    void lecture_data() {
+        test::colonnes<QString, int, qint64, qint64>({"texte", "lu", "mois", "jours"});
+        ligne("years, months, days", "1 an 2 mois 3 jours", 0, qint64(14), qint64(3));
+        ligne("weeks and days, abbreviated", "38 sem 3 j", 0, qint64(0), qint64(269));
+        ligne("no blanks", "38sem3j", 0, qint64(0), qint64(269));
+        ligne("any order", "3 jours 1 an", 0, qint64(12), qint64(3));
+        ligne("as a result is written", "1 An, 2 Mois et 3 Jours", 0, qint64(14), qint64(3));
+        ligne("accented and plain plurals", "2 années 1 annee", 0, qint64(36), qint64(0));
+        ligne("dotted abbreviations", "1 sem. 2 j.", 0, qint64(0), qint64(9));
+        ligne("a later sign covers the parts after it", "1 an -2 mois 5 j", 0, qint64(10),
+              qint64(-5));
+        ligne("a plus sign", "+2 m", 0, qint64(2), qint64(0));
+        ligne("the longest part the calendar holds", "3615899 j", 0, qint64(0), qint64(3615899));
+        ligne("empty", "", 1, qint64(0), qint64(0));
+        ligne("a number without a unit", "12", 1, qint64(0), qint64(0));
+        ligne("a last number without a unit", "1 an 2", 1, qint64(0), qint64(0));
+        ligne("a unit without a number", "an", 1, qint64(0), qint64(0));
+        ligne("an unknown unit", "3 heures", 1, qint64(0), qint64(0));
+        ligne("a decimal", "2,5 jours", 1, qint64(0), qint64(0));
+        ligne("two signs", "--1 an", 1, qint64(0), qint64(0));
+        ligne("a sign at the end", "1 an -", 1, qint64(0), qint64(0));
+        ligne("a leading et", "et 1 an", 1, qint64(0), qint64(0));
+        ligne("a trailing et", "1 an et", 1, qint64(0), qint64(0));
+        ligne("a doubled et", "1 an et et 2 mois", 1, qint64(0), qint64(0));
+        ligne("Arabic-Indic digits", "\u0661 an", 1, qint64(0), qint64(0));
+        ligne("a day past the calendar", "3615900 j", 2, qint64(0), qint64(0));
+        ligne("weeks past the calendar, never cut down", "9999499999 s", 2, qint64(0), qint64(0));
+        ligne("years past the calendar", "9900 ans", 2, qint64(0), qint64(0));
+        ligne("parts that add up past it", "9000 ans 900 ans", 2, qint64(0), qint64(0));
+        ligne("a digit run longer than any integer", QString(40, u'9') + QStringLiteral(" j"), 2,
+              qint64(0), qint64(0));
+    }
+    void lecture() {
+        QFETCH(QString, texte);
+        QFETCH(int, lu);
+        const LectureIncrement l = lectureIncrementExact(texte);
+        QCOMPARE(int(l.increment ? 0 : l.refus == RefusIncrement::Illisible ? 1 : 2), lu);
+        if (lu != 0) return;
+        QTEST(l.increment->mois, "mois");
+        QTEST(l.increment->jours, "jours");
+    }
+
+    void ecritureIncrement_data() {
+        test::colonnes<qint64, qint64, bool, QString>({"mois", "jours", "semaines", "texte"});
+        ligne("all back", qint64(-14), qint64(-3), false, "−1 an, 2 mois et 3 jours");
+        ligne("mixed signs", qint64(12), qint64(-3), false, "1 an et −3 jours");
+        ligne("back, then forward", qint64(-1), qint64(2), false, "−1 mois et +2 jours");
+        ligne("back in weeks, then forward", qint64(-13), qint64(10), true,
+              "−1 an, 1 mois, +1 semaine et 3 jours");
+        ligne("nothing", qint64(0), qint64(0), true, "0 jour");
+    }
+    void ecritureIncrement() {
+        QFETCH(qint64, mois);
+        QFETCH(qint64, jours);
+        QFETCH(bool, semaines);
+        QTEST(texteIncrementExact({mois, jours}, semaines), "texte");
+    }
+
+    // Ordinary additions are auHasard's, mixed signs tst_cadredates' historiqueRecopie.
+    void ajoutExact_data() {
+        test::colonnes<QString, qint64, qint64, QString>({"depart", "mois", "jours", "arrivee"});
+        ligne("past the last day", "31/12/9999", qint64(0), qint64(1), "");
+        ligne("before the first day", "01/01/0100", qint64(-1), qint64(0), "");
+        ligne("a huge count", "01/01/2024", qint64(1'000'000'000), qint64(0), "");
+    }
+    void ajoutExact() {
+        QFETCH(QString, depart);
+        QFETCH(qint64, mois);
+        QFETCH(qint64, jours);
+        const auto d = ajouterIncrementExact(lire(depart), {mois, jours});
+        QTEST(d ? dire(*d) : QString(), "arrivee");
+    }
+
+    // Random pairs over the whole range of dates, the same ones every run.
+    void auHasard() {
+        QRandomGenerator hasard(20261206);
+        const qint64 premier = QDate(100, 1, 1).toJulianDay();
+        const qint64 dernier = QDate(9999, 12, 31).toJulianDay();
+        for (int i = 0; i < 4000; ++i) {
+            const QDate a = QDate::fromJulianDay(hasard.bounded(premier, dernier + 1));
+            // Most pairs close together, where month ends matter most.
+            const QDate b = i % 4 == 0
+                                ? QDate::fromJulianDay(hasard.bounded(premier, dernier + 1))
+                                : qBound(QDate(100, 1, 1), a.addDays(hasard.bounded(-800, 800)),
+                                         QDate(9999, 12, 31));
+            const QString paire = dire(a) + QStringLiteral(" -> ") + dire(b);
+            const qint64 s = b < a ? -1 : 1;
+
+            // The months never overshoot: one more would pass the end.
+            const EcartMoisJours e = ecartMoisJours(a, b);
+            QVERIFY2(e.moisRestants() <= 11 && e.jours >= 0 && e.negatif == (b < a),
+                     qPrintable(paire));
+            const QDate auDela = a.addMonths(int(s * (e.mois + 1)));
+            QVERIFY2(s > 0 ? auDela > b : auDela < b, qPrintable(paire));
+
+            // The difference read from its own text, added back, gives the end, both ways.
+            const auto lu = lireIncrementExact(texteAnsMoisJours(e));
+            QVERIFY2(lu && lu->mois == s * e.mois && lu->jours == s * e.jours,
+                     qPrintable(paire + u' ' + texteAnsMoisJours(e)));
+            QVERIFY2(ajouterIncrementExact(a, *lu) == b, qPrintable(paire));
+
+            const EcartSemainesJours sj = ecartSemainesJours(a, b);
+            QVERIFY2(s * (qint64(sj.semaines) * 7 + sj.jours) == a.daysTo(b) && sj.jours <= 6,
+                     qPrintable(paire));
+            const auto luSemaines = lireIncrementExact(texteSemainesJours(sj));
+            QVERIFY2(luSemaines && ajouterIncrementExact(a, *luSemaines) == b, qPrintable(paire));
+
+            // Any increment the program writes, signs mixed or not, reads back the same.
+            const IncrementExact inc{hasard.bounded(-118799, 118800),
+                                     hasard.bounded(-3615899, 3615900) / (i % 3 ? 1000 : 1)};
+            for (bool semaines : {false, true}) {
+                const QString texte = texteIncrementExact(inc, semaines);
+                QVERIFY2(lireIncrementExact(texte) == inc, qPrintable(texte));
+            }
+        }
     }
 };
 

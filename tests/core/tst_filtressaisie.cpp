@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The filters of the date and number fields, and the numbers they read and step.
 #include "core/filtressaisie.h"
+#include "core/nombres.h"
 #include "lignes.h"
 
 #include <QTest>
+#include <limits>
 
 using namespace orvaline;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -84,7 +88,6 @@ private slots:
                     "2|25/|25/0|25/03/2026|25/03/2|25/03/20|25/03/202|25/03/2024");
         test::ligne("date tapée avec ses séparateurs", true, "25/03/24",
                     "2|25/|25/|25/0|25/03/2026|25/03/|25/03/2|25/03/24");
-        test::ligne("séparateur tapé gardé seul", true, "2/", "2|2/");
         test::ligne("champs d'un chiffre sans doublon", true, "1/2/2024",
                     "1|1/|1/2|1/2/|1/2/2|1/2/20|1/2/202|1/2/2024");
         test::ligne("lettre et blanc effacés", true, "2a5 ", "2|2|25/|25/");
@@ -174,6 +177,74 @@ private slots:
         if (r)
             QCOMPARE(filtrenombre(*r, negatifs, pas, {Qt::Key_0}, qint16(symbole))->texte,
                      r->texte);
+    }
+
+    void lecture_data() {
+        test::colonnes<QString, double>({"texte", "attendu"});
+        test::ligne("vide", "", 0.0);
+        test::ligne("blancs dedans", "1 2 3", 123.0);
+        test::ligne("point décimal", "2.5", 2.5);
+        test::ligne("second point arrête", "1.2.3", 1.2);
+        test::ligne("signe seul", "-", 0.0);
+        test::ligne("très long", "12345678901234567890", 12345678901234567890.0);
+        test::ligne("au-delà d'un double", QString(400, u'9'),
+                    std::numeric_limits<double>::infinity());
+        test::ligne("sous le plus petit double", u"0."_s + QString(400, u'0') + u'1', 0.0);
+    }
+    void lecture() {
+        QFETCH(QString, texte);
+        QTEST(lireNombre(texte), "attendu");
+    }
+
+    void arrondi_data() {
+        test::colonnes<double, double, double>({"valeur", "pair", "loin"});
+        test::ligne("0.5", 0.5, 0.0, 1.0);
+        test::ligne("2.5", 2.5, 2.0, 3.0);
+        test::ligne("-2.5", -2.5, -2.0, -3.0);
+        test::ligne("2.5001", 2.5001, 3.0, 3.0);
+    }
+    void arrondi() {
+        QFETCH(double, valeur);
+        QTEST(arrondiPair(valeur), "pair");
+        QTEST(arrondiLoin(valeur) + 0.0, "loin");
+    }
+
+    void entiers_data() {
+        test::colonnes<double, bool, int, bool, qint64>({"valeur", "ok16", "v16", "ok32", "v32"});
+        test::ligne("max 16", 32767.0, true, 32767, true, qint64(32767));
+        test::ligne("max 16 + demi arrondi pair", 32767.5, false, 0, true, qint64(32768));
+        test::ligne("min 16 - 0.5 reste", -32768.5, true, -32768, true, qint64(-32768));
+        test::ligne("max 32", 2147483647.0, false, 0, true, qint64(2147483647));
+        test::ligne("max 32 + 1", 2147483648.0, false, 0, false, qint64(0));
+        test::ligne("min 32", -2147483648.0, false, 0, true, qint64(-2147483648LL));
+        test::ligne("infini", std::numeric_limits<double>::infinity(), false, 0, false, qint64(0));
+    }
+    void entiers() {
+        QFETCH(double, valeur);
+        const auto a = versEntier16(valeur);
+        QTEST(a.has_value(), "ok16");
+        QTEST(int(a.value_or(0)), "v16");
+        const auto b = versEntier32(valeur);
+        QTEST(b.has_value(), "ok32");
+        QTEST(qint64(b.value_or(0)), "v32");
+    }
+
+    // The step added to a typed number, whatever its size (the filter's rows cover the
+    // shortest text it is written back as).
+    void pas_data() {
+        test::colonnes<QString, int, QString>({"texte", "pas", "attendu"});
+        test::ligne("moins zéro virgule vers zéro", "-1.0", 1, "0");
+        test::ligne("pas le plus bas", "9", std::numeric_limits<int>::min(), "-2147483639");
+        test::ligne("pas le plus haut", "-9", std::numeric_limits<int>::max(), "2147483638");
+        test::ligne("pas le plus bas sur un négatif", "-1", std::numeric_limits<int>::min(),
+                    "-2147483649");
+    }
+    void pas() {
+        QFETCH(QString, texte);
+        QFETCH(int, pas);
+        const auto r = ajouterEntier(texte, pas, u'.');
+        QVERIFY(r);
+        QTEST(*r, "attendu");
     }
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The regional checks, window placement, the error report and the single-copy lock.
+// The regional checks, window placement and the single-copy lock.
 #include "faux.h"
 #include "fichierstest.h"
 #include "lignes.h"
@@ -9,8 +9,12 @@
 #include "windows/common/fenetres.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
+#include <unistd.h>
 
 using namespace orvaline;
 using test::ligne;
@@ -75,6 +79,56 @@ private slots:
         QFile::setPermissions(chemin, QFile::Permissions(droits));
         QVERIFY(test::commeUtilisateurOrdinaire(dossier.path(),
                                                 [&] { return VerrouInstance(chemin).acquerir(); }));
+    }
+
+    // The lock file must never write through a link someone left in its place.
+    void lienNonSuivi() {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("orvaline.lock"));
+        const QString cible = dossier.filePath(QStringLiteral("précieux.txt"));
+        const QByteArray contenu("à garder tel quel\n");
+        QVERIFY(test::ecrire(cible, contenu));
+        QVERIFY(QFile::link(cible, chemin));
+
+        auto premiere = std::make_unique<VerrouInstance>(chemin);
+        QVERIFY(premiere->acquerir());
+        QCOMPARE(test::lire(cible), contenu);
+        QVERIFY(!QFileInfo(chemin).isSymLink());
+        // The lock taken in the link's place still keeps a second copy out, until the first
+        // copy is gone with its lock file.
+        VerrouInstance seconde(chemin);
+        QVERIFY(!seconde.acquerir());
+        premiere.reset();
+        QVERIFY(!QFile::exists(chemin));
+        QVERIFY(seconde.acquerir());
+        QCOMPARE(test::lire(cible), contenu);
+    }
+
+    // A copy that ends without removing its lock file (a crash) leaves the lock to the system,
+    // which drops it with the last descriptor: a program it had started must not hold one.
+    void pasHeriteParUnProgrammeLance() {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("orvaline.lock"));
+        const QString garde = dossier.filePath(QStringLiteral("garde.lock"));
+        auto premiere = std::make_unique<VerrouInstance>(chemin);
+        QVERIFY(premiere->acquerir());
+
+        QProcess programme;
+        programme.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        QVERIFY(programme.waitForStarted());
+        // The lock file outlives its copy, as after a crash: a second name keeps it, and
+        // comes back once the copy has let go.
+        QCOMPARE(
+            ::link(QFile::encodeName(chemin).constData(), QFile::encodeName(garde).constData()), 0);
+        premiere.reset();
+        QVERIFY(QFile::rename(garde, chemin));
+
+        QCOMPARE(programme.state(), QProcess::Running);
+        VerrouInstance suivante(chemin);
+        const bool prise = suivante.acquerir();
+        programme.kill();
+        programme.waitForFinished();
+        QVERIFY(prise);
     }
 };
 

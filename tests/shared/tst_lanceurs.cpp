@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starting the desktop calculator and the regional settings, and closing the calculator on
-// the way out.
+// Starting the desktop calculator, the regional settings and the browser chosen in the
+// options, the Internet connection check, and closing the calculator on the way out.
 #include "faux.h"
+#include "fichierstest.h"
 #include "lignes.h"
 #include "platform/lanceurprocessus.h"
+#include "shared/internet.h"
 #include "shared/lanceurs.h"
 #include "shared/libcalc.h"
 #include "shared/sortie.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
-#include <cstdlib>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -32,13 +36,18 @@ QByteArray champStat(qint64 pid, int n) {
 class TestLanceurs : public QObject {
     Q_OBJECT
     test::Faux m_faux{};
+    QTemporaryDir m_dossier;
+
+    // Longer than any short buffer, and executable.
+    QString cheminProgramme() const { return m_dossier.filePath(QString(200, u'n')); }
 
 private slots:
     void init() {
         m_faux = test::installerFaux();
         fermerCalculatrice(); // forget what an earlier test started
-        libcalc() = Libcalc{};
-        libcalc().saut_ligne = QStringLiteral("\r\n");
+        QVERIFY(test::preparerNavigateur(m_dossier.path(), cheminProgramme()));
+        QVERIFY(test::ecrire(cheminProgramme() + QStringLiteral("-texte"), "x"));
+        QVERIFY(QDir().mkpath(cheminProgramme() + QStringLiteral("-dossier")));
     }
 
     void calculatriceUneSeuleCopie() {
@@ -109,35 +118,23 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!lanceur.enCours(pid), 5000);
     }
 
-    // Leaving the program closes the calculator it started, not the user's own (777) beside
-    // it. The way out ends the process, so a child process leaves.
-    void sortieFermeLaCalculatrice() {
+    // The way out closes the calculator it started, not the user's own (777) beside it, runs
+    // what was registered, then hides the windows through the window layer's routine, and
+    // ends with the status given. It ends the process, so a child process leaves.
+    void sortie() {
         m_faux.lanceur->installes = {QStringLiteral("xcalc")};
         m_faux.lanceur->vivants = {777};
-        const pid_t enfant = ::fork();
-        if (enfant == 0) {
-            lancercalculatrice(1);
-            ajouterAvantSortie(
-                [f = m_faux] { std::_Exit(f.lanceur->arretes == QList<qint64>{4242} ? 0 : 1); });
-            fermerappli(2);
-        }
-        int statut = 0;
-        QCOMPARE(::waitpid(enfant, &statut, 0), enfant);
-        QVERIFY(WIFEXITED(statut));
-        QCOMPARE(WEXITSTATUS(statut), 0);
-    }
-
-    // The way out runs what was registered, then hides the windows through the window
-    // layer's routine, and ends with the status given.
-    void sortieMasqueEnDernier() {
         int tube[2];
         QCOMPARE(::pipe(tube), 0);
         const pid_t enfant = ::fork();
         if (enfant == 0) {
             ::close(tube[0]);
             const int fd = tube[1];
+            lancercalculatrice(1);
             inscrireMasquage([fd] { (void)!::write(fd, "m", 1); });
-            ajouterAvantSortie([fd] { (void)!::write(fd, "r", 1); });
+            ajouterAvantSortie([fd, f = m_faux] {
+                (void)!::write(fd, f.lanceur->arretes == QList<qint64>{4242} ? "f" : "?", 1);
+            });
             fermerappli(3);
         }
         ::close(tube[1]);
@@ -150,7 +147,77 @@ private slots:
         QCOMPARE(::waitpid(enfant, &statut, 0), enfant);
         QVERIFY(WIFEXITED(statut));
         QCOMPARE(WEXITSTATUS(statut), 3);
-        QCOMPARE(lu, QByteArray("rm"));
+        QCOMPARE(lu, QByteArray("fm"));
+    }
+
+    void navigateur_data() {
+        // ligne: the "Navigateur" line; message: a part of the message. %1: the program's path
+        test::colonnes<QString, qint16, QString>({"ligne", "trouve", "message"});
+        ligne("programme présent", "Navigateur=%1", qint16(1), "");
+        ligne("pas exécutable", "Navigateur=%1-texte", qint16(0), "pas un programme exécutable");
+        ligne("clé absente", "Saisdate=1", qint16(0), "[Mode-Options]");
+        ligne("fichier absent", "Navigateur=  %1-absent ", qint16(0),
+              "introuvable :\r\n\r\n%1-absent");
+        ligne("un dossier n'est pas un programme", "Navigateur=%1-dossier", qint16(0),
+              "introuvable :\r\n\r\n%1-dossier");
+    }
+    void navigateur() {
+        QFETCH(QString, ligne);
+        QFETCH(qint16, trouve);
+        QFETCH(QString, message);
+        const QByteArray ini = "[Options]\r\n" + ligne.arg(cheminProgramme()).toUtf8() + "\r\n";
+        QVERIFY(test::ecrire(libcalc().fichier_ini, ini));
+
+        QString chemin = QStringLiteral("ancien");
+        qint16 resultat = 7;
+        lirenavigateur(chemin, resultat);
+        QCOMPARE(resultat, trouve);
+        if (trouve == 1) {
+            QCOMPARE(chemin, cheminProgramme());
+            QVERIFY(m_faux.boite->messages.isEmpty());
+        } else {
+            QCOMPARE(m_faux.boite->messages.size(), 1);
+            QVERIFY2(m_faux.boite->messages[0].texte.contains(message.arg(cheminProgramme())),
+                     qPrintable(m_faux.boite->messages[0].texte));
+        }
+    }
+
+    // Asked three times, half a second apart; connected at the third attempt, nobody is asked
+    // anything. (The browser windows' tests answer the offline question both ways.)
+    void connexion() {
+        m_faux.connexion->reponses = {false, false, true};
+        m_faux.connexion->etat = false;
+        QElapsedTimer chrono;
+        chrono.start();
+        qint16 resultat = 7;
+        verifierconnexion(1, resultat);
+        QCOMPARE(resultat, qint16(1));
+        QCOMPARE(m_faux.connexion->questions, 3);
+        QVERIFY2(chrono.elapsed() >= 980 && chrono.elapsed() < 1400,
+                 qPrintable(QString::number(chrono.elapsed())));
+        QVERIFY(m_faux.boite->messages.isEmpty());
+    }
+
+    void lancement_data() {
+        // suffixe: added to the program's path
+        // numero: 0: started
+        test::colonnes<qint64, QString, int>({"pid", "suffixe", "numero"});
+        ligne("démarré", qint64(42), "", 0);
+        ligne("introuvable", qint64(0), "-absent", 53);
+        ligne("pas exécutable", qint64(0), "-texte", 75);
+        ligne("échec du démarrage", qint64(0), "", 5);
+    }
+    void lancement() {
+        QFETCH(qint64, pid);
+        QFETCH(QString, suffixe);
+        QFETCH(int, numero);
+        // The address goes whole, as the one argument, never through a shell.
+        const QString adresse = QStringLiteral("http://h/a b;rm -rf ~");
+        m_faux.lanceur->pid = pid;
+        const auto erreur = lancerNavigateur(cheminProgramme() + suffixe, adresse);
+        QCOMPARE(m_faux.lanceur->lancements.value(0).arguments, QStringList{adresse});
+        QCOMPARE(erreur.has_value(), numero != 0);
+        if (erreur) QCOMPARE(erreur->numero, numero);
     }
 };
 
