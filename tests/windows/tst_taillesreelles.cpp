@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Our windows on a real X screen under a window manager, measured from the X server rather
-// than from what the toolkit believes.
+// Our windows on real screens, measured by the display server rather than by what the toolkit
+// believes: on X under openbox (ecran_reel.sh), and under sway, a Wayland compositor that draws
+// the title bars itself (ecran_wayland.sh).
 #include "faux.h"
 #include "lignes.h"
 #include "platform/lanceurprocessus.h"
@@ -17,11 +18,15 @@
 #include "windows/options/confopt.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 using namespace orvaline;
 using test::ligne;
@@ -94,16 +99,62 @@ QRect mesurer(const QWidget* fenetre, QSize attendu) {
     return r;
 }
 
+// The window a dialog tells the display server it belongs to.
+QString parentDe(const QWidget* w) {
+    if (QGuiApplication::platformName() == u"xcb")
+        return propriete(hexa(w->winId()), QStringLiteral("WM_TRANSIENT_FOR"));
+    const QWindow* p = w->windowHandle()->transientParent();
+    return p ? hexa(p->winId()) : QString();
+}
+
+// The compositor's view of the window titled `titre`, from sway's tree; empty when absent.
+QJsonObject vue(const QString& titre) {
+    QProcess p;
+    p.start(QStringLiteral("swaymsg"),
+            {QStringLiteral("-r"), QStringLiteral("-t"), QStringLiteral("get_tree")});
+    if (!p.waitForFinished(3000)) return {};
+    QList<QJsonObject> aVoir{QJsonDocument::fromJson(p.readAllStandardOutput()).object()};
+    while (!aVoir.isEmpty()) {
+        const QJsonObject n = aVoir.takeLast();
+        if (n.value(QStringLiteral("name")).toString() == titre &&
+            n.contains(QStringLiteral("app_id")))
+            return n;
+        for (const char* cle : {"nodes", "floating_nodes"})
+            for (const QJsonValue& v : n.value(QLatin1String(cle)).toArray())
+                aVoir << v.toObject();
+    }
+    return {};
+}
+
+// The client area the compositor gives the window: `attendue` once it has settled within two
+// pixels of it, else the last size it reported.
+QSize zoneClient(const QWidget* fenetre, QSize attendue) {
+    QSize vu;
+    const bool proche = QTest::qWaitFor(
+        [&] {
+            const QJsonObject r =
+                vue(fenetre->windowTitle()).value(QStringLiteral("window_rect")).toObject();
+            vu = QSize(r.value(QStringLiteral("width")).toInt(),
+                       r.value(QStringLiteral("height")).toInt());
+            return qAbs(vu.width() - attendue.width()) <= 2 &&
+                   qAbs(vu.height() - attendue.height()) <= 2;
+        },
+        8000);
+    return proche ? attendue : vu;
+}
+
 } // namespace
 
 class TestTaillesReelles : public QObject {
     Q_OBJECT
     QTemporaryDir m_dossier;
+    bool m_x = false;
 
 private slots:
     void initTestCase() {
-        if (QGuiApplication::platformName() != u"xcb")
-            QSKIP("needs an X screen with a window manager (run through ecran_reel.sh)");
+        m_x = QGuiApplication::platformName() == u"xcb";
+        if (!m_x && !QGuiApplication::platformName().startsWith(u"wayland"))
+            QSKIP("needs a real screen (run through ecran_reel.sh or ecran_wayland.sh)");
         QApplication::setStyle(new StyleOrvaline);
         test::installerFaux();
         initialisation();
@@ -128,30 +179,49 @@ private slots:
                      qPrintable(w->objectName()));
     }
 
+    // Under X the designed outer size, centred; under Wayland the client area the window has
+    // under openbox's thin frame. A dialog also tells the server (WM_TRANSIENT_FOR, the
+    // toplevel's parent) that it belongs to the window that opened it, not to a hidden stand-in.
     void tailles_data() {
-        test::colonnes<QString, int, int>({"fenetre", "largeur", "hauteur"});
-        ligne("fenêtre principale", "main", 8500, 5950);
-        ligne("calendrier", "calend", 9200, 6100);
-        ligne("options", "confopt", 8800, 6200);
+        test::colonnes<QString, int, int, QSize>({"fenetre", "largeur", "hauteur", "client"});
+        ligne("fenêtre principale", "main", 8500, 5950, QSize(565, 376));
+        ligne("calendrier", "calend", 9200, 6100, QSize(611, 386));
+        ligne("options", "confopt", 8800, 6200, QSize(585, 392));
     }
-    // A dialog also tells the window manager, in WM_TRANSIENT_FOR, that it belongs to the
-    // window that opened it, not to a hidden stand-in.
     void tailles() {
         QFETCH(QString, fenetre);
         QFETCH(int, largeur);
         QFETCH(int, hauteur);
+        QFETCH(QSize, client);
         const QSize attendu(px(largeur), px(hauteur));
         FenetrePrincipale f;
         f.charger();
         f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
         QRect r;
+        QSize zone;
+        auto mesurerFenetre = [&](const QWidget* w) {
+            if (m_x)
+                r = mesurer(w, attendu);
+            else
+                zone = zoneClient(w, client);
+        };
         if (fenetre == u"main") {
-            r = mesurer(&f, attendu);
+            mesurerFenetre(&f);
         } else {
             QString parent;
             test::quandModal(fenetre, [&](QWidget* w) {
-                r = mesurer(w, attendu);
-                parent = propriete(hexa(w->winId()), QStringLiteral("WM_TRANSIENT_FOR"));
+                mesurerFenetre(w);
+                parent = parentDe(w);
+                const QString capture = qEnvironmentVariable("ORVALINE_CAPTURE");
+                if (fenetre == u"calend" && !capture.isEmpty()) {
+                    // Our windows keep answering the compositor while it draws them.
+                    QTest::qWait(500);
+                    QProcess grim;
+                    grim.start(QStringLiteral("grim"), {capture});
+                    static_cast<void>(QTest::qWaitFor(
+                        [&] { return grim.state() == QProcess::NotRunning; }, 5000));
+                }
                 w->close();
             });
             if (fenetre == u"calend")
@@ -159,6 +229,10 @@ private slots:
             else
                 ConfOpt::instance().ouvrir();
             QVERIFY2(parent.contains(hexa(f.winId())), qPrintable(parent));
+        }
+        if (!m_x) {
+            QCOMPARE(zone, client);
+            return;
         }
         const QRect ecran = QGuiApplication::primaryScreen()->availableGeometry();
         QString vu;
@@ -177,7 +251,7 @@ private slots:
             attendu = hexa(calendrier->winId());
             test::quandModal(QStringLiteral("usermsgbox"), [&](QWidget* w) {
                 QVERIFY(QTest::qWaitForWindowExposed(w));
-                vu = propriete(hexa(w->winId()), QStringLiteral("WM_TRANSIENT_FOR"));
+                vu = parentDe(w);
                 w->close();
             });
             affichermessage(QStringLiteral("Essai"), 4, 1, QStringLiteral("Essai"), 0);
@@ -189,6 +263,7 @@ private slots:
 
     // The calculator started earlier comes back to the front rather than a second copy.
     void calculatriceRamenee() {
+        if (!m_x) QSKIP("the window manager's view of the active window is X's");
         // Every name the launcher looks for stands for the test's calculator, so that one
         // installed on the machine is never found first.
         QTemporaryDir chemin;
@@ -219,6 +294,34 @@ private slots:
         test::installerFaux();
         QVERIFY2(ramenee, qPrintable(propriete(fenetreActive(), QStringLiteral("WM_NAME"))));
         QCOMPARE(pidDevant, pid); // the same copy, not a second one
+    }
+
+    // sway keeps a dialog over a full-screen window only when the dialog belongs to it;
+    // any other window is hidden behind, or ends the full screen.
+    void calendrierResteDevant() {
+        if (m_x) QSKIP("the compositor's tree is sway's");
+        FenetrePrincipale f;
+        f.charger();
+        f.showFullScreen();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            vue(f.windowTitle()).value(QStringLiteral("fullscreen_mode")).toInt(), 1, 8000);
+        bool montre = false, pleinEcran = false;
+        test::quandModal(QStringLiteral("calend"), [&](QWidget* w) {
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            // The user goes back to the main window.
+            f.raise();
+            f.activateWindow();
+            QTest::qWait(300);
+            montre = QTest::qWaitFor(
+                [&] { return vue(w->windowTitle()).value(QStringLiteral("visible")).toBool(); },
+                5000);
+            pleinEcran = vue(f.windowTitle()).value(QStringLiteral("fullscreen_mode")).toInt() == 1;
+            w->close();
+        });
+        FenetreCalendrier::instance().ouvrir();
+        QVERIFY(montre);
+        QVERIFY(pleinEcran);
     }
 };
 
