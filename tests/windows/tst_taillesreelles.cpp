@@ -180,8 +180,9 @@ private slots:
     }
 
     // Under X the designed outer size, centred; under Wayland the client area the window has
-    // under openbox's thin frame. A dialog also tells the server (WM_TRANSIENT_FOR, the
-    // toplevel's parent) that it belongs to the window that opened it, not to a hidden stand-in.
+    // under openbox's thin frame. A dialog, and a message from the calendar, also tell the
+    // server (WM_TRANSIENT_FOR, the toplevel's parent) that they belong to the window that
+    // opened them, not to a hidden stand-in.
     void tailles_data() {
         test::colonnes<QString, int, int, QSize>({"fenetre", "largeur", "hauteur", "client"});
         ligne("fenêtre principale", "main", 8500, 5950, QSize(565, 376));
@@ -199,17 +200,13 @@ private slots:
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         QRect r;
-        QSize zone;
         auto mesurerFenetre = [&](const QWidget* w) {
-            if (m_x)
-                r = mesurer(w, attendu);
-            else
-                zone = zoneClient(w, client);
+            r = m_x ? mesurer(w, attendu) : QRect(QPoint(), zoneClient(w, client));
         };
         if (fenetre == u"main") {
             mesurerFenetre(&f);
         } else {
-            QString parent;
+            QString parent, calendrier, message;
             test::quandModal(fenetre, [&](QWidget* w) {
                 mesurerFenetre(w);
                 parent = parentDe(w);
@@ -222,6 +219,16 @@ private slots:
                     static_cast<void>(QTest::qWaitFor(
                         [&] { return grim.state() == QProcess::NotRunning; }, 5000));
                 }
+                if (fenetre == u"calend") {
+                    // A message opened from the calendar belongs to the calendar.
+                    calendrier = hexa(w->winId());
+                    test::quandModal(QStringLiteral("usermsgbox"), [&](QWidget* m) {
+                        QVERIFY(QTest::qWaitForWindowExposed(m));
+                        message = parentDe(m);
+                        m->close();
+                    });
+                    affichermessage(QStringLiteral("Essai"), 4, 1, QStringLiteral("Essai"), 0);
+                }
                 w->close();
             });
             if (fenetre == u"calend")
@@ -229,9 +236,11 @@ private slots:
             else
                 ConfOpt::instance().ouvrir();
             QVERIFY2(parent.contains(hexa(f.winId())), qPrintable(parent));
+            QVERIFY2(message.contains(calendrier),
+                     qPrintable(message + QStringLiteral(" / ") + calendrier));
         }
         if (!m_x) {
-            QCOMPARE(zone, client);
+            QCOMPARE(r.size(), client);
             return;
         }
         const QRect ecran = QGuiApplication::primaryScreen()->availableGeometry();
@@ -242,23 +251,6 @@ private slots:
         // Centred: as much room on the left as on the right, above as below.
         QVERIFY2(qAbs(r.left() - ecran.left() - (ecran.right() - r.right())) <= 2, qPrintable(vu));
         QVERIFY2(qAbs(r.top() - ecran.top() - (ecran.bottom() - r.bottom())) <= 2, qPrintable(vu));
-    }
-
-    // A message opened from the calendar belongs to the calendar.
-    void messageDuCalendrier() {
-        QString attendu, vu;
-        test::quandModal(QStringLiteral("calend"), [&](QWidget* calendrier) {
-            attendu = hexa(calendrier->winId());
-            test::quandModal(QStringLiteral("usermsgbox"), [&](QWidget* w) {
-                QVERIFY(QTest::qWaitForWindowExposed(w));
-                vu = parentDe(w);
-                w->close();
-            });
-            affichermessage(QStringLiteral("Essai"), 4, 1, QStringLiteral("Essai"), 0);
-            calendrier->close();
-        });
-        FenetreCalendrier::instance().ouvrir();
-        QVERIFY2(vu.contains(attendu), qPrintable(vu + QStringLiteral(" / ") + attendu));
     }
 
     // The calculator started earlier comes back to the front rather than a second copy.
