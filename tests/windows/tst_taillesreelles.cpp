@@ -106,7 +106,7 @@ QJsonObject vue(const QString& titre) {
             n.contains(QStringLiteral("app_id")))
             return n;
         for (const char* cle : {"nodes", "floating_nodes"})
-            for (const QJsonValue& v : n.value(QLatin1String(cle)).toArray())
+            for (const auto& v : n.value(QLatin1String(cle)).toArray())
                 aVoir << v.toObject();
     }
     return {};

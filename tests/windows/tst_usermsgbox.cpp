@@ -19,7 +19,7 @@ using test::ligne;
 
 namespace {
 // Runs `action` on the box once it is up and active, in the box's own event loop.
-void pendantLaBoite(std::function<void(UserMsgBox&)> action) {
+void pendantLaBoite(const std::function<void(UserMsgBox&)>& action) {
     test::quandModal(QStringLiteral("usermsgbox"), [action](QWidget* boite) {
         static_cast<void>(QTest::qWaitForWindowActive(boite));
         action(*static_cast<UserMsgBox*>(boite));
