@@ -5,7 +5,6 @@
 #include "shared/libcalc.h"
 #include "windows/calendar/fenetrecalendrier.h"
 #include "windows/common/accessibilite.h"
-#include "windows/common/boutonxp.h"
 #include "windows/help/afficheraide.h"
 #include "windows/help/fenetreaide.h"
 #include "windows/main/fenetreprincipale.h"

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A run killed with SIGKILL at random moments, 50 times over: each time the next start,
 // answered Oui, shows the tape and the history exactly as they were shown before the kill;
-// nothing lost and nothing twice. The run is a process of its own (this program started
-// again with --enfant), typing as a user would and telling after each calculation what its
-// boxes show.
+// nothing lost and nothing twice. The run is this program started again with --enfant, typing
+// as a user would and telling after each calculation what its boxes show.
 #include "faux.h"
 #include "fichierstest.h"
 #include "shared/libcalc.h"
@@ -29,7 +28,8 @@ struct Textes {
     friend bool operator==(const Textes&, const Textes&) = default;
 };
 
-// Whether `b` goes on from `a`: each of its texts begins with the same text of `a`.
+// Whether `b` goes on from `a`: each of its texts begins with the same text of `a` (an empty
+// text begins even a null one, which startsWith denies).
 bool debut(const Textes& a, const Textes& b) {
     auto commence = [](const QString& t, const QString& d) {
         return d.size() <= t.size() && QStringView(t).first(d.size()) == d;
@@ -48,39 +48,28 @@ QByteArray ligne(const char* quoi, const Textes& t) {
 
 // ---- The run that gets killed ----
 
-class Seance {
-public:
-    explicit Seance(FenetrePrincipale* f) : m_f(f) {}
+Textes vu(const QWidget* f) {
+    return {test::enfant<QPlainTextEdit>(f, u"sais_histo(1)"_s)->toPlainText(),
+            test::enfant<QPlainTextEdit>(f, u"sais_histo(2)"_s)->toPlainText()};
+}
 
-    Textes vu() const {
-        return {test::enfant<QPlainTextEdit>(m_f, u"sais_histo(1)"_s)->toPlainText(),
-                test::enfant<QPlainTextEdit>(m_f, u"sais_histo(2)"_s)->toPlainText()};
+// Calculation k: a sum on the tape when k is odd, a date on the history otherwise. The fields
+// are cleared first, so that each calculation prints the same lines whatever came before it.
+void calculer(QWidget* f, int k) {
+    if (k % 2 == 1) {
+        QTest::keyClick(f, Qt::Key_F2);
+        test::cliquer(f, u"com_clear(1)"_s);
+        test::retaper(f, u"sais_time(2)"_s, QString::number(k % 24));
+        test::cliquer(f, u"com_oper(1)"_s);
+        test::retaper(f, u"sais_time(3)"_s, QString::number(k % 60));
+        test::cliquer(f, u"com_oper(5)"_s);
+    } else {
+        QTest::keyClick(f, Qt::Key_F3);
+        test::retaper(f, u"sais_date(1)"_s, u"%1/03/2024"_s.arg(k % 28 + 1, 2, 10, QChar(u'0')));
+        test::retaper(f, u"sais_increment"_s, QString::number(k));
+        test::cliquer(f, u"com_date"_s);
     }
-
-    // Calculation k: a sum on the tape when k is odd, a date on the history otherwise. The
-    // fields are cleared first, so that each calculation prints the same lines whatever came
-    // before it.
-    void calcul(int k) {
-        if (k % 2 == 1) {
-            QTest::keyClick(m_f, Qt::Key_F2);
-            cliquer(u"com_clear(1)"_s);
-            taper(u"sais_time(2)"_s, QString::number(k % 24));
-            cliquer(u"com_oper(1)"_s);
-            taper(u"sais_time(3)"_s, QString::number(k % 60));
-            cliquer(u"com_oper(5)"_s);
-        } else {
-            QTest::keyClick(m_f, Qt::Key_F3);
-            taper(u"sais_date(1)"_s, u"%1/03/2024"_s.arg(k % 28 + 1, 2, 10, QChar(u'0')));
-            taper(u"sais_increment"_s, QString::number(k));
-            cliquer(u"com_date"_s);
-        }
-    }
-
-private:
-    void cliquer(const QString& nom) { test::cliquer(m_f, nom); }
-    void taper(const QString& nom, const QString& texte) { test::retaper(m_f, nom, texte); }
-    FenetrePrincipale* m_f;
-};
+}
 
 // Prints what the start took up, then after each calculation what is shown. After `fin`
 // calculations the run ends normally, or waits to be killed.
@@ -94,13 +83,14 @@ int enfant(const QString& dossier, bool repondreOui, int fin, bool attendre) {
     fenetre.show();
     QApplication::setActiveWindow(&fenetre);
     if (!QTest::qWaitForWindowActive(&fenetre)) return 3;
-    Seance seance(&fenetre);
-    std::fputs(ligne("REPRIS", seance.vu()).constData(), stdout);
-    std::fflush(stdout);
-    for (int k = 1; k <= fin; ++k) {
-        seance.calcul(k);
-        std::fputs(ligne("VU", seance.vu()).constData(), stdout);
+    auto dire = [&](const char* quoi) {
+        std::fputs(ligne(quoi, vu(&fenetre)).constData(), stdout);
         std::fflush(stdout);
+    };
+    dire("REPRIS");
+    for (int k = 1; k <= fin; ++k) {
+        calculer(&fenetre, k);
+        dire("VU");
     }
     return attendre ? QApplication::exec() : 0;
 }
@@ -148,8 +138,7 @@ private slots:
         Textes avant;
         m_ajouts << Textes{};
         while ((l = suivante(p, 20000))) {
-            QVERIFY(l->second.bande.startsWith(avant.bande));
-            QVERIFY(l->second.historique.startsWith(avant.historique));
+            QVERIFY(debut(avant, l->second));
             m_ajouts << Textes{l->second.bande.sliced(avant.bande.size()),
                                l->second.historique.sliced(avant.historique.size())};
             avant = l->second;

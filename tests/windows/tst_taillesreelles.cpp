@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Our windows on a real X screen under a window manager, measured from the X server rather
-// than from what the toolkit believes.
+// Our windows on real screens, measured by the display server rather than by what the toolkit
+// believes: on X under openbox (ecran_reel.sh), and under sway, a Wayland compositor that draws
+// the title bars itself (ecran_wayland.sh).
 #include "faux.h"
 #include "lignes.h"
 #include "platform/lanceurprocessus.h"
@@ -17,11 +18,15 @@
 #include "windows/options/confopt.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 using namespace orvaline;
 using test::ligne;
@@ -80,15 +85,50 @@ QRect exterieurSelonX(const QWidget* fenetre) {
                  valeur("Width") + gauche + droite, valeur("Height") + haut + bas);
 }
 
-// Waits for the window to settle on the designed outer size, then says where it is.
-QRect mesurer(const QWidget* fenetre, QSize attendu) {
+// The window a dialog tells the display server it belongs to.
+QString parentDe(const QWidget* w) {
+    if (QGuiApplication::platformName() == u"xcb")
+        return propriete(hexa(w->winId()), QStringLiteral("WM_TRANSIENT_FOR"));
+    const QWindow* p = w->windowHandle()->transientParent();
+    return p ? hexa(p->winId()) : QString();
+}
+
+// The compositor's view of the window titled `titre`, from sway's tree; empty when absent.
+QJsonObject vue(const QString& titre) {
+    QProcess p;
+    p.start(QStringLiteral("swaymsg"),
+            {QStringLiteral("-r"), QStringLiteral("-t"), QStringLiteral("get_tree")});
+    if (!p.waitForFinished(3000)) return {};
+    QList<QJsonObject> aVoir{QJsonDocument::fromJson(p.readAllStandardOutput()).object()};
+    while (!aVoir.isEmpty()) {
+        const QJsonObject n = aVoir.takeLast();
+        if (n.value(QStringLiteral("name")).toString() == titre &&
+            n.contains(QStringLiteral("app_id")))
+            return n;
+        for (const char* cle : {"nodes", "floating_nodes"})
+            for (const auto& v : n.value(QLatin1String(cle)).toArray())
+                aVoir << v.toObject();
+    }
+    return {};
+}
+
+// Waits for the window to settle within `marge` pixels of the size `attendu`, then says where
+// it is: under X its outer rectangle, under sway its client area. On time-out the last measure
+// stands, and the caller's checks say what it was.
+QRect mesurer(const QWidget* fenetre, QSize attendu, int marge) {
     QRect r;
-    // On time-out the last measure stands, and the caller's checks say what it was.
     static_cast<void>(QTest::qWaitFor(
         [&] {
-            r = exterieurSelonX(fenetre);
-            return qAbs(r.width() - attendu.width()) <= 1 &&
-                   qAbs(r.height() - attendu.height()) <= 1;
+            if (QGuiApplication::platformName() == u"xcb") {
+                r = exterieurSelonX(fenetre);
+            } else {
+                const QJsonObject c =
+                    vue(fenetre->windowTitle()).value(QStringLiteral("window_rect")).toObject();
+                r.setSize({c.value(QStringLiteral("width")).toInt(),
+                           c.value(QStringLiteral("height")).toInt()});
+            }
+            return qAbs(r.width() - attendu.width()) <= marge &&
+                   qAbs(r.height() - attendu.height()) <= marge;
         },
         8000));
     return r;
@@ -99,11 +139,13 @@ QRect mesurer(const QWidget* fenetre, QSize attendu) {
 class TestTaillesReelles : public QObject {
     Q_OBJECT
     QTemporaryDir m_dossier;
+    bool m_x = false;
 
 private slots:
     void initTestCase() {
-        if (QGuiApplication::platformName() != u"xcb")
-            QSKIP("needs an X screen with a window manager (run through ecran_reel.sh)");
+        m_x = QGuiApplication::platformName() == u"xcb";
+        if (!m_x && !QGuiApplication::platformName().startsWith(u"wayland"))
+            QSKIP("needs a real screen (run through ecran_reel.sh or ecran_wayland.sh)");
         QApplication::setStyle(new StyleOrvaline);
         test::installerFaux();
         initialisation();
@@ -128,30 +170,54 @@ private slots:
                      qPrintable(w->objectName()));
     }
 
+    // Under X the designed outer size, centred; under Wayland the client area the window has
+    // under openbox's thin frame. A dialog, and a message from the calendar, also tell the
+    // server (WM_TRANSIENT_FOR, the toplevel's parent) that they belong to the window that
+    // opened them, not to a hidden stand-in.
     void tailles_data() {
-        test::colonnes<QString, int, int>({"fenetre", "largeur", "hauteur"});
-        ligne("fenêtre principale", "main", 8500, 5950);
-        ligne("calendrier", "calend", 9200, 6100);
-        ligne("options", "confopt", 8800, 6200);
+        test::colonnes<QString, int, int, QSize>({"fenetre", "largeur", "hauteur", "client"});
+        ligne("fenêtre principale", "main", 8500, 5950, QSize(565, 376));
+        ligne("calendrier", "calend", 9200, 6100, QSize(611, 386));
+        ligne("options", "confopt", 8800, 6200, QSize(585, 392));
     }
-    // A dialog also tells the window manager, in WM_TRANSIENT_FOR, that it belongs to the
-    // window that opened it, not to a hidden stand-in.
     void tailles() {
         QFETCH(QString, fenetre);
         QFETCH(int, largeur);
         QFETCH(int, hauteur);
-        const QSize attendu(px(largeur), px(hauteur));
+        QFETCH(QSize, client);
+        const QSize attendu = m_x ? QSize(px(largeur), px(hauteur)) : client;
+        const int marge = m_x ? 1 : 2;
         FenetrePrincipale f;
         f.charger();
         f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
         QRect r;
         if (fenetre == u"main") {
-            r = mesurer(&f, attendu);
+            r = mesurer(&f, attendu, marge);
         } else {
-            QString parent;
+            QString parent, calendrier, message;
             test::quandModal(fenetre, [&](QWidget* w) {
-                r = mesurer(w, attendu);
-                parent = propriete(hexa(w->winId()), QStringLiteral("WM_TRANSIENT_FOR"));
+                r = mesurer(w, attendu, marge);
+                parent = parentDe(w);
+                if (fenetre == u"calend") {
+                    const QString capture = qEnvironmentVariable("ORVALINE_CAPTURE");
+                    if (!capture.isEmpty()) {
+                        // Our windows keep answering the compositor while it draws them.
+                        QTest::qWait(500);
+                        QProcess grim;
+                        grim.start(QStringLiteral("grim"), {capture});
+                        static_cast<void>(QTest::qWaitFor(
+                            [&] { return grim.state() == QProcess::NotRunning; }, 5000));
+                    }
+                    // A message opened from the calendar belongs to the calendar.
+                    calendrier = hexa(w->winId());
+                    test::quandModal(QStringLiteral("usermsgbox"), [&](QWidget* m) {
+                        QVERIFY(QTest::qWaitForWindowExposed(m));
+                        message = parentDe(m);
+                        m->close();
+                    });
+                    affichermessage(QStringLiteral("Essai"), 4, 1, QStringLiteral("Essai"), 0);
+                }
                 w->close();
             });
             if (fenetre == u"calend")
@@ -159,36 +225,23 @@ private slots:
             else
                 ConfOpt::instance().ouvrir();
             QVERIFY2(parent.contains(hexa(f.winId())), qPrintable(parent));
+            QVERIFY2(message.contains(calendrier),
+                     qPrintable(message + QStringLiteral(" / ") + calendrier));
         }
-        const QRect ecran = QGuiApplication::primaryScreen()->availableGeometry();
         QString vu;
         QDebug(&vu) << r;
-        QVERIFY2(qAbs(r.width() - attendu.width()) <= 1, qPrintable(vu));
-        QVERIFY2(qAbs(r.height() - attendu.height()) <= 1, qPrintable(vu));
+        QVERIFY2(qAbs(r.width() - attendu.width()) <= marge, qPrintable(vu));
+        QVERIFY2(qAbs(r.height() - attendu.height()) <= marge, qPrintable(vu));
+        if (!m_x) return;
+        const QRect ecran = QGuiApplication::primaryScreen()->availableGeometry();
         // Centred: as much room on the left as on the right, above as below.
         QVERIFY2(qAbs(r.left() - ecran.left() - (ecran.right() - r.right())) <= 2, qPrintable(vu));
         QVERIFY2(qAbs(r.top() - ecran.top() - (ecran.bottom() - r.bottom())) <= 2, qPrintable(vu));
     }
 
-    // A message opened from the calendar belongs to the calendar.
-    void messageDuCalendrier() {
-        QString attendu, vu;
-        test::quandModal(QStringLiteral("calend"), [&](QWidget* calendrier) {
-            attendu = hexa(calendrier->winId());
-            test::quandModal(QStringLiteral("usermsgbox"), [&](QWidget* w) {
-                QVERIFY(QTest::qWaitForWindowExposed(w));
-                vu = propriete(hexa(w->winId()), QStringLiteral("WM_TRANSIENT_FOR"));
-                w->close();
-            });
-            affichermessage(QStringLiteral("Essai"), 4, 1, QStringLiteral("Essai"), 0);
-            calendrier->close();
-        });
-        FenetreCalendrier::instance().ouvrir();
-        QVERIFY2(vu.contains(attendu), qPrintable(vu + QStringLiteral(" / ") + attendu));
-    }
-
     // The calculator started earlier comes back to the front rather than a second copy.
     void calculatriceRamenee() {
+        if (!m_x) QSKIP("the window manager's view of the active window is X's");
         // Every name the launcher looks for stands for the test's calculator, so that one
         // installed on the machine is never found first.
         QTemporaryDir chemin;
@@ -219,6 +272,34 @@ private slots:
         test::installerFaux();
         QVERIFY2(ramenee, qPrintable(propriete(fenetreActive(), QStringLiteral("WM_NAME"))));
         QCOMPARE(pidDevant, pid); // the same copy, not a second one
+    }
+
+    // sway keeps a dialog over a full-screen window only when the dialog belongs to it;
+    // any other window is hidden behind, or ends the full screen.
+    void calendrierResteDevant() {
+        if (m_x) QSKIP("the compositor's tree is sway's");
+        FenetrePrincipale f;
+        f.charger();
+        f.showFullScreen();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            vue(f.windowTitle()).value(QStringLiteral("fullscreen_mode")).toInt(), 1, 8000);
+        bool montre = false, pleinEcran = false;
+        test::quandModal(QStringLiteral("calend"), [&](QWidget* w) {
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            // The user goes back to the main window.
+            f.raise();
+            f.activateWindow();
+            QTest::qWait(300);
+            montre = QTest::qWaitFor(
+                [&] { return vue(w->windowTitle()).value(QStringLiteral("visible")).toBool(); },
+                5000);
+            pleinEcran = vue(f.windowTitle()).value(QStringLiteral("fullscreen_mode")).toInt() == 1;
+            w->close();
+        });
+        FenetreCalendrier::instance().ouvrir();
+        QVERIFY(montre);
+        QVERIFY(pleinEcran);
     }
 };
 

@@ -18,9 +18,8 @@ using namespace orvaline;
 using test::ligne;
 
 namespace {
-// Runs `action` on the box once it is up and active, in the box's own event loop. A box that
-// does not come up is closed, so that the test fails on its checks instead of hanging.
-void pendantLaBoite(std::function<void(UserMsgBox&)> action) {
+// Runs `action` on the box once it is up and active, in the box's own event loop.
+void pendantLaBoite(const std::function<void(UserMsgBox&)>& action) {
     test::quandModal(QStringLiteral("usermsgbox"), [action](QWidget* boite) {
         static_cast<void>(QTest::qWaitForWindowActive(boite));
         action(*static_cast<UserMsgBox*>(boite));
@@ -114,17 +113,16 @@ private slots:
     void suiteDeMessages() {
         QFETCH(QStringList, textes);
         QFETCH(QString, replies);
-        QList<DispositionMessage> d;
         QList<QSize> tailles;
         QString vus;
         for (const QString& texte : textes) {
             pendantLaBoite([&](UserMsgBox& b) {
-                d << b.disposition();
+                const bool replie = b.disposition().renvoiLigne;
                 tailles << b.frameGeometry().size();
                 auto* l = b.findChild<QLabel*>(QStringLiteral("libelles"));
-                vus += QString::number(int(d.last().renvoiLigne));
+                vus += QString::number(int(replie));
                 // Shown whole: the label is as tall as its text needs and fits in the box.
-                if (d.last().renvoiLigne) {
+                if (replie) {
                     QVERIFY(l->height() > 2 * l->fontMetrics().height());
                     QVERIFY(l->height() >= l->heightForWidth(l->width()));
                     QVERIFY(l->geometry().right() < b.width());
