@@ -109,7 +109,11 @@ void CadreTemps::appliquerReponse(const Reponse& reponse) {
     const bool focusDabord = reponse.focus != 0 && !reponse.erreur && !reponse.avis;
     if (focusDabord) {
         montrerChampsTemps();
-        donnerfocus(sais_time[std::size_t(reponse.focus)]);
+        // No event loop here, unlike donnerfocus(): a key typed ahead would land in the field
+        // and then be wiped by the rewrite below.
+        ChampSaisie* champ = sais_time[std::size_t(reponse.focus)];
+        if (champ->isVisibleTo(window()) && champ->isEnabled())
+            champ->setFocus(Qt::OtherFocusReason);
     }
     const QString ajout = afficherCadreTemps();
     if (focusDabord) sais_time[std::size_t(reponse.focus)]->selectionnerZero();
