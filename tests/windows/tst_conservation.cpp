@@ -5,6 +5,7 @@
 #include "lignes.h"
 #include "shared/initialisation.h"
 #include "shared/libcalc.h"
+#include "windows/common/noms.h"
 #include "windows/main/fenetreprincipale.h"
 #include "windows/msgbox/affichermessage.h"
 #include "windows/msgbox/echangemessage.h"
@@ -26,10 +27,6 @@ using namespace Qt::StringLiterals;
 using test::ligne;
 
 namespace {
-QString nom(const char* controle, int index) {
-    return QLatin1String(controle) + u'(' + QString::number(index) + u')';
-}
-
 // Two additions, the second with a four-digit day count, as the tape shows them: aligned
 // on the right edge.
 const QString bandeAffichee = u"\n"
@@ -50,10 +47,10 @@ class TestConservation : public QObject {
     test::Faux m_faux{};
 
     QAction* article(int index) {
-        return test::enfant<QAction>(m_fenetre.get(), nom("menu_fich", index));
+        return test::enfant<QAction>(m_fenetre.get(), nomIndexe(u"menu_fich", index));
     }
     QPlainTextEdit* boite(int i) {
-        return test::enfant<QPlainTextEdit>(m_fenetre.get(), nom("sais_histo", i));
+        return test::enfant<QPlainTextEdit>(m_fenetre.get(), nomIndexe(u"sais_histo", i));
     }
     static void touche(Qt::Key t, Qt::KeyboardModifiers m = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), t, m);
@@ -73,8 +70,8 @@ class TestConservation : public QObject {
         for (const char* duree : {"1 2 3 4", "0 1 0 0", "1234 0 0 0", "0 0 0 1"}) {
             const QStringList t = QString::fromLatin1(duree).split(u' ');
             for (int i = 1; i <= 4; ++i)
-                test::retaper(f, nom("sais_time", i), t[i - 1]);
-            test::cliquer(f, nom("com_oper", operateur)); // +, then =
+                test::retaper(f, nomIndexe(u"sais_time", i), t[i - 1]);
+            test::cliquer(f, nomIndexe(u"com_oper", operateur)); // +, then =
             operateur = operateur == 1 ? 5 : 1;
         }
     }

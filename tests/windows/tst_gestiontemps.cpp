@@ -3,6 +3,7 @@
 // reading the tape, plus the date frame's reset.
 #include "faux.h"
 #include "shared/libcalc.h"
+#include "windows/common/noms.h"
 #include "windows/main/fenetreprincipale.h"
 #include "windows/msgbox/usermsgbox.h"
 
@@ -21,12 +22,6 @@
 using namespace orvaline;
 using namespace Qt::StringLiterals;
 
-namespace {
-QString nom(const char* controle, int index) {
-    return QLatin1String(controle) + u'(' + QString::number(index) + u')';
-}
-} // namespace
-
 class TestGestionTemps : public QObject {
     Q_OBJECT
 
@@ -34,20 +29,20 @@ class TestGestionTemps : public QObject {
     test::Faux m_faux{};
     QTemporaryDir m_dossier;
 
-    QLineEdit* champ(int i) { return m_fenetre->findChild<QLineEdit*>(nom("sais_time", i)); }
+    QLineEdit* champ(int i) { return m_fenetre->findChild<QLineEdit*>(nomIndexe(u"sais_time", i)); }
     QLabel* label(const QString& n) { return m_fenetre->findChild<QLabel*>(n); }
     QPlainTextEdit* bande(int i) {
-        return m_fenetre->findChild<QPlainTextEdit*>(nom("sais_histo", i));
+        return m_fenetre->findChild<QPlainTextEdit*>(nomIndexe(u"sais_histo", i));
     }
     QString texteBande() { return bande(1)->toPlainText(); }
-    void cliquer(const char* bouton, int i) {
-        auto* b = m_fenetre->findChild<QAbstractButton*>(nom(bouton, i));
+    void cliquer(const char16_t* bouton, int i) {
+        auto* b = m_fenetre->findChild<QAbstractButton*>(nomIndexe(bouton, i));
         QVERIFY(b);
         QTest::mouseClick(b, Qt::LeftButton);
     }
     // Clicks into a field (a real focus move, as the user makes it) and types over its text.
     void taper(int i, const QString& texte) {
-        test::retaper(m_fenetre.get(), nom("sais_time", i), texte);
+        test::retaper(m_fenetre.get(), nomIndexe(u"sais_time", i), texte);
     }
     QStringList champs() {
         QStringList t;
@@ -79,8 +74,8 @@ private slots:
     // A long session: each calculation adds 23:59:59, so the days pass 999 on the way.
     void longueBande() {
         m_fenetre->hide(); // nothing to paint
-        auto* plus = m_fenetre->findChild<QAbstractButton*>(nom("com_oper", 1));
-        auto* egal = m_fenetre->findChild<QAbstractButton*>(nom("com_oper", 5));
+        auto* plus = m_fenetre->findChild<QAbstractButton*>(nomIndexe(u"com_oper", 1));
+        auto* egal = m_fenetre->findChild<QAbstractButton*>(nomIndexe(u"com_oper", 5));
         // Each line is added to the end of the tape: written again in full at every line,
         // the same run takes minutes.
         QElapsedTimer chrono;
@@ -106,9 +101,9 @@ private slots:
     // an overflowing sum told from the button, are the help's examples that tst_aide plays.)
     void resetQuitteLeModeNombre() {
         taper(4, u"5"_s);
-        cliquer("com_oper", 3);
+        cliquer(u"com_oper", 3);
         QVERIFY(!champ(1)->isVisible());
-        cliquer("com_clear", 2);
+        cliquer(u"com_clear", 2);
         QCOMPARE(champs(), QStringList({u"0"_s, u"0"_s, u"0"_s, u"0"_s}));
         QVERIFY(champ(1)->isVisible());
         QCOMPARE(texteBande(), QString());
@@ -118,11 +113,11 @@ private slots:
     // A divisor typed with a point, which becomes the desktop's comma, and rounded to 0.
     void divisionParZero() {
         taper(2, u"1"_s);
-        cliquer("com_oper", 4);
+        cliquer(u"com_oper", 4);
         QTest::keyClicks(champ(4), u"0.4"_s);
         QCOMPARE(champ(4)->text(), u"0,4"_s);
         test::repondreAuProchainModal(u"Ok"_s);
-        cliquer("com_oper", 5);
+        cliquer(u"com_oper", 5);
 
         const auto* texte = UserMsgBox::instance().findChild<QLabel*>(u"libelles"_s);
         QCOMPARE(texte->text(), u"Division par Zéro."_s);
@@ -151,7 +146,7 @@ private slots:
     void zeroRemplaceParLaFrappe() {
         // After an operator the days field holds "0" and has the focus: typing replaces it,
         // as it does in a field reached with the mouse.
-        cliquer("com_oper", 1);
+        cliquer(u"com_oper", 1);
         QTest::keyClicks(champ(1), u"5"_s);
         QTest::mouseClick(champ(3), Qt::LeftButton);
         QTest::keyClicks(champ(3), u"7"_s);
@@ -164,7 +159,7 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), champ(i));
         }
         // In number mode the next field is hidden: the focus stays on the number.
-        cliquer("com_oper", 3);
+        cliquer(u"com_oper", 3);
         QTest::keyClick(champ(4), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(QApplication::focusWidget(), champ(4));
     }
@@ -175,7 +170,8 @@ private slots:
     void resetDesDates() {
         QTest::keyClick(m_fenetre.get(), Qt::Key_F3);
         auto* liste = m_fenetre->findChild<QListWidget*>(u"list_increment"_s);
-        const QStringList noms = {nom("sais_date", 1), u"sais_increment"_s, nom("sais_date", 2)};
+        const QStringList noms = {nomIndexe(u"sais_date", 1), u"sais_increment"_s,
+                                  nomIndexe(u"sais_date", 2)};
         for (const QString& n : noms)
             m_fenetre->findChild<QLineEdit*>(n)->setText(u"1"_s);
         label(u"lib_calcul"_s)->setText(u"29/02/2024"_s);
@@ -187,12 +183,12 @@ private slots:
         connect(liste, &QListWidget::currentRowChanged, this,
                 [&] { chargementAuChangement << m_fenetre->enChargement(); });
 
-        cliquer("com_clear", 3);
+        cliquer(u"com_clear", 3);
         for (const QString& n : noms)
             QVERIFY(m_fenetre->findChild<QLineEdit*>(n)->text().isEmpty());
         QCOMPARE(liste->currentRow(), 3);
         QVERIFY(label(u"lib_calcul"_s)->text().isEmpty());
-        QCOMPARE(QApplication::focusWidget()->objectName(), nom("sais_date", 1));
+        QCOMPARE(QApplication::focusWidget()->objectName(), nomIndexe(u"sais_date", 1));
         QCOMPARE(chargementAuChangement, QList<bool>{true});
         QVERIFY(!m_fenetre->enChargement());
     }
